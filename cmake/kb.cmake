@@ -1,0 +1,189 @@
+# Build helpers shared by every subsystem. Two trees use them:
+#   KB_HOST  - native g++ build of the portable code and its GoogleTest suites.
+#   KB_WIN32 - mingw-w64 build of the deliverables and the Wine test programs.
+
+set(KB_TOOLS_DIR ${CMAKE_SOURCE_DIR}/tools)
+set(KB_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources (Debian's googletest)")
+
+function(kb_add_gtest)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${KB_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # Our own main: it fails a suite that ran no test, so a filter typo can't pass.
+  add_library(kb_test_main STATIC ${KB_TOOLS_DIR}/testmain/strict_main.cpp)
+  target_link_libraries(kb_test_main PUBLIC gtest gmock)
+endfunction()
+
+# Code that every tree compiles the same way: portable logic, no platform headers.
+function(kb_portable_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+endfunction()
+
+# kb_host_test(name SOURCES ... [LIBS ...]): a GoogleTest program run natively by ctest.
+function(kb_host_test name)
+  if(NOT KB_HOST)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} kb_test_main)
+  add_test(NAME host.${name} COMMAND ${name})
+  set_tests_properties(host.${name} PROPERTIES LABELS host TIMEOUT 300)
+endfunction()
+
+# kb_wine_test(name SOURCES ... [LIBS ...] [DEPENDS targets...]): a GoogleTest program built
+# for Windows and run under Wine by ctest (the runner is the cross-compiling emulator).
+# DEPENDS names the deliverables the test loads or starts, so they are built first.
+function(kb_wine_test name)
+  if(NOT KB_WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;DEPENDS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} kb_winetest kb_test_main)
+  target_link_options(${name} PRIVATE -static)
+  if(T_DEPENDS)
+    add_dependencies(${name} ${T_DEPENDS})
+  endif()
+  add_test(NAME wine.${name} COMMAND ${name})
+  set_tests_properties(wine.${name} PROPERTIES LABELS wine TIMEOUT ${T_TIMEOUT}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# Flags of every user-mode deliverable: small, static runtime, loadable on Windows 98 to XP.
+set(KB_USER_COMPILE_OPTIONS -Os -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
+set(KB_USER_LINK_OPTIONS
+  -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections
+  -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
+  -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+
+# kb_deliverable(target): apply the deliverable flags and copy the result into dist/.
+function(kb_deliverable target)
+  target_compile_options(${target} PRIVATE ${KB_USER_COMPILE_OPTIONS})
+  target_link_options(${target} PRIVATE ${KB_USER_LINK_OPTIONS})
+  kb_ship(${target})
+endfunction()
+
+function(kb_ship target)
+  set_property(GLOBAL APPEND PROPERTY KB_DIST_TARGETS ${target})
+endfunction()
+
+# Kernel code: freestanding C++ without exceptions, RTTI, static constructors or runtime.
+set(KB_KERNEL_COMPILE_OPTIONS
+  -Os -ffreestanding -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+  -fno-threadsafe-statics -fno-stack-protector -mno-stack-arg-probe -Wall -Wextra
+  # RTL_CONSTANT_STRING(L"...") stores a literal in a PWSTR; the kernel never writes it.
+  -Wno-write-strings)
+
+function(kb_kernel_code target)
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+  # mingw's wdm.h defines the two bit-test intrinsics again, which C++ refuses; these names
+  # make intrin.h leave them to wdm.h.
+  target_compile_definitions(${target} PRIVATE _X86_ KB_KERNEL=1
+    __INTRINSIC_DEFINED_InterlockedBitTestAndSet __INTRINSIC_DEFINED_InterlockedBitTestAndReset)
+  target_compile_options(${target} PRIVATE ${KB_KERNEL_COMPILE_OPTIONS})
+endfunction()
+
+# kb_driver(target OUTPUT name SOURCES ...): a WDM kernel driver (.sys), linked against the
+# kernel and the HAL only, without the C or C++ runtime.
+function(kb_driver target)
+  cmake_parse_arguments(D "" "OUTPUT" "SOURCES" ${ARGN})
+  add_library(${target} SHARED ${D_SOURCES})
+  set_target_properties(${target} PROPERTIES PREFIX "" SUFFIX ".sys" OUTPUT_NAME ${D_OUTPUT})
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+  kb_kernel_code(${target})
+  target_link_options(${target} PRIVATE
+    -nostdlib -nostartfiles -s
+    -Wl,--subsystem,native -Wl,--entry,_DriverEntry@8
+    -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
+    -Wl,--major-os-version,5 -Wl,--minor-os-version,0
+    -Wl,--image-base,0x10000 -Wl,--file-alignment,0x200 -Wl,--section-alignment,0x1000)
+  target_link_libraries(${target} PRIVATE ntoskrnl hal)
+endfunction()
+
+# Copies every shipped target into dist/ after the build.
+function(kb_finish_dist)
+  if(NOT KB_WIN32)
+    return()
+  endif()
+  get_property(targets GLOBAL PROPERTY KB_DIST_TARGETS)
+  set(commands)
+  foreach(t ${targets})
+    list(APPEND commands COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${t}> ${KB_DIST_DIR}/)
+  endforeach()
+  add_custom_target(dist ALL
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KB_DIST_DIR}
+    ${commands}
+    DEPENDS ${targets}
+    COMMENT "Copying the deliverables into ${KB_DIST_DIR}")
+endfunction()
+
+# ---- Benchmarks and fuzzing: run by `make bench` and `make fuzz`, never timed by `make test`.
+
+set(KB_BENCH_DIR ${CMAKE_SOURCE_DIR}/build/bench CACHE PATH "Where benchmarks write their results")
+
+# kb_host_bench(name SOURCES ... [LIBS ...]): a Google Benchmark program. Its results go to
+# ${KB_BENCH_DIR}/name.json and to the console.
+function(kb_host_bench name)
+  if(NOT KB_HOST)
+    return()
+  endif()
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${B_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+  add_test(NAME bench.${name} COMMAND ${name}
+    --benchmark_out=${KB_BENCH_DIR}/${name}.json --benchmark_out_format=json)
+  set_tests_properties(bench.${name} PROPERTIES LABELS bench)
+endfunction()
+
+# kb_wine_bench(name SOURCES ... [LIBS ...] [DEPENDS ...]): a benchmark program run under Wine.
+# It receives the result file's Windows path as its first argument.
+function(kb_wine_bench name)
+  if(NOT KB_WIN32)
+    return()
+  endif()
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS;DEPENDS" ${ARGN})
+  add_executable(${name} ${B_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} kb_winetest)
+  target_link_options(${name} PRIVATE -static)
+  if(B_DEPENDS)
+    add_dependencies(${name} ${B_DEPENDS})
+  endif()
+  # Wine maps the Unix root to drive Z:.
+  string(REPLACE "/" "\\\\" result "Z:${KB_BENCH_DIR}/${name}.txt")
+  add_test(NAME bench.${name} COMMAND ${name} ${result})
+  set_tests_properties(bench.${name} PROPERTIES LABELS bench TIMEOUT 900
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# kb_fuzz_target(name SOURCES ... [LIBS ...] [SMOKE_SECONDS n]): a libFuzzer target, built only
+# in the fuzz tree (clang). `make test` runs it for SMOKE_SECONDS (default 20), `make fuzz` for
+# KB_FUZZ_SECONDS. Its corpus lives in build/fuzz/corpus/name.
+function(kb_fuzz_target name)
+  if(NOT KB_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(F "" "SMOKE_SECONDS" "SOURCES;LIBS" ${ARGN})
+  if(NOT F_SMOKE_SECONDS)
+    set(F_SMOKE_SECONDS 20)
+  endif()
+  add_executable(${name} ${F_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  set(corpus ${CMAKE_BINARY_DIR}/corpus/${name})
+  file(MAKE_DIRECTORY ${corpus})
+  add_test(NAME fuzz.${name}
+    COMMAND sh -c "exec \"$0\" -max_total_time=\${KB_FUZZ_SECONDS:-$1} -print_final_stats=1 \"$2\""
+            $<TARGET_FILE:${name}> ${F_SMOKE_SECONDS} ${corpus})
+  set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz TIMEOUT 7200)
+endfunction()

@@ -1,0 +1,12 @@
+// Private window messages at fixed numbers, shared between the agent, the tray window and the
+// wheel hook's zoom window.
+#pragma once
+
+constexpr unsigned WM_LAUNCH_FUNCTION = 0x8064;  // zoom window: wParam = function row
+constexpr unsigned WM_TRAY_NOTIFY = 0x806E;      // from the notification area
+constexpr unsigned WM_TRAY_ACTIVITY = 0x806F;
+constexpr unsigned WM_TRAY_BATTERY = 0x8070;     // wParam = low-battery mask
+constexpr unsigned WM_TRAY_RESERVED = 0x8071;
+constexpr unsigned WM_TRAY_LOCKKEYS = 0x8072;    // wParam = lock-key state
+constexpr unsigned WM_AGENT_KEYCODE = 0x8200;    // wParam = hot-key code, from the keyboard reader
+constexpr unsigned WM_AGENT_HOTKEY = 0x8301;     // wParam = filter event code

@@ -1,0 +1,134 @@
+#!/usr/bin/env python3
+"""Checks what we ship: every file is a 32-bit PE of the kind its name promises, imports only
+DLLs of the system (or shipped beside it), and declares a subsystem version that Windows 2000
+accepts (5.0 at the most).
+
+    check_pe.py FILE|DIR ...      exit 0 when every file passes, 1 otherwise
+"""
+import os
+import struct
+import sys
+
+# DLLs every supported Windows has. Anything else (libstdc++-6.dll, libgcc_s_*.dll,
+# libwinpthread-1.dll, api-ms-win-*, ucrtbase.dll) would have to be shipped, and is not.
+USER_DLLS = {
+    "kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell32.dll", "shlwapi.dll",
+    "ole32.dll", "oleaut32.dll", "comctl32.dll", "comdlg32.dll", "msimg32.dll", "winmm.dll",
+    "setupapi.dll", "hid.dll", "rpcrt4.dll", "msvcrt.dll", "version.dll", "ntdll.dll",
+}
+KERNEL_DLLS = {"ntoskrnl.exe", "hal.dll"}
+
+SUBSYSTEM_NATIVE, SUBSYSTEM_GUI, SUBSYSTEM_CUI = 1, 2, 3
+IMAGE_FILE_DLL = 0x2000
+MACHINE_I386 = 0x14C
+
+
+class PeError(Exception):
+    pass
+
+
+def rva_to_offset(sections, rva):
+    for virtual_address, virtual_size, raw_offset, raw_size in sections:
+        if virtual_address <= rva < virtual_address + max(virtual_size, raw_size):
+            return raw_offset + rva - virtual_address
+    raise PeError("RVA 0x%x lies in no section" % rva)
+
+
+def read_c_string(data, offset):
+    end = data.find(b"\0", offset)
+    if end < 0:
+        raise PeError("unterminated import name")
+    return data[offset:end].decode("ascii", "replace")
+
+
+def parse(data):
+    if len(data) < 0x40 or data[:2] != b"MZ":
+        raise PeError("not an MZ executable")
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    if data[pe:pe + 4] != b"PE\0\0":
+        raise PeError("no PE signature")
+    machine, nsections, _, _, _, opt_size, characteristics = struct.unpack_from("<HHIIIHH", data, pe + 4)
+    opt = pe + 24
+    magic = struct.unpack_from("<H", data, opt)[0]
+    if machine != MACHINE_I386 or magic != 0x10B:
+        raise PeError("not a 32-bit x86 image (machine 0x%x, magic 0x%x)" % (machine, magic))
+    sub_major, sub_minor = struct.unpack_from("<HH", data, opt + 48)
+    subsystem = struct.unpack_from("<H", data, opt + 68)[0]
+    import_rva = struct.unpack_from("<I", data, opt + 96 + 8)[0]
+    sections = []
+    for i in range(nsections):
+        s = opt + opt_size + 40 * i
+        vsize, vaddr, rsize, roff = struct.unpack_from("<IIII", data, s + 8)
+        sections.append((vaddr, vsize, roff, rsize))
+    imports = []
+    if import_rva:
+        d = rva_to_offset(sections, import_rva)
+        while True:
+            name_rva = struct.unpack_from("<I", data, d + 12)[0]
+            if name_rva == 0:
+                break
+            imports.append(read_c_string(data, rva_to_offset(sections, name_rva)).lower())
+            d += 20
+    return {
+        "dll": bool(characteristics & IMAGE_FILE_DLL),
+        "subsystem": subsystem,
+        "subsystem_version": (sub_major, sub_minor),
+        "imports": imports,
+    }
+
+
+def check(path, shipped):
+    """Returns the list of faults of one file; empty when it passes."""
+    with open(path, "rb") as f:
+        data = f.read()
+    try:
+        pe = parse(data)
+    except (PeError, struct.error) as e:
+        return [str(e)]
+    faults = []
+    ext = os.path.splitext(path)[1].lower()
+    if ext == ".sys":
+        if pe["subsystem"] != SUBSYSTEM_NATIVE:
+            faults.append("a driver must be a native image (subsystem %d)" % pe["subsystem"])
+        allowed = KERNEL_DLLS
+    elif ext == ".exe":
+        if pe["dll"] or pe["subsystem"] not in (SUBSYSTEM_GUI, SUBSYSTEM_CUI):
+            faults.append("not a Win32 program")
+        allowed = USER_DLLS | shipped
+    elif ext in (".dll", ".cpl"):
+        if not pe["dll"] or pe["subsystem"] not in (SUBSYSTEM_GUI, SUBSYSTEM_CUI):
+            faults.append("not a Win32 DLL")
+        allowed = USER_DLLS | shipped
+    else:
+        return ["not a kind we ship (.exe, .dll, .cpl or .sys)"]
+    for name in pe["imports"]:
+        if name not in allowed:
+            faults.append("imports %s, which is not the system's own" % name)
+    if pe["subsystem_version"] > (5, 0):
+        faults.append("subsystem version %d.%d is newer than Windows 2000 accepts" % pe["subsystem_version"])
+    return faults
+
+
+def main(argv):
+    files = []
+    for arg in argv[1:]:
+        if os.path.isdir(arg):
+            files += sorted(os.path.join(arg, n) for n in os.listdir(arg))
+        else:
+            files.append(arg)
+    if not files:
+        print("check_pe: nothing shipped yet")
+        return 0
+    shipped = {os.path.basename(f).lower() for f in files}
+    failed = 0
+    for path in files:
+        faults = check(path, shipped)
+        print("%-40s %s" % (os.path.basename(path), "ok" if not faults else "FAILED"))
+        for fault in faults:
+            print("    " + fault)
+        failed += bool(faults)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Runs one command inside a Wine session of its own:
+#   wine-session.sh --prefix DIR -- command [args...]
+# - the prefix DIR is made once (32-bit) and reused by later sessions;
+# - an Xvfb of its own on a free display, so that windows can be created;
+# - one persistent wineserver for the whole command, so drivers and devices started by one
+#   Wine process are still there for the next;
+# - on exit only the processes started here are ended, by their ids.
+set -uo pipefail
+
+prefix=
+while [[ $# -gt 0 ]]; do
+  case "$1" in
+    --prefix) prefix=$2; shift 2 ;;
+    --) shift; break ;;
+    *) echo "wine-session: unknown option $1" >&2; exit 2 ;;
+  esac
+done
+[[ -n "$prefix" && $# -gt 0 ]] || { echo "usage: wine-session.sh --prefix DIR -- command..." >&2; exit 2; }
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=wine-env.sh
+source "$here/wine-env.sh" "$prefix"
+
+log_dir="$WINEPREFIX.logs"
+mkdir -p "$log_dir"
+xvfb_pid=
+server_pid=
+
+stop_session() {
+  if [[ -n "$server_pid" ]]; then
+    # Ends the Wine processes of this prefix (ours alone: the prefix belongs to this tree).
+    timeout 20 wineserver -k >/dev/null 2>&1 </dev/null
+    for _ in $(seq 50); do kill -0 "$server_pid" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$server_pid" 2>/dev/null
+    wait "$server_pid" 2>/dev/null
+  fi
+  if [[ -n "$xvfb_pid" ]]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
+}
+trap stop_session EXIT
+trap 'exit 130' INT TERM
+
+start_xvfb() {
+  local n
+  for n in $(seq 91 190); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$log_dir/xvfb.log" 2>&1 </dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+      if [[ -e /tmp/.X11-unix/X$n ]]; then export DISPLAY=":$n"; return 0; fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=
+  done
+  echo "wine-session: no free X display for Xvfb" >&2
+  return 1
+}
+
+make_prefix() {
+  [[ -f "$WINEPREFIX/.kb-ready" ]] && return 0
+  echo "wine-session: making the Wine prefix $WINEPREFIX (once)" >&2
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  if ! timeout 300 wineboot -i >"$log_dir/wineboot.log" 2>&1 </dev/null; then
+    echo "wine-session: wineboot failed, see $log_dir/wineboot.log" >&2
+    return 1
+  fi
+  timeout 60 wineserver -w >/dev/null 2>&1 </dev/null
+  grep -q '#arch=win32' "$WINEPREFIX/system.reg" || {
+    echo "wine-session: $WINEPREFIX is not a 32-bit prefix" >&2; return 1; }
+  touch "$WINEPREFIX/.kb-ready"
+}
+
+start_xvfb || exit 1
+make_prefix || exit 1
+wineserver -f -p >"$log_dir/wineserver.log" 2>&1 </dev/null &
+server_pid=$!
+export KB_WINE_SESSION=$WINEPREFIX
+
+"$@"

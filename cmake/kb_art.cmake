@@ -35,3 +35,8 @@ function(kb_art target)
   set_source_files_properties(${A_RC} PROPERTIES OBJECT_DEPENDS "${all_outputs}")
   target_include_directories(${target} PRIVATE ${out_dir})
 endfunction()
+
+if(KB_HOST)
+  add_test(NAME host.art_tool COMMAND ${KB_PYTHON} ${CMAKE_SOURCE_DIR}/tools/art/tests/test_art.py)
+  set_tests_properties(host.art_tool PROPERTIES LABELS host)
+endif()

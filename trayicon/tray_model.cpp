@@ -9,7 +9,6 @@ constexpr unsigned kMouseLeftDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
 constexpr unsigned kMouseRightDown = 0x0204;        // WM_RBUTTONDOWN
 constexpr unsigned kLockStateBits = 7;
 
-
 }  // namespace
 
 const MenuItem kMenuItems[2] = {

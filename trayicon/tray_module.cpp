@@ -7,9 +7,10 @@
 #include "trayicon/tray_window.h"
 
 namespace tray {
-
 namespace {
+
 TrayModule g_module;
+
 }  // namespace
 
 TrayModule& Module() {
@@ -40,7 +41,6 @@ bool RegisterTrayClass(HINSTANCE instance) {
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     tray::TrayModule& module = tray::Module();
     if (reason == DLL_PROCESS_ATTACH) {
-        DisableThreadLibraryCalls(instance);
         if (tray::RegisterTrayClass(instance)) module.instance = instance;
     } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr && module.instance != nullptr) {
         // Only on FreeLibrary: when the process ends, its classes go with it, and calling

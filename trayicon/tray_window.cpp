@@ -20,21 +20,17 @@ struct TrayWindowState {
 
 TrayWindowState g_state;
 
-TrayWindowState& WindowState() {
-    return g_state;
-}
-
 void Show(HWND window, const IconChange& change) {
     if (!change.needed) return;
-    ModifyNotifyIcon(window, change.id, WindowState().icons.Get(change.iconResource), change.tooltip);
+    ModifyNotifyIcon(window, change.id, g_state.icons.Get(change.iconResource), change.tooltip);
 }
 
 void UpdateBatteryIcon(HWND window, bool active) {
-    Show(window, BatteryIcon(WindowState().model, active));
+    Show(window, BatteryIcon(g_state.model, active));
 }
 
 void UpdateLockIcon(HWND window, WPARAM lockState) {
-    Show(window, OnLockKeys(WindowState().model, lockState));
+    Show(window, OnLockKeys(g_state.model, lockState));
 }
 
 void ShowRadioForm(HWND window, RadioForm form) {
@@ -42,21 +38,19 @@ void ShowRadioForm(HWND window, RadioForm form) {
 }
 
 LRESULT OnCreate(HWND window, const CREATESTRUCTA& create) {
-    TrayWindowState& state = WindowState();
-    state.icons.Load(create.hInstance);
+    g_state.icons.Load(create.hInstance);
     for (const InitialIcon& icon : kInitialIcons) {
-        AddNotifyIcon(window, icon.id, state.icons.Get(icon.iconResource), icon.tooltip,
+        AddNotifyIcon(window, icon.id, g_state.icons.Get(icon.iconResource), icon.tooltip,
                       icon.hasCallback ? WM_TRAY_NOTIFY : 0);
     }
-    StartWindow(state.model);
+    StartWindow(g_state.model);
     SetTimer(window, kBlinkTimerId, kBlinkTimerPeriodMs, nullptr);
     return 0;
 }
 
 void OnDestroy(HWND window) {
-    TrayWindowState& state = WindowState();
     KillTimer(window, kBlinkTimerId);
-    state.icons.Release();
+    g_state.icons.Release();
     for (unsigned id : kIconsToDelete) DeleteNotifyIcon(window, id);
     if (Module().window == window) Module().window = nullptr;
     // The agent runs this window on its main thread: closing the tray ends its message loop.
@@ -95,7 +89,7 @@ LRESULT CALLBACK TrayWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         OnDestroy(window);
         return 0;
     case WM_TIMER:
-        ShowRadioForm(window, OnTimerTick(WindowState().model));
+        ShowRadioForm(window, OnTimerTick(g_state.model));
         return 0;
     case WM_COMMAND:
         OnCommand(window, LOWORD(wParam));
@@ -104,10 +98,10 @@ LRESULT CALLBACK TrayWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         OnIconMouse(window, wParam, lParam);
         return 0;
     case WM_TRAY_ACTIVITY:
-        ShowRadioForm(window, OnActivity(WindowState().model));
+        ShowRadioForm(window, OnActivity(g_state.model));
         return 0;
     case WM_TRAY_BATTERY:
-        ShowRadioForm(window, OnBattery(WindowState().model, wParam));
+        ShowRadioForm(window, OnBattery(g_state.model, wParam));
         return 0;
     case WM_TRAY_RESERVED:
         return 0;

@@ -1,11 +1,8 @@
 #include "trayicon/tray_model.h"
 
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
-
-#include "trayicon/tray_resources.h"
 
 namespace {
 
@@ -24,22 +21,6 @@ TEST(TrayIcons, RadioIconFollowsMaskAndForm) {
         EXPECT_EQ(BatteryIconResource(static_cast<std::uint8_t>(c.mask), c.active), c.resource)
             << "mask " << c.mask << " active " << c.active;
     }
-}
-
-TEST(TrayIcons, InitialIconsAndDeletionOrder) {
-    EXPECT_EQ(kInitialIcons[0].id, 102u);
-    EXPECT_EQ(kInitialIcons[0].iconResource, 147u);
-    EXPECT_STREQ(kInitialIcons[0].tooltip, "Skyrel");
-    EXPECT_TRUE(kInitialIcons[0].hasCallback);
-    EXPECT_EQ(kInitialIcons[1].id, 100u);
-    EXPECT_EQ(kInitialIcons[1].iconResource, 130u);
-    EXPECT_STREQ(kInitialIcons[1].tooltip, "Battery Normal");
-    EXPECT_TRUE(kInitialIcons[1].hasCallback);
-    EXPECT_EQ(kInitialIcons[2].id, 103u);
-    EXPECT_EQ(kInitialIcons[2].iconResource, 137u);
-    EXPECT_STREQ(kInitialIcons[2].tooltip, "");
-    EXPECT_FALSE(kInitialIcons[2].hasCallback);
-    EXPECT_EQ(std::vector<unsigned>(kIconsToDelete, kIconsToDelete + 3), (std::vector<unsigned>{100, 102, 103}));
 }
 
 // Drives the state machine with a script of messages and timer ticks and records the radio
@@ -165,18 +146,6 @@ TEST(Clicks, OnlyIconsWithACallbackAct) {
     for (const Case& c : cases) {
         EXPECT_EQ(OnIconMouse(c.icon, c.mouse), c.action) << "icon " << c.icon << " mouse " << c.mouse;
     }
-}
-
-TEST(Commands, MenuCommandsStartTheControlPanels) {
-    EXPECT_STREQ(CommandLineOf(101), "Control.exe keyboard");
-    EXPECT_STREQ(CommandLineOf(102), "Control.exe mouse");
-    EXPECT_EQ(CommandLineOf(100), nullptr);
-    EXPECT_EQ(CommandLineOf(103), nullptr);
-    EXPECT_STREQ(kAppletCommandLine, "Control.exe skyrel.cpl");
-    EXPECT_EQ(kMenuItems[0].command, 101u);
-    EXPECT_STREQ(kMenuItems[0].text, "Keyboard Content");
-    EXPECT_EQ(kMenuItems[1].command, 102u);
-    EXPECT_STREQ(kMenuItems[1].text, "Mouse Content");
 }
 
 }  // namespace

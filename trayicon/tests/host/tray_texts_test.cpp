@@ -38,14 +38,6 @@ TEST(BatteryTooltip, AllEightLowIsCutToWhatTheNotificationAreaTakes) {
     EXPECT_EQ(std::string(tip.text), full.substr(0, 63));
 }
 
-TEST(BatteryTooltip, NeverRunsPastItsBuffer) {
-    for (unsigned mask = 0; mask < 256; ++mask) {
-        tray::Tooltip tip = BatteryTooltip(static_cast<std::uint8_t>(mask));
-        const void* end = std::memchr(tip.text, '\0', sizeof tip.text);
-        ASSERT_NE(end, nullptr) << "mask " << mask;
-    }
-}
-
 TEST(LockTooltip, NamesTheLocksThatAreOnNumFirst) {
     const TipCase cases[] = {
         {0, ""},

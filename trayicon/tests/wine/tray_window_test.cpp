@@ -33,39 +33,35 @@ struct Pumped {
     WPARAM quitCode = 0;
 };
 
-// Dispatches messages until `done` holds or kGiveUpMs pass; remembers a WM_QUIT.
-template <typename Done>
-bool PumpUntil(Pumped& pumped, Done done) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                pumped.quit = true;
-                pumped.quitCode = msg.wParam;
-                continue;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-            if (done()) return true;
-        }
-        if (GetTickCount() - start > kGiveUpMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+// Dispatches one queued message, remembering a WM_QUIT; false when the queue is empty.
+bool DispatchOne(Pumped& pumped) {
+    MSG msg;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message == WM_QUIT) {
+        pumped.quit = true;
+        pumped.quitCode = msg.wParam;
+    } else {
+        DispatchMessageA(&msg);
     }
     return true;
 }
 
 // Dispatches what is queued now (posted messages, and a timer that is due).
 void PumpQueued(Pumped& pumped) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            pumped.quit = true;
-            pumped.quitCode = msg.wParam;
-            continue;
-        }
-        DispatchMessageA(&msg);
+    while (DispatchOne(pumped)) {
     }
+}
+
+// Dispatches messages until `done` holds or kGiveUpMs pass.
+template <typename Done>
+bool PumpUntil(Pumped& pumped, Done done) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (DispatchOne(pumped)) continue;
+        if (GetTickCount() - start > kGiveUpMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
 }
 
 std::vector<NotifyCall> CallsFor(DWORD message, UINT id, size_t from = 0) {

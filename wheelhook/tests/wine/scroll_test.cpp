@@ -1,0 +1,96 @@
+// Injected wheel notches reach the real library's low-level hook and come out as scroll
+// messages posted to the list box that has the focus.
+#include "wheelhook/tests/wine/hook_fixture.h"
+
+#include "common/registry_names.h"
+#include "wheelhook/wheelhook.h"
+
+namespace wheeltest {
+namespace {
+
+using ScrollTest = WheelHookTest;
+
+void ExpectPosts(const std::vector<Posted>& posts, size_t count, UINT message, WPARAM code) {
+    ASSERT_EQ(posts.size(), count);
+    for (const Posted& p : posts) {
+        EXPECT_EQ(p.message, message);
+        EXPECT_EQ(p.wParam, code);
+        EXPECT_EQ(p.lParam, 0);
+    }
+}
+
+TEST_F(ScrollTest, NotchBecomesLineScrollsOfTheListBox) {
+    WriteWheelSetting(KB_VAL_SCROLL_LINE, 3);
+    Install();
+    ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA, 3), 3, WM_VSCROLL, SB_LINEUP);
+    ExpectPosts(ScrollPostsAfterNotch(-WHEEL_DELTA, 3), 3, WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_GT(SendMessageA(list_, LB_GETTOPINDEX, 0, 0), -1);
+}
+
+TEST_F(ScrollTest, ReverseAndPageModeFromTheRegistry) {
+    WriteWheelSetting(KB_VAL_SCROLL_MODE, 1);
+    WriteWheelSetting(KB_VAL_SCROLL_LINE, 5);
+    WriteWheelSetting(KB_VAL_SCROLL_REVERSE, 1);
+    Install();
+    ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA, 1), 1, WM_VSCROLL, SB_PAGEDOWN);
+}
+
+TEST_F(ScrollTest, InjectedPlusAndMinusOneScrollSideways) {
+    WriteWheelSetting(KB_VAL_SCROLL_LINE, 2);
+    Install();
+    ExpectPosts(ScrollPostsAfterNotch(1, 2), 2, WM_HSCROLL, SB_LINELEFT);
+    ExpectPosts(ScrollPostsAfterNotch(-1, 2), 2, WM_HSCROLL, SB_LINERIGHT);
+}
+
+TEST_F(ScrollTest, SecondInstallReplacesTheFirst) {
+    WriteWheelSetting(KB_VAL_SCROLL_LINE, 3);
+    Install();
+    Install();
+    ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA, 3), 3, WM_VSCROLL, SB_LINEUP);
+    // One removal takes every hook out: nothing is left to turn the notch into posts.
+    ASSERT_NE(InstallMouseFilter(0, nullptr), 0);
+    installed_ = false;
+    ClearSeen();
+    InjectWheel(WHEEL_DELTA);
+    PumpFor(300);
+    EXPECT_TRUE(ScrollPosts().empty());
+    EXPECT_NE(InstallMouseFilter(0, nullptr), 0) << "removing again is harmless";
+}
+
+TEST_F(ScrollTest, ProcWheelExScrollsTheGivenWindow) {
+    WriteWheelSetting(KB_VAL_SCROLL_LINE, 4);
+    Install();
+    ClearSeen();
+    EXPECT_EQ(ProcWheelEx(list_, 0, -WHEEL_DELTA), 0);
+    PumpUntil([&] { return ScrollPosts().size() >= 4; });
+    ExpectPosts(ScrollPosts(), 4, WM_VSCROLL, SB_LINEDOWN);
+}
+
+// A scroll-bar control inside a window without scroll styles is what the window scrolls by.
+TEST_F(ScrollTest, ScrollBarControlOfTheFocusWindowIsTheLParam) {
+    WriteWheelSetting(KB_VAL_SCROLL_LINE, 1);
+    Install();
+    HWND pane = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 220, 10, 100, 100, frame_,
+                                nullptr, nullptr, nullptr);
+    HWND bar = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 80, 0, 16, 100,
+                               pane, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(pane && bar);
+    ClearSeen();
+    EXPECT_EQ(ProcWheelEx(pane, 0, WHEEL_DELTA), 0);
+    PumpUntil([&] {
+        for (const Posted& p : Seen())
+            if (p.window == pane && p.message == WM_VSCROLL) return true;
+        return false;
+    });
+    bool found = false;
+    for (const Posted& p : Seen()) {
+        if (p.window != pane || p.message != WM_VSCROLL) continue;
+        found = true;
+        EXPECT_EQ(p.wParam, static_cast<WPARAM>(SB_LINEUP));
+        EXPECT_EQ(p.lParam, reinterpret_cast<LPARAM>(bar));
+    }
+    EXPECT_TRUE(found);
+}
+
+}  // namespace
+}  // namespace wheeltest

@@ -92,5 +92,30 @@ TEST_F(ScrollTest, ScrollBarControlOfTheFocusWindowIsTheLParam) {
     EXPECT_TRUE(found);
 }
 
+// The browser's document window gets the wheel message itself, rewritten by the message hook
+// as it leaves the queue: 40 units per line, whatever the notch's size.
+TEST_F(ScrollTest, BrowserDocumentGetsARewrittenWheelMessage) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "Internet Explorer_Server";
+    RegisterClassA(&wc);
+    HWND browser = CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL,
+                                   220, 10, 150, 150, frame_, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(browser, nullptr);
+    SetFocus(browser);
+    WriteWheelSetting(KB_VAL_SCROLL_LINE, 2);
+    Install();
+    ClearSeen();
+    SetCursorPos(400, 200);  // Wine sends the wheel to the window under the pointer
+    InjectWheel(-2 * WHEEL_DELTA);
+    ASSERT_TRUE(PumpUntil([&] { return SawMessage(browser, WM_MOUSEWHEEL); }));
+    for (const Posted& p : Seen()) {
+        if (p.window != browser || p.message != WM_MOUSEWHEEL) continue;
+        EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(p.wParam), -80);
+    }
+    EXPECT_TRUE(ScrollPosts().empty());
+}
+
 }  // namespace
 }  // namespace wheeltest

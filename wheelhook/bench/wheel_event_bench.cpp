@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kCalls = 5000;
+constexpr int kCalls = 2000;
 constexpr int kInjected = 300;
 constexpr DWORD kLines = 3;
 
@@ -126,7 +126,6 @@ int main(int argc, char** argv) {
         WriteLine(out, "SendInput -> hook -> 3 WM_VSCROLL taken", static_cast<int>(injected.size()),
                   Summarise(injected));
     std::fprintf(out, "injected notches not seen within 2 s: %d\n", lost);
-    std::fprintf(out, "platform low-level hook time-out (LowLevelHooksTimeout default): 300000 us\n");
     std::fclose(out);
     return lost == 0 ? 0 : 6;
 }

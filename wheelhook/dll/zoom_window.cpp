@@ -116,7 +116,13 @@ void PaintZoomWindow(HWND window) {
     PaintSession paint(window);
     RECT client;
     GetClientRect(window, &client);
-    const int side = ZoomPaintSourceSide(g_shared.Settings);
-    StretchBlt(paint.dc(), 0, 0, client.right, client.bottom, g_shared.SnapshotDc,
-               g_shared.SourceSquare.left, g_shared.SourceSquare.top, side, side, SRCCOPY);
+    const RECT& source = g_shared.SourceSquare;
+    const ZoomBlit blit = PlanZoomBlit(source.left, source.top, ZoomPaintSourceSide(g_shared.Settings),
+                                       client.right, client.bottom);
+    if (!blit.Any || blit.DestX > 0 || blit.DestY > 0)
+        FillRect(paint.dc(), &client, GetSysColorBrush(COLOR_WINDOW));
+    if (!blit.Any) return;
+    StretchBlt(paint.dc(), blit.DestX, blit.DestY, blit.DestWidth, blit.DestHeight,
+               g_shared.SnapshotDc, blit.SourceX, blit.SourceY, blit.SourceWidth,
+               blit.SourceHeight, SRCCOPY);
 }

@@ -42,24 +42,42 @@ TEST(ZoomGeometry, ZeroSizeHasNoArea) {
     EXPECT_EQ(ZoomPaintSourceSide(Zoom(0, 2)), 0);
 }
 
-TEST(ZoomGeometry, SourceNearTheLeftAndTopEdgesStaysInsideTheSnapshot) {
-    struct Case {
-        int32_t x, y;
-        int32_t left, top, right, bottom;
-    };
-    const Case cases[] = {
-        {10, 400, 0, 376, 48, 424},   // left edge
-        {500, 5, 476, 0, 524, 48},    // top edge
-        {0, 0, 0, 0, 48, 48},         // corner
-        {-30, -30, 0, 0, 48, 48},     // pointer beyond a monitor to the left
-        {24, 24, 0, 0, 48, 48},       // exactly touching
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
-        const ZoomPlacement p = PlaceZoom(Zoom(96, 2), c.x, c.y);
-        ExpectRect(p.Source, c.left, c.top, c.right, c.bottom);
-        EXPECT_EQ(p.Window.Left, c.x - 48) << "the window itself still centres on the pointer";
-    }
+TEST(ZoomGeometry, SquareNearTheLeftAndTopEdgesStaysCentredOnThePointer) {
+    const ZoomPlacement p = PlaceZoom(Zoom(96, 2), 5, 10);
+    ExpectRect(p.Window, -43, -38, 53, 58);
+    ExpectRect(p.Source, -19, -14, 29, 34);
+}
+
+void ExpectBlit(const ZoomBlit& b, int32_t dx, int32_t dy, int32_t dw, int32_t dh, int32_t sx,
+                int32_t sy, int32_t sw, int32_t sh) {
+    ASSERT_TRUE(b.Any);
+    EXPECT_EQ(b.DestX, dx);
+    EXPECT_EQ(b.DestY, dy);
+    EXPECT_EQ(b.DestWidth, dw);
+    EXPECT_EQ(b.DestHeight, dh);
+    EXPECT_EQ(b.SourceX, sx);
+    EXPECT_EQ(b.SourceY, sy);
+    EXPECT_EQ(b.SourceWidth, sw);
+    EXPECT_EQ(b.SourceHeight, sh);
+}
+
+TEST(ZoomBlit, SquareInsideTheSnapshotFillsTheClientArea) {
+    ExpectBlit(PlanZoomBlit(476, 376, 48, 94, 94), 0, 0, 94, 94, 476, 376, 48, 48);
+    ExpectBlit(PlanZoomBlit(0, 0, 48, 96, 96), 0, 0, 96, 96, 0, 0, 48, 48);
+}
+
+TEST(ZoomBlit, PartOutsideTheSnapshotIsLeftOutAndTheRestStaysAligned) {
+    // 12 of 48 source pixels lie left of the picture: the first quarter of the window.
+    ExpectBlit(PlanZoomBlit(-12, 376, 48, 96, 96), 24, 0, 72, 96, 0, 376, 36, 48);
+    ExpectBlit(PlanZoomBlit(100, -24, 48, 96, 96), 0, 48, 96, 48, 100, 0, 48, 24);
+    ExpectBlit(PlanZoomBlit(-19, -14, 48, 94, 94), 37, 27, 57, 67, 0, 0, 29, 34);
+}
+
+TEST(ZoomBlit, NothingToCopy) {
+    EXPECT_FALSE(PlanZoomBlit(-48, 0, 48, 96, 96).Any) << "square wholly outside";
+    EXPECT_FALSE(PlanZoomBlit(-500, -500, 48, 96, 96).Any);
+    EXPECT_FALSE(PlanZoomBlit(10, 10, 0, 96, 96).Any) << "zoom size 0";
+    EXPECT_FALSE(PlanZoomBlit(10, 10, 48, 0, 0).Any) << "no client area";
 }
 
 TEST(ZoomGeometry, SnapshotIsLargerThanTheScreenByTheZoomSize) {

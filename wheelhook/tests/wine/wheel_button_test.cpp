@@ -28,6 +28,32 @@ void ExpectZoomAt(int left, int top, int right, int bottom) {
     EXPECT_EQ(rect.bottom, bottom);
 }
 
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+HWND CreateRedWindow(int x, int y, int width, int height) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = CreateSolidBrush(kRed);  // the class keeps it for the test program's life
+    wc.lpszClassName = "WHEELTESTRED";
+    if (!RegisterClassA(&wc)) DeleteObject(wc.hbrBackground);
+    HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, x, y, width,
+                                  height, nullptr, nullptr, wc.hInstance, nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UpdateWindow(window);
+    return window;
+}
+
+COLORREF ZoomPixel(int x, int y) {
+    HWND zoom = ZoomWindow();
+    InvalidateRect(zoom, nullptr, FALSE);
+    UpdateWindow(zoom);
+    HDC dc = GetDC(zoom);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(zoom, dc);
+    return colour;
+}
+
 class ZoomTest : public WheelButtonTest {
 protected:
     void SetUp() override {
@@ -56,9 +82,17 @@ protected:
 };
 
 TEST_F(ZoomTest, WheelButtonOpensTheZoomCentredOnThePointer) {
+    // Red just around the pointer: the magnified square (476, 376) to (524, 424) lies inside.
+    HWND red = CreateRedWindow(470, 370, 60, 60);
+    PumpFor(50);
     OpenAtCursor();
     ExpectZoomAt(452, 352, 548, 448);
     EXPECT_FALSE(SawMessage(target_, WM_MBUTTONDOWN)) << "the press is consumed";
+
+    DestroyWindow(red);
+    PumpFor(50);
+    EXPECT_EQ(ZoomPixel(2, 2), kRed) << "the frozen picture, magnified to the whole window";
+    EXPECT_EQ(ZoomPixel(90, 90), kRed);
 
     InjectMoveTo(600, 300);
     EXPECT_TRUE(PumpUntil([] { return ZoomAt(552, 252, 648, 348); })) << "follows the pointer";
@@ -88,13 +122,15 @@ TEST_F(ZoomTest, SecondWheelButtonPressClosesTheZoom) {
     EXPECT_TRUE(PumpUntil([] { return !IsWindowVisible(ZoomWindow()); }));
 }
 
-TEST_F(ZoomTest, ZoomNearTheTopLeftCornerStillOpens) {
+TEST_F(ZoomTest, ZoomNearTheTopLeftCornerShowsTheCornerMagnified) {
+    HWND red = CreateRedWindow(0, 0, 30, 30);
     SetCursorPos(5, 5);
-    PumpFor(30);
+    PumpFor(50);
     OpenAtCursor();
     ExpectZoomAt(-43, -43, 53, 53);
-    UpdateWindow(ZoomWindow());  // painting from a source square kept inside the snapshot
-    EXPECT_TRUE(IsWindowVisible(ZoomWindow()));
+    DestroyWindow(red);
+    // Client (60, 60) is on the screen at (18, 18) and shows the picture at about (11, 11).
+    EXPECT_EQ(ZoomPixel(60, 60), kRed);
 }
 
 class FunctionTest : public WheelButtonTest {

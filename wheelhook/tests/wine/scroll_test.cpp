@@ -2,6 +2,8 @@
 // messages posted to the list box that has the focus.
 #include "wheelhook/tests/wine/hook_fixture.h"
 
+#include <string>
+
 #include "common/registry_names.h"
 #include "wheelhook/wheelhook.h"
 
@@ -115,6 +117,27 @@ TEST_F(ScrollTest, BrowserDocumentGetsARewrittenWheelMessage) {
         EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(p.wParam), -80);
     }
     EXPECT_TRUE(ScrollPosts().empty());
+}
+
+// A class name longer than the 128-byte buffer is cut, never written past the buffer's end;
+// cut, it no longer names the browser, so the window scrolls as any other.
+TEST_F(ScrollTest, LongClassNameIsCutToTheBuffer) {
+    const std::string name = "Internet Explorer_Server" + std::string(150, 'x');
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = name.c_str();
+    RegisterClassA(&wc);
+    HWND window = CreateWindowExA(0, name.c_str(), "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 220, 10,
+                                  150, 150, frame_, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    SetFocus(window);
+    WriteWheelSetting(KB_VAL_SCROLL_LINE, 2);
+    Install();
+    ClearSeen();
+    InjectWheel(WHEEL_DELTA);
+    EXPECT_TRUE(PumpUntil([&] { return SawMessage(window, WM_VSCROLL); }));
+    DestroyWindow(window);
 }
 
 }  // namespace

@@ -149,11 +149,15 @@ protected:
     }
 };
 
+// Row 0, and stored values outside the table, which act as row 0.
 TEST_F(FunctionTest, UnassignedPressIsSwallowedAndTheReleaseIsNot) {
-    UseFunction(0);
-    PressWheelButton();
-    EXPECT_TRUE(PumpUntil([&] { return SawMessage(frame_, WM_MBUTTONUP); }));
-    EXPECT_FALSE(SawMessage(frame_, WM_MBUTTONDOWN));
+    for (DWORD row : {0ul, 31ul, 40ul, 0xFFFFFFFFul}) {
+        SCOPED_TRACE(row);
+        UseFunction(row);
+        PressWheelButton();
+        EXPECT_TRUE(PumpUntil([&] { return SawMessage(frame_, WM_MBUTTONUP); }));
+        EXPECT_FALSE(SawMessage(frame_, WM_MBUTTONDOWN));
+    }
 }
 
 TEST_F(FunctionTest, MinimizeRowMinimisesTheForegroundWindow) {

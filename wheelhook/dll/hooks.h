@@ -14,6 +14,5 @@ HWND CreateZoomWindow(HINSTANCE instance, int side);
 
 void OpenZoom(POINT pointer);
 void CloseZoom();
-void DeleteSnapshot();
 void PlaceZoomWindow(int x, int y);
 void PaintZoomWindow(HWND window);

@@ -14,6 +14,17 @@ namespace {
 
 RECT RectOf(const ZoomRect& rect) { return {rect.Left, rect.Top, rect.Right, rect.Bottom}; }
 
+void DeleteSnapshot() {
+    HDC dc = g_shared.SnapshotDc;
+    if (!dc) return;
+    HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+    g_shared.SnapshotDc = nullptr;
+    DeleteDC(dc);
+    // Once the context is gone the bitmap is free; a context without one of ours holds the
+    // stock bitmap, which the platform refuses to delete.
+    if (bitmap) DeleteObject(bitmap);
+}
+
 // The whole screen, copied once per opening; the part beyond the screen stays black.
 void TakeSnapshot() {
     ScreenDc screen;
@@ -74,17 +85,6 @@ HWND CreateZoomWindow(HINSTANCE instance, int side) {
     return CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, KB_CLASS_ZOOM, "OVMSZOOM Window",
                            WS_POPUP | WS_BORDER, 0, 0, side, side, nullptr, nullptr, instance,
                            nullptr);
-}
-
-void DeleteSnapshot() {
-    HDC dc = g_shared.SnapshotDc;
-    if (!dc) return;
-    HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
-    g_shared.SnapshotDc = nullptr;
-    DeleteDC(dc);
-    // Once the context is gone the bitmap is free; a context without one of ours holds the
-    // stock bitmap, which the platform refuses to delete.
-    if (bitmap) DeleteObject(bitmap);
 }
 
 void OpenZoom(POINT pointer) {

@@ -40,7 +40,7 @@ host: deps $(HOST)/build.ninja
 win32: deps $(WIN32)/build.ninja
 	cmake --build $(WIN32) -j $(JOBS)
 
-test: test-host test-wine check-dist
+test: test-host test-fuzz test-wine check-dist
 
 test-host: host
 	ctest --test-dir $(HOST) --output-on-failure --no-tests=error -LE bench -j $(JOBS)

@@ -5,6 +5,7 @@
 #include "driver/kernel/dispatch.h"
 #include "driver/kernel/event_queue.h"
 #include "driver/kernel/filter_extension.h"
+#include "driver/kernel/named_device.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ UNICODE_STRING ControlDeviceName = RTL_CONSTANT_STRING(KB_FILTER_DEVICE_NAME_W);
 UNICODE_STRING ControlLinkName = RTL_CONSTANT_STRING(KB_FILTER_LINK_NAME_W);
 
 void FillDispatchTable(PDRIVER_OBJECT driver) {
-    for (int major = 0; major <= IRP_MJ_MAXIMUM_FUNCTION; ++major) driver->MajorFunction[major] = DispatchAny;
+    DispatchAllTo(driver, DispatchAny);
     driver->MajorFunction[IRP_MJ_CREATE] = DispatchCreateClose;
     driver->MajorFunction[IRP_MJ_CLOSE] = DispatchCreateClose;
     driver->MajorFunction[IRP_MJ_CLEANUP] = DispatchCleanup;
@@ -27,30 +28,20 @@ VOID NTAPI DriverUnload(PDRIVER_OBJECT DriverObject) {
     KB_CHECK(pGlobalCtrl == DriverObject->DeviceObject);
     KB_CHECK(NULL == pGlobalCtrl->NextDevice);
     Filter_FreeEvents(ControlExtension());
-    IoDeleteSymbolicLink(&ControlLinkName);
-    IoDeleteDevice(pGlobalCtrl);
+    DeleteNamedDevice(pGlobalCtrl, &ControlLinkName);
     pGlobalCtrl = nullptr;
 }
 
 extern "C" NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT DriverObject, PUNICODE_STRING) {
     PDEVICE_OBJECT control = nullptr;
-    NTSTATUS status = IoCreateDevice(DriverObject, sizeof(FILTER_EXTENSION), &ControlDeviceName,
-                                     FILE_DEVICE_UNKNOWN, 0, FALSE, &control);
+    const NTSTATUS status = CreateNamedDevice(DriverObject, sizeof(FILTER_EXTENSION), &ControlDeviceName,
+                                              &ControlLinkName, &control);
     if (!NT_SUCCESS(status)) return status;
-    status = IoCreateSymbolicLink(&ControlLinkName, &ControlDeviceName);
-    if (!NT_SUCCESS(status)) {
-        IoDeleteDevice(control);
-        return status;
-    }
-
     pGlobalCtrl = control;
-    // Buffered I/O alone; this also clears the initializing flag.
-    control->Flags = DO_BUFFERED_IO;
     InitFilterExtension(ControlExtension());
 
     if (!IoIsWdmVersionAvailable(1, 0)) {
-        IoDeleteSymbolicLink(&ControlLinkName);
-        IoDeleteDevice(control);
+        DeleteNamedDevice(control, &ControlLinkName);
         pGlobalCtrl = nullptr;
         return STATUS_UNSUCCESSFUL;
     }

@@ -9,7 +9,6 @@ constexpr UCHAR INITIAL_MODE = 2;
 PDEVICE_OBJECT pGlobalCtrl = nullptr;
 
 void InitFilterExtension(PFILTER_EXTENSION filter) {
-    RtlZeroMemory(filter, sizeof *filter);
     InitializeListHead(&filter->DeviceList);
     KeInitializeSpinLock(&filter->DeviceListLock);
     filter->Mode = INITIAL_MODE;

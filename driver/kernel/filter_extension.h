@@ -33,4 +33,5 @@ inline PFILTER_EXTENSION ControlExtension() {
 
 inline bool IsControlDevice(PDEVICE_OBJECT device) { return device == pGlobalCtrl; }
 
+// Prepares a zeroed extension: empty lists, spin locks ready, Mode 2; the rest stays 0.
 void InitFilterExtension(PFILTER_EXTENSION filter);

@@ -6,6 +6,7 @@
 
 #include "common/control_interface.h"
 #include "driver/kernel/complete_request.h"
+#include "driver/kernel/named_device.h"
 #include "driver/kernel/parked_read.h"
 #include "outside/lvxnftr/test_feed.h"
 
@@ -108,29 +109,17 @@ NTSTATUS NTAPI DispatchCreate(PDEVICE_OBJECT, PIRP irp) { return CompleteRequest
 
 NTSTATUS NTAPI DispatchOther(PDEVICE_OBJECT, PIRP irp) { return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST); }
 
-VOID NTAPI DriverUnload(PDRIVER_OBJECT driver) {
-    IoDeleteSymbolicLink(&LinkName);
-    IoDeleteDevice(driver->DeviceObject);
-}
+VOID NTAPI DriverUnload(PDRIVER_OBJECT driver) { DeleteNamedDevice(driver->DeviceObject, &LinkName); }
 
 }  // namespace
 
 extern "C" NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING) {
     PDEVICE_OBJECT device = nullptr;
-    NTSTATUS status =
-        IoCreateDevice(driver, sizeof(COMPANION_EXTENSION), &DeviceName, FILE_DEVICE_UNKNOWN, 0, FALSE, &device);
+    const NTSTATUS status = CreateNamedDevice(driver, sizeof(COMPANION_EXTENSION), &DeviceName, &LinkName, &device);
     if (!NT_SUCCESS(status)) return status;
-    status = IoCreateSymbolicLink(&LinkName, &DeviceName);
-    if (!NT_SUCCESS(status)) {
-        IoDeleteDevice(device);
-        return status;
-    }
-    device->Flags = DO_BUFFERED_IO;
-    COMPANION_EXTENSION* companion = ExtensionOf(device);
-    RtlZeroMemory(companion, sizeof *companion);
-    KeInitializeSpinLock(&companion->Lock);
+    KeInitializeSpinLock(&ExtensionOf(device)->Lock);
 
-    for (int major = 0; major <= IRP_MJ_MAXIMUM_FUNCTION; ++major) driver->MajorFunction[major] = DispatchOther;
+    DispatchAllTo(driver, DispatchOther);
     driver->MajorFunction[IRP_MJ_CREATE] = DispatchCreate;
     driver->MajorFunction[IRP_MJ_CLOSE] = DispatchCloseOrCleanup;
     driver->MajorFunction[IRP_MJ_CLEANUP] = DispatchCloseOrCleanup;

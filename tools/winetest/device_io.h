@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace winetest {
 
@@ -45,6 +48,19 @@ struct ControlResult {
 
 // One device-control request, waited for. The output buffer is outputLength bytes.
 ControlResult SendControl(const DeviceHandle& device, DWORD code, const std::vector<BYTE>& input, DWORD outputLength);
+
+// Sends `code` with no input and room for exactly one Record, and expects it filled. Where it
+// isn't, the test fails and the record reads UNTOUCHED.
+template <typename Record>
+Record ReceiveRecord(const DeviceHandle& device, DWORD code) {
+    Record record;
+    std::memset(&record, UNTOUCHED, sizeof record);
+    const ControlResult result = SendControl(device, code, {}, sizeof record);
+    EXPECT_TRUE(result.Ok) << "control code 0x" << std::hex << code << ": error " << std::dec << result.Error;
+    EXPECT_EQ(result.Output.size(), sizeof record) << "control code 0x" << std::hex << code;
+    if (result.Output.size() == sizeof record) std::memcpy(&record, result.Output.data(), sizeof record);
+    return record;
+}
 
 // An overlapped read issued on construction. Its state lives on the heap and is let go of only
 // once the read has ended, so a test that fails while the read is pending stays safe.

@@ -12,9 +12,8 @@
 #include <gtest/gtest.h>
 
 #include "common/control_interface.h"
-#include "tools/winetest/build_files.h"
 #include "tools/winetest/device_io.h"
-#include "tools/winetest/driver_service.h"
+#include "tools/winetest/driver_suite.h"
 
 namespace {
 
@@ -27,33 +26,17 @@ using winetest::SendControl;
 
 constexpr DWORD WAIT_LIMIT_MS = 5000;
 
-class ControlDevice : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        service_ = new winetest::DriverService(KB_FILTER_SERVICE_NAME, winetest::BuildFile("uvxnftr.sys"));
-    }
-    static void TearDownTestSuite() {
-        delete service_;
-        service_ = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(service_->running()) << service_->error(); }
-
-    static DeviceHandle Open(bool overlapped = false) { return DeviceHandle(KB_FILTER_USER_PATH, overlapped); }
-
-    static RF_DATA Table(const DeviceHandle& device) {
-        RF_DATA table;
-        std::memset(&table, 0xEE, sizeof table);
-        const ControlResult result = SendControl(device, IOCTL_GET_RF_DATA, {}, sizeof table);
-        EXPECT_TRUE(result.Ok) << "error " << result.Error;
-        EXPECT_EQ(result.Output.size(), sizeof table);
-        if (result.Output.size() == sizeof table) std::memcpy(&table, result.Output.data(), sizeof table);
-        return table;
-    }
-
-    static winetest::DriverService* service_;
+struct Keyfilter {
+    static constexpr const char* Service = KB_FILTER_SERVICE_NAME;
+    static constexpr const char* File = "uvxnftr.sys";
 };
 
-winetest::DriverService* ControlDevice::service_ = nullptr;
+class ControlDevice : public winetest::DriverSuite<Keyfilter> {
+protected:
+    static DeviceHandle Open(bool overlapped = false) { return DeviceHandle(KB_FILTER_USER_PATH, overlapped); }
+
+    static RF_DATA Table(const DeviceHandle& device) { return winetest::ReceiveRecord<RF_DATA>(device, IOCTL_GET_RF_DATA); }
+};
 
 TEST_F(ControlDevice, SeveralHandlesAreOpenAtOnce) {
     DeviceHandle agent = Open(), applet = Open(), third = Open(true);

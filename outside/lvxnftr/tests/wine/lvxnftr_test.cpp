@@ -5,16 +5,14 @@
 #include <windows.h>
 #include <winioctl.h>
 
-#include <cstring>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "common/control_interface.h"
 #include "outside/lvxnftr/test_feed.h"
-#include "tools/winetest/build_files.h"
 #include "tools/winetest/device_io.h"
-#include "tools/winetest/driver_service.h"
+#include "tools/winetest/driver_suite.h"
 
 namespace {
 
@@ -33,36 +31,23 @@ std::vector<BYTE> DisableKeys(DWORD caps, DWORD left, DWORD right, DWORD applica
     return std::vector<BYTE>(bytes, bytes + sizeof input);
 }
 
-class Companion : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        service_ = new winetest::DriverService(KB_COMPANION_SERVICE_NAME, winetest::BuildFile("lvxnftr.sys"));
-    }
-    static void TearDownTestSuite() {
-        delete service_;
-        service_ = nullptr;
-    }
-    void SetUp() override { ASSERT_TRUE(service_->running()) << service_->error(); }
+struct CompanionDriver {
+    static constexpr const char* Service = KB_COMPANION_SERVICE_NAME;
+    static constexpr const char* File = "lvxnftr.sys";
+};
 
+class Companion : public winetest::DriverSuite<CompanionDriver> {
+protected:
     static DeviceHandle Open(bool overlapped = false) { return DeviceHandle(KB_COMPANION_USER_PATH, overlapped); }
 
     static LVX_KEPT_STATE Kept(const DeviceHandle& device) {
-        LVX_KEPT_STATE kept;
-        std::memset(&kept, 0xEE, sizeof kept);
-        const ControlResult result = SendControl(device, IOCTL_LVX_TEST_GET_STATE, {}, sizeof kept);
-        EXPECT_TRUE(result.Ok) << "error " << result.Error;
-        if (result.Output.size() == sizeof kept) std::memcpy(&kept, result.Output.data(), sizeof kept);
-        return kept;
+        return winetest::ReceiveRecord<LVX_KEPT_STATE>(device, IOCTL_LVX_TEST_GET_STATE);
     }
 
     static void Feed(const DeviceHandle& device) {
         ASSERT_TRUE(SendControl(device, IOCTL_LVX_TEST_FEED_ACTIVITY, {}, 0).Ok);
     }
-
-    static winetest::DriverService* service_;
 };
-
-winetest::DriverService* Companion::service_ = nullptr;
 
 TEST_F(Companion, KeepsTheLockByteAndTheKeyFlagsSentThroughShortLivedHandles) {
     DeviceHandle reader = Open(true);  // the agent's reader stays open meanwhile

@@ -1,7 +1,6 @@
 #include "driver/kernel/event_queue.h"
 
 #include "driver/decode/event_pairing.h"
-#include "driver/kernel/complete_request.h"
 #include "driver/kernel/parked_read.h"
 
 namespace {
@@ -65,13 +64,8 @@ BOOLEAN Filter_ReadEvent(PFILTER_EXTENSION filter, PIRP irp) {
 }
 
 VOID NTAPI Filter_CancelIrp(PDEVICE_OBJECT device, PIRP irp) {
-    IoReleaseCancelSpinLock(irp->CancelIrql);
     PFILTER_EXTENSION filter = static_cast<PFILTER_EXTENSION>(device->DeviceExtension);
-    KIRQL irql;
-    KeAcquireSpinLock(&filter->ReadLock, &irql);
-    ForgetParkedRead(&filter->PendingRead, irp);
-    KeReleaseSpinLock(&filter->ReadLock, irql);
-    CompleteRequest(irp, STATUS_CANCELLED);
+    EndCancelledRead(&filter->PendingRead, &filter->ReadLock, irp);
 }
 
 void Filter_FreeEvents(PFILTER_EXTENSION filter) {

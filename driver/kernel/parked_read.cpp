@@ -26,8 +26,13 @@ PIRP TakeParkedReadOf(PIRP* slot, PFILE_OBJECT file) {
     return TakeParkedRead(slot);
 }
 
-void ForgetParkedRead(PIRP* slot, PIRP irp) {
+void EndCancelledRead(PIRP* slot, PKSPIN_LOCK lock, PIRP irp) {
+    IoReleaseCancelSpinLock(irp->CancelIrql);
+    KIRQL irql;
+    KeAcquireSpinLock(lock, &irql);
     if (*slot == irp) *slot = nullptr;
+    KeReleaseSpinLock(lock, irql);
+    CompleteRequest(irp, STATUS_CANCELLED);
 }
 
 void CancelParkedReadOf(PIRP* slot, PKSPIN_LOCK lock, PFILE_OBJECT file) {

@@ -1,7 +1,7 @@
 // One read request parked until there is something to hand it, and the hand-over between the
 // path that completes it and its cancel routine: whoever takes the cancel routine back owns the
-// request, so it is completed exactly once. The functions below run with the lock that guards
-// the slot held; the caller completes what it takes after releasing that lock.
+// request, so it is completed exactly once. ParkRead and the Take functions run with the lock
+// that guards the slot held; the caller completes what it takes after releasing that lock.
 #pragma once
 
 #include <ddk/wdm.h>
@@ -19,10 +19,12 @@ PIRP TakeParkedRead(PIRP* slot);
 // Like TakeParkedRead, but only a read issued on `file` (the cleanup of that file object).
 PIRP TakeParkedReadOf(PIRP* slot, PFILE_OBJECT file);
 
-// Called by the cancel routine: empties the slot if it still holds `irp`.
-void ForgetParkedRead(PIRP* slot, PIRP irp);
+// The body of a parked read's cancel routine, called with the system cancel lock held as the
+// routine gets it: releases that lock, empties the slot (under `lock`) if it still holds `irp`,
+// and completes `irp` with STATUS_CANCELLED.
+void EndCancelledRead(PIRP* slot, PKSPIN_LOCK lock, PIRP irp);
 
-// Takes the slot's lock itself: ends the parked read of `file`, if there is one, with
+// Takes the slot's lock itself, like EndCancelledRead: ends the parked read of `file`, if there is one, with
 // STATUS_CANCELLED. For the cleanup and the close of a file object, so that a reader that goes
 // away never leaves the one place taken for the next reader.
 void CancelParkedReadOf(PIRP* slot, PKSPIN_LOCK lock, PFILE_OBJECT file);

@@ -32,13 +32,8 @@ NTSTATUS CompleteWithRecord(PIRP irp) {
 }
 
 VOID NTAPI CancelRead(PDEVICE_OBJECT device, PIRP irp) {
-    IoReleaseCancelSpinLock(irp->CancelIrql);
     COMPANION_EXTENSION* companion = ExtensionOf(device);
-    KIRQL irql;
-    KeAcquireSpinLock(&companion->Lock, &irql);
-    ForgetParkedRead(&companion->PendingRead, irp);
-    KeReleaseSpinLock(&companion->Lock, irql);
-    CompleteRequest(irp, STATUS_CANCELLED);
+    EndCancelledRead(&companion->PendingRead, &companion->Lock, irp);
 }
 
 NTSTATUS NTAPI DispatchRead(PDEVICE_OBJECT device, PIRP irp) {

@@ -2,7 +2,7 @@
 // applet meet it: several handles at once, the status table through buffers of several sizes,
 // the lock byte, codes it does not handle, requests that come without their input, the one
 // pending read (a second one refused, the first ended by CancelIo and by closing its handle),
-// and every other kind of request refused.
+// every other kind of request refused, and unloading.
 #include <windows.h>
 #include <winioctl.h>
 
@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include "common/control_interface.h"
+#include "tools/winetest/build_files.h"
 #include "tools/winetest/device_io.h"
+#include "tools/winetest/driver_service.h"
 #include "tools/winetest/driver_suite.h"
 
 namespace {
@@ -205,6 +207,24 @@ TEST_F(ControlDevice, OtherRequestsAreRefused) {
     EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_FUNCTION));
     EXPECT_FALSE(FlushFileBuffers(device.get()));
     EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_FUNCTION));
+}
+
+// Unloading removes the device and its link, so the driver loads again cleanly; a handle's
+// pending read doesn't outlive the driver's restart either.
+TEST(ControlDeviceLifetime, UnloadRemovesTheDeviceAndTheDriverLoadsAgain) {
+    for (int load = 0; load < 2; ++load) {
+        winetest::DriverService service(KB_FILTER_SERVICE_NAME, winetest::BuildFile("uvxnftr.sys"));
+        ASSERT_TRUE(service.running()) << "load " << load << ": " << service.error();
+        {
+            DeviceHandle device(KB_FILTER_USER_PATH, true);
+            ASSERT_TRUE(device.valid()) << "load " << load << ": error " << device.open_error();
+            PendingRead read(device, sizeof(EVENT_RECORD));
+            EXPECT_TRUE(read.pending()) << "load " << load << ": the read place is taken at start";
+        }
+        ASSERT_TRUE(service.Stop()) << service.error();
+        DeviceHandle gone(KB_FILTER_USER_PATH, false);
+        EXPECT_FALSE(gone.valid()) << "load " << load << ": the device outlived its driver";
+    }
 }
 
 }  // namespace

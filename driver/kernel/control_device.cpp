@@ -38,16 +38,16 @@ void CloseControl(PFILTER_EXTENSION filter, PFILE_OBJECT file) {
 }
 
 NTSTATUS ReadControl(PFILTER_EXTENSION filter, PIRP irp) {
-    // A read with no room would take an event and deliver nothing of it.
-    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
-        return CompleteRequest(irp, STATUS_SUCCESS);
-    }
-
     KIRQL irql;
     KeAcquireSpinLock(&filter->ReadLock, &irql);
     if (filter->PendingRead != nullptr) {
         KeReleaseSpinLock(&filter->ReadLock, irql);
         return CompleteRequest(irp, STATUS_UNSUCCESSFUL);
+    }
+    // A read with no room would take an event and deliver nothing of it.
+    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
+        KeReleaseSpinLock(&filter->ReadLock, irql);
+        return CompleteRequest(irp, STATUS_SUCCESS);
     }
     if (Filter_ReadEvent(filter, irp)) {
         KeReleaseSpinLock(&filter->ReadLock, irql);

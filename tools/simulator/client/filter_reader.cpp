@@ -2,10 +2,9 @@
 
 namespace sim {
 
-FilterReader::FilterReader()
-    : handle_(CreateFileA(KB_FILTER_USER_PATH, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr)),
-      read_done_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+FilterReader::FilterReader() : read_done_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+    handle_ = CreateFileA(KB_FILTER_USER_PATH, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
     if (handle_ == INVALID_HANDLE_VALUE) error_ = GetLastError();
 }
 

@@ -1,0 +1,21 @@
+// Runs a program of the build folder with its output caught in a file, for tests that check
+// what a person would read on the console.
+#pragma once
+
+#include <string>
+
+namespace simtest {
+
+struct ProgramRun {
+    bool started = false;
+    unsigned long exit_code = 0;
+    std::string output;  // standard output and standard error together
+};
+
+// command_tail: the arguments after the program's name.
+ProgramRun RunProgram(const char* program, const std::string& command_tail);
+
+// Writes text to a new file in the temporary folder; its full path.
+std::string WriteTempFile(const char* name, const std::string& text);
+
+}  // namespace simtest

@@ -131,7 +131,7 @@ struct BENCH_STATS {
     uint32_t IrpsSent;
     uint32_t IrpsCompleted;
     uint32_t IrpsCompletedTwice;
-    uint32_t StatusMismatches;   // the dispatch result disagreed with the completed status
+    uint32_t StatusMismatches;   // the dispatch result disagreed with how the request came back
     uint32_t TransfersPending;   // waiting at the bottom now
     uint32_t TransfersLost;      // never came back before their receiver went away
     uint32_t HidRecordsDropped;  // the HID queue was full

@@ -14,6 +14,8 @@ namespace {
 UNICODE_STRING DeviceName = RTL_CONSTANT_STRING(KB_BENCH_DEVICE_NAME_W);
 UNICODE_STRING LinkName = RTL_CONSTANT_STRING(KB_BENCH_LINK_NAME_W);
 
+constexpr ULONG kFeedPoolTag = 0x68636E42;  // "Bnch" as the pool shows it
+
 // Control requests change the receivers one at a time.
 KEVENT ControlTurn;
 
@@ -73,12 +75,12 @@ NTSTATUS Control(PIRP irp) {
         }
         // The reports are fed from a copy: the system buffer is also where the result goes.
         ULONG count = in_length / sizeof(BENCH_REPORT);
-        auto* reports = static_cast<BENCH_REPORT*>(ExAllocatePoolWithTag(NonPagedPool, in_length, 'hcnB'));
+        auto* reports = static_cast<BENCH_REPORT*>(ExAllocatePoolWithTag(NonPagedPool, in_length, kFeedPoolTag));
         if (!reports) return STATUS_INSUFFICIENT_RESOURCES;
         RtlCopyMemory(reports, buffer, in_length);
         BENCH_FEED_RESULT result = {};
         NTSTATUS status = Feed(reports, count, &result);
-        ExFreePoolWithTag(reports, 'hcnB');
+        ExFreePoolWithTag(reports, kFeedPoolTag);
         RtlCopyMemory(buffer, &result, sizeof result);
         irp->IoStatus.Information = sizeof result;
         return status;

@@ -43,18 +43,19 @@ win32: deps $(WIN32)/build.ninja
 	cmake --build $(WIN32) -j $(JOBS)
 
 test: test-host test-wine check-dist
+	@python3 tools/test-summary.py $(wildcard $(HOST)/junit.xml $(WIN32)/junit.xml $(FUZZ)/junit.xml)
 
 test-host: host
-	ctest --test-dir $(HOST) --output-on-failure --no-tests=error -LE bench -j $(JOBS)
+	ctest --test-dir $(HOST) --output-on-failure --no-tests=error -LE bench -j $(JOBS) --output-junit junit.xml
 
 # Wine tests share one prefix, display and server, and run one at a time: several of them
 # start the same driver services.
 test-wine: win32
-	$(WINE_SESSION) ctest --test-dir $(WIN32) --output-on-failure --no-tests=error -LE bench
+	$(WINE_SESSION) ctest --test-dir $(WIN32) --output-on-failure --no-tests=error -LE bench --output-junit junit.xml
 
 # A short run of every fuzz target, so a decoding fault found by chance fails the build.
 test-fuzz: fuzz-tree
-	ctest --test-dir $(FUZZ) --output-on-failure --no-tests=error -L fuzz -j $(JOBS)
+	ctest --test-dir $(FUZZ) --output-on-failure --no-tests=error -L fuzz -j $(JOBS) --output-junit junit.xml
 
 check-dist: win32
 	python3 tools/pecheck/check_pe.py dist

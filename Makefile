@@ -5,6 +5,7 @@
 #   make demo   the drivers and the receiver simulator in Wine, playing examples/demo-session.txt
 #               (another session file: make demo SESSION=path)
 #   make fuzz   every fuzz target for KB_FUZZ_SECONDS (default 600) each
+#   make art    a contact sheet of every picture of the project: build/art/contact-sheet.png
 #   make clean  remove the build trees and dist/ (the Wine prefix goes with build/win32)
 
 SHELL := /bin/bash
@@ -15,7 +16,7 @@ JOBS  ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 WINE_SESSION := tools/wine/wine-session.sh --prefix $(abspath $(WIN32))/wineprefix --
 
-.PHONY: all deps host win32 fuzz-tree test test-host test-wine test-fuzz check-dist bench demo fuzz clean
+.PHONY: all deps host win32 fuzz-tree test test-host test-wine test-fuzz check-dist bench demo fuzz art clean
 
 all: host win32
 
@@ -74,6 +75,12 @@ demo: win32
 
 fuzz: fuzz-tree
 	KB_FUZZ_SECONDS=$${KB_FUZZ_SECONDS:-600} ctest --test-dir $(FUZZ) --output-on-failure -L fuzz -V
+
+# Every picture drawn in a subsystem's art/ folder, at 1x and 4x, for review.
+ART_SOURCES := $(sort $(wildcard */art/*.art */*/art/*.art))
+art: deps
+	python3 tools/art/art.py sheet build/art/contact-sheet.png $(ART_SOURCES)
+	@echo "contact sheet: build/art/contact-sheet.png"
 
 clean:
 	rm -rf build dist

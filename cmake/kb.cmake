@@ -57,7 +57,10 @@ function(kb_wine_test name)
 endfunction()
 
 # Flags of every user-mode deliverable: small, static runtime, loadable on Windows 98 to XP.
-set(KB_USER_COMPILE_OPTIONS -Os -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
+# No thread-safe statics: their guards pull in the threading runtime, which imports functions
+# Windows 2000 and XP lack; each deliverable's statics belong to one thread anyway.
+set(KB_USER_COMPILE_OPTIONS -Os -fno-exceptions -fno-rtti -fno-threadsafe-statics
+  -ffunction-sections -fdata-sections)
 set(KB_USER_LINK_OPTIONS
   -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections
   -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0

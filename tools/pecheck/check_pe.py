@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks what we ship: every file is a 32-bit PE of the kind its name promises, imports only
-DLLs of the system (or shipped beside it), and declares a subsystem version that Windows 2000
-accepts (5.0 at the most).
+DLLs of the system (or shipped beside it) and none of the functions known to be newer than
+Windows 2000, and declares a subsystem version that Windows 2000 accepts (5.0 at the most).
 
     check_pe.py FILE|DIR ...      exit 0 when every file passes, 1 otherwise
 """
@@ -17,6 +17,38 @@ USER_DLLS = {
     "setupapi.dll", "hid.dll", "rpcrt4.dll", "msvcrt.dll", "version.dll", "ntdll.dll",
 }
 KERNEL_DLLS = {"ntoskrnl.exe", "hal.dll"}
+
+# Functions that the compiler's runtime (threading support, thread-safe statics, unwinding) or a
+# careless call can pull in, but that Windows 2000 does not export: an image importing one of
+# them does not load there at all.
+NEWER_THAN_WINDOWS_2000 = {
+    # kernel32, Windows XP and 2003
+    "AddVectoredExceptionHandler", "RemoveVectoredExceptionHandler", "GetModuleHandleExA",
+    "GetModuleHandleExW", "GetNativeSystemInfo", "IsWow64Process", "GetSystemTimes",
+    "AttachConsole", "InitializeSListHead", "InterlockedPushEntrySList",
+    "InterlockedPopEntrySList", "InterlockedFlushSList", "QueryDepthSList", "HeapSetInformation",
+    "SetDllDirectoryA", "SetDllDirectoryW", "GetLogicalProcessorInformation", "GetProcessId",
+    "GetThreadId", "CheckRemoteDebuggerPresent", "ConvertFiberToThread", "EncodePointer",
+    "DecodePointer", "SetThreadStackGuarantee", "FlsAlloc", "FlsFree", "FlsGetValue", "FlsSetValue",
+    # kernel32, Windows Vista and later
+    "GetTickCount64", "InitializeConditionVariable", "SleepConditionVariableCS",
+    "SleepConditionVariableSRW", "WakeConditionVariable", "WakeAllConditionVariable",
+    "InitializeSRWLock", "AcquireSRWLockExclusive", "AcquireSRWLockShared",
+    "ReleaseSRWLockExclusive", "ReleaseSRWLockShared", "TryAcquireSRWLockExclusive",
+    "TryAcquireSRWLockShared", "InitOnceExecuteOnce", "InitOnceBeginInitialize",
+    "InitOnceComplete", "InitializeCriticalSectionEx", "CreateEventExA", "CreateEventExW",
+    "CreateMutexExA", "CreateMutexExW", "CreateSemaphoreExW", "GetSystemTimePreciseAsFileTime",
+    "GetCurrentProcessorNumber", "GetFinalPathNameByHandleA", "GetFinalPathNameByHandleW",
+    "CompareStringEx", "LCIDToLocaleName", "LocaleNameToLCID", "GetLocaleInfoEx",
+    "GetUserDefaultLocaleName", "QueryFullProcessImageNameA", "QueryFullProcessImageNameW",
+    # ntoskrnl and hal, Windows XP and later
+    "KeAcquireInStackQueuedSpinLock", "KeReleaseInStackQueuedSpinLock",
+    "KeAcquireInStackQueuedSpinLockAtDpcLevel", "KeReleaseInStackQueuedSpinLockFromDpcLevel",
+    "IoCsqInitialize", "IoCsqInitializeEx", "IoCsqInsertIrp", "IoCsqInsertIrpEx",
+    "IoCsqRemoveIrp", "IoCsqRemoveNextIrp", "IoSetCompletionRoutineEx", "IoForwardIrpSynchronously",
+    "IoReuseIrp", "IoValidateDeviceIoControlAccess", "KeAreApcsDisabled", "KeFlushQueuedDpcs",
+    "RtlIsNtDdiVersionAvailable", "ExAllocatePool2", "ExAllocatePool3",
+}
 
 SUBSYSTEM_NATIVE, SUBSYSTEM_GUI, SUBSYSTEM_CUI = 1, 2, 3
 IMAGE_FILE_DLL = 0x2000
@@ -61,19 +93,29 @@ def parse(data):
         vsize, vaddr, rsize, roff = struct.unpack_from("<IIII", data, s + 8)
         sections.append((vaddr, vsize, roff, rsize))
     imports = []
+    functions = []
     if import_rva:
         d = rva_to_offset(sections, import_rva)
         while True:
-            name_rva = struct.unpack_from("<I", data, d + 12)[0]
+            lookup_rva, _, _, name_rva, thunk_rva = struct.unpack_from("<IIIII", data, d)
             if name_rva == 0:
                 break
             imports.append(read_c_string(data, rva_to_offset(sections, name_rva)).lower())
+            t = rva_to_offset(sections, lookup_rva or thunk_rva)
+            while True:
+                entry = struct.unpack_from("<I", data, t)[0]
+                if entry == 0:
+                    break
+                if not entry & 0x80000000:  # by name; ordinal imports carry no name
+                    functions.append(read_c_string(data, rva_to_offset(sections, entry) + 2))
+                t += 4
             d += 20
     return {
         "dll": bool(characteristics & IMAGE_FILE_DLL),
         "subsystem": subsystem,
         "subsystem_version": (sub_major, sub_minor),
         "imports": imports,
+        "functions": functions,
     }
 
 
@@ -104,6 +146,9 @@ def check(path, shipped):
     for name in pe["imports"]:
         if name not in allowed:
             faults.append("imports %s, which is not the system's own" % name)
+    for name in pe["functions"]:
+        if name in NEWER_THAN_WINDOWS_2000:
+            faults.append("imports %s, which Windows 2000 does not have" % name)
     if pe["subsystem_version"] > (5, 0):
         faults.append("subsystem version %d.%d is newer than Windows 2000 accepts" % pe["subsystem_version"])
     return faults

@@ -1,0 +1,15 @@
+// The tray window's notification icons as the shell takes them: the first form of
+// NOTIFYICONDATAA (88 bytes, 64-byte tooltip), which every supported Windows accepts.
+#pragma once
+
+#include <windows.h>
+
+#include "trayicon/tray_texts.h"
+
+namespace tray {
+
+void AddNotifyIcon(HWND window, unsigned id, HICON icon, const char* tooltip, UINT callbackMessage);
+void ModifyNotifyIcon(HWND window, unsigned id, HICON icon, const Tooltip& tooltip);
+void DeleteNotifyIcon(HWND window, unsigned id);
+
+}  // namespace tray

@@ -1,0 +1,51 @@
+#include "trayicon/tests/wine/import_patch.h"
+
+namespace tray_test {
+namespace {
+
+template <typename T>
+T* At(HMODULE module, DWORD rva) {
+    return reinterpret_cast<T*>(reinterpret_cast<BYTE*>(module) + rva);
+}
+
+}  // namespace
+
+std::vector<ImportedFunction> ImportsOf(HMODULE module) {
+    std::vector<ImportedFunction> imports;
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(module);
+    auto* nt = At<IMAGE_NT_HEADERS32>(module, dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (directory.VirtualAddress == 0) return imports;
+    for (auto* d = At<IMAGE_IMPORT_DESCRIPTOR>(module, directory.VirtualAddress); d->Name != 0; ++d) {
+        // The lookup table keeps the names and ordinals; the address table is overwritten by
+        // the loader with the addresses bound.
+        auto* lookup = At<IMAGE_THUNK_DATA32>(module, d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk);
+        auto* address = At<IMAGE_THUNK_DATA32>(module, d->FirstThunk);
+        for (; lookup->u1.AddressOfData != 0; ++lookup, ++address) {
+            ImportedFunction f{At<char>(module, d->Name), false, 0, {}, reinterpret_cast<void**>(&address->u1.Function)};
+            if (IMAGE_SNAP_BY_ORDINAL32(lookup->u1.Ordinal)) {
+                f.byOrdinal = true;
+                f.ordinal = IMAGE_ORDINAL32(lookup->u1.Ordinal);
+            } else {
+                f.name = reinterpret_cast<char*>(At<IMAGE_IMPORT_BY_NAME>(module, lookup->u1.AddressOfData)->Name);
+            }
+            imports.push_back(f);
+        }
+    }
+    return imports;
+}
+
+void* PatchImport(HMODULE module, const char* dll, const char* function, void* replacement) {
+    for (const ImportedFunction& f : ImportsOf(module)) {
+        if (f.byOrdinal || lstrcmpiA(f.dll.c_str(), dll) != 0 || f.name != function) continue;
+        DWORD protection;
+        if (!VirtualProtect(f.slot, sizeof(void*), PAGE_READWRITE, &protection)) return nullptr;
+        void* previous = *f.slot;
+        *f.slot = replacement;
+        VirtualProtect(f.slot, sizeof(void*), protection, &protection);
+        return previous;
+    }
+    return nullptr;
+}
+
+}  // namespace tray_test

@@ -1,0 +1,42 @@
+// Records what the tray DLL asks of the shell (Shell_NotifyIconA) and what it starts
+// (WinExec). The recorder replaces those two entries of the DLL's import table in the test
+// process: the DLL under test is the one that ships, only its calls are seen first. Calls to
+// the notification area go on to the real function; programs are not started.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "trayicon/tests/wine/icon_pixels.h"
+
+namespace tray_test {
+
+struct NotifyCall {
+    DWORD message;  // NIM_ADD, NIM_MODIFY, NIM_DELETE
+    DWORD size;
+    HWND window;
+    UINT id;
+    UINT flags;
+    UINT callbackMessage;
+    int iconResource;  // as IconCatalog::ResourceOf tells it, when NIF_ICON
+    std::string tooltip;  // when NIF_TIP
+    size_t tooltipBytes;  // up to the NUL, within the 64-byte field
+};
+
+struct ExecCall {
+    std::string commandLine;
+    UINT show;
+};
+
+struct ShellRecord {
+    std::vector<NotifyCall> notifications;
+    std::vector<ExecCall> launches;
+};
+
+// Installs the recorder into `dll`; false when the DLL does not import one of the two.
+bool InstallShellRecorder(HMODULE dll, const IconCatalog* catalog);
+ShellRecord& Recorded();
+
+}  // namespace tray_test

@@ -85,6 +85,14 @@ public:
             }
             return "";
         }
+        if (command == "typing") {
+            step_->kind = StepKind::Typing;
+            if (tokens_.size() != 2 || !ParseNumber(tokens_[1], kScriptMaxTyping, &step_->activities) ||
+                step_->activities == 0) {
+                return "typing takes a number of keyboard uses from 1 to 255";
+            }
+            return "";
+        }
         if (command == "reader") {
             step_->kind = StepKind::Reader;
             std::string how = tokens_.size() == 2 ? Lower(tokens_[1]) : "";

@@ -6,6 +6,7 @@
 //   report [@N] 01 e9 00      an input report in hex, one byte a pair of digits
 //   wait 250                  a pause in milliseconds
 //   reader open|close         the event reader on the filter's control device
+//   typing 5                  the keyboard is used 5 times (activity for the companion filter)
 //
 // Text after '#' is a comment. Portable: no platform headers.
 #pragma once
@@ -16,11 +17,12 @@
 
 namespace sim {
 
-enum class StepKind { Note, Plug, Unplug, Report, Wait, Reader };
+enum class StepKind { Note, Plug, Unplug, Report, Wait, Reader, Typing };
 
 constexpr uint32_t kScriptMaxReceiver = 4;
 constexpr size_t kScriptMaxReportBytes = 64;
 constexpr uint32_t kScriptMaxWaitMs = 600000;
+constexpr uint32_t kScriptMaxTyping = 255;
 
 struct Step {
     StepKind kind = StepKind::Note;
@@ -30,6 +32,7 @@ struct Step {
     uint32_t receiver = 1;
     std::vector<uint8_t> bytes;   // Report
     uint32_t milliseconds = 0;    // Wait
+    uint32_t activities = 0;      // Typing
     bool open = false;            // Reader
 };
 

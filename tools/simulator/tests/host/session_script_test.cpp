@@ -20,9 +20,10 @@ TEST(SessionScript, StepsTakeTheirReceiverBytesAndComments) {
         "reader close\n"
         "Reader OPEN\n"
         "\n"
-        "unplug @2\n");
+        "unplug @2\n"
+        "typing 12\n");
     ASSERT_TRUE(script.errors.empty()) << script.errors[0].message;
-    ASSERT_EQ(script.steps.size(), 10u);
+    ASSERT_EQ(script.steps.size(), 11u);
 
     EXPECT_EQ(script.steps[0].kind, StepKind::Note);
     EXPECT_EQ(script.steps[0].comment, "the receiver goes in");
@@ -42,6 +43,8 @@ TEST(SessionScript, StepsTakeTheirReceiverBytesAndComments) {
     EXPECT_TRUE(script.steps[8].open);
     EXPECT_EQ(script.steps[9].kind, StepKind::Unplug);
     EXPECT_EQ(script.steps[9].line, 11);
+    EXPECT_EQ(script.steps[10].kind, StepKind::Typing);
+    EXPECT_EQ(script.steps[10].activities, 12u);
 }
 
 TEST(SessionScript, BadLinesAreNamedByLineAndNothingElseIsLost) {
@@ -63,6 +66,9 @@ TEST(SessionScript, BadLinesAreNamedByLineAndNothingElseIsLost) {
         {"wait 600001", "wait takes a number of milliseconds up to 600000"},
         {"wait 99999999999", "wait takes a number of milliseconds up to 600000"},
         {"reader maybe", "reader takes open or close"},
+        {"typing", "typing takes a number of keyboard uses from 1 to 255"},
+        {"typing 0", "typing takes a number of keyboard uses from 1 to 255"},
+        {"typing 256", "typing takes a number of keyboard uses from 1 to 255"},
     };
     for (const Case& c : cases) {
         sim::Script script = ParseScript(std::string("plug\n") + c.line + "\nunplug\n");

@@ -43,7 +43,7 @@ host: deps $(HOST)/build.ninja
 win32: deps $(WIN32)/build.ninja
 	cmake --build $(WIN32) -j $(JOBS)
 
-test: test-host test-wine check-dist
+test: test-host test-fuzz test-wine check-dist
 	@python3 tools/test-summary.py $(wildcard $(HOST)/junit.xml $(WIN32)/junit.xml $(FUZZ)/junit.xml)
 
 test-host: host

@@ -1,0 +1,37 @@
+// The event queue's order and bound, kept apart from the memory it lives in: the driver links
+// nodes allocated from non-paged pool and guards the queue with its spin lock.
+//
+// Bound and drop policy: the queue holds at most EVENT_QUEUE_LIMIT events; when a new one
+// arrives at a full queue, the OLDEST is dropped. Nothing is lost while a reader keeps up (it
+// takes events as they come, so the queue stays near empty), and memory can't grow without end
+// when nobody reads (status reports are queued even with no reader). Dropping the oldest
+// rather than the newest keeps what is still true: the latest status-change and release
+// events, so a reader that comes back late re-reads the current table and never sees a press
+// whose release was thrown away (which would leave a held volume key repeating).
+#pragma once
+
+#include <stdint.h>
+
+// A bound far above what a reader that keeps up ever has waiting (one event per report), and
+// small enough to cost only a few kilobytes of non-paged pool when nobody reads.
+constexpr uint32_t EVENT_QUEUE_LIMIT = 256;
+
+struct EventLink {
+    EventLink* Next;
+    EventLink* Prev;
+};
+
+struct EventFifo {
+    EventLink Head;  // Head.Next is the oldest entry
+    uint32_t Count;
+};
+
+void EventFifoInit(EventFifo& fifo);
+bool EventFifoEmpty(const EventFifo& fifo);
+
+// Appends `entry`. At a full queue the oldest entry is unlinked first and returned, for the
+// caller to free; otherwise returns null.
+EventLink* EventFifoPush(EventFifo& fifo, EventLink* entry);
+
+// Unlinks and returns the oldest entry, or null when the queue is empty.
+EventLink* EventFifoPop(EventFifo& fifo);

@@ -1,0 +1,107 @@
+// Requests to the control device "\\.\UVXNFLTR": open and close, reads of events, the control
+// codes, and the cleanup that ends a closing handle's pending read. Everything else addressed
+// to it is refused.
+#include "driver/decode/control_codes.h"
+#include "driver/kernel/complete_request.h"
+#include "driver/kernel/debug_checks.h"
+#include "driver/kernel/dispatch.h"
+#include "driver/kernel/event_queue.h"
+#include "driver/kernel/filter_extension.h"
+#include "driver/kernel/parked_read.h"
+#include "driver/kernel/pass_down.h"
+
+namespace {
+
+void OpenControl(PFILTER_EXTENSION filter) {
+    InterlockedIncrement(&filter->OpenCount);
+    filter->ReaderOpen = 1;
+}
+
+// The handle of this file object is gone: a read it left pending would keep the one
+// pending-read place taken from the next reader, so it ends now.
+NTSTATUS CleanupControl(PFILTER_EXTENSION filter, PIRP irp) {
+    CancelParkedReadOf(&filter->PendingRead, &filter->ReadLock, IoGetCurrentIrpStackLocation(irp)->FileObject);
+    return CompleteRequest(irp, STATUS_SUCCESS);
+}
+
+void CloseControl(PFILTER_EXTENSION filter, PFILE_OBJECT file) {
+    // On Windows the cleanup has already ended this file's read (and a read still pending would
+    // keep the file object from closing), so this finds nothing. Wine sends no cleanup and
+    // closes a file object whose read is still pending.
+    CancelParkedReadOf(&filter->PendingRead, &filter->ReadLock, file);
+    if (InterlockedDecrement(&filter->OpenCount) != 0) return;
+    filter->ReaderOpen = 0;
+    // An open may have counted itself and set ReaderOpen between the decrement and the store
+    // above; look at the count again after the store so that case ends with ReaderOpen set.
+    KeMemoryBarrier();
+    if (filter->OpenCount > 0) filter->ReaderOpen = 1;
+}
+
+NTSTATUS ReadControl(PFILTER_EXTENSION filter, PIRP irp) {
+    // A read with no room would take an event and deliver nothing of it.
+    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
+        return CompleteRequest(irp, STATUS_SUCCESS);
+    }
+
+    KIRQL irql;
+    KeAcquireSpinLock(&filter->ReadLock, &irql);
+    if (filter->PendingRead != nullptr) {
+        KeReleaseSpinLock(&filter->ReadLock, irql);
+        return CompleteRequest(irp, STATUS_UNSUCCESSFUL);
+    }
+    if (Filter_ReadEvent(filter, irp)) {
+        KeReleaseSpinLock(&filter->ReadLock, irql);
+        IoCompleteRequest(irp, IO_NO_INCREMENT);
+        return STATUS_SUCCESS;
+    }
+    const bool parked = ParkRead(&filter->PendingRead, irp, Filter_CancelIrp);
+    KeReleaseSpinLock(&filter->ReadLock, irql);
+    if (!parked) CompleteRequest(irp, STATUS_CANCELLED);
+    return STATUS_PENDING;
+}
+
+NTSTATUS ControlCode(PFILTER_EXTENSION filter, PIRP irp) {
+    PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
+    const ControlOutcome outcome = HandleControlCode(
+        stack->Parameters.DeviceIoControl.IoControlCode, static_cast<UCHAR*>(irp->AssociatedIrp.SystemBuffer),
+        stack->Parameters.DeviceIoControl.InputBufferLength, stack->Parameters.DeviceIoControl.OutputBufferLength,
+        ControlTarget{filter->RfData, filter->Mode});
+    if (outcome.RfBufferTooSmall) DbgPrint("UVXNFTR - IOCTL - Get RF Data : Invalid Buffer Size\n");
+    const NTSTATUS status = outcome.Status == ControlStatus::Success ? STATUS_SUCCESS : STATUS_INVALID_PARAMETER;
+    return CompleteRequest(irp, status, outcome.BytesReturned);
+}
+
+}  // namespace
+
+NTSTATUS NTAPI DispatchAny(PDEVICE_OBJECT device, PIRP irp) {
+    if (IsControlDevice(device)) return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
+    return PassDown(device, irp);
+}
+
+NTSTATUS NTAPI DispatchCreateClose(PDEVICE_OBJECT device, PIRP irp) {
+    KB_CHECK_PAGEABLE();
+    if (!IsControlDevice(device)) return PassDown(device, irp);
+    PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
+    if (stack->MajorFunction == IRP_MJ_CREATE) {
+        OpenControl(ControlExtension());
+    } else {
+        CloseControl(ControlExtension(), stack->FileObject);
+    }
+    return CompleteRequest(irp, STATUS_SUCCESS);
+}
+
+NTSTATUS NTAPI DispatchCleanup(PDEVICE_OBJECT device, PIRP irp) {
+    if (!IsControlDevice(device)) return PassDown(device, irp);
+    return CleanupControl(ControlExtension(), irp);
+}
+
+NTSTATUS NTAPI DispatchRead(PDEVICE_OBJECT device, PIRP irp) {
+    if (!IsControlDevice(device)) return DispatchAny(device, irp);
+    return ReadControl(ControlExtension(), irp);
+}
+
+NTSTATUS NTAPI DispatchControl(PDEVICE_OBJECT device, PIRP irp) {
+    KB_CHECK_PAGEABLE();
+    if (!IsControlDevice(device)) return DispatchAny(device, irp);
+    return ControlCode(ControlExtension(), irp);
+}

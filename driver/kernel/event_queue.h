@@ -1,0 +1,39 @@
+// The event queue of the control device and its one pending read.
+//
+// Locks: ReadLock is taken before EventLock, always; callers may hold DeviceListLock (taken
+// before both). Everything here runs at or below DISPATCH_LEVEL and allocates only from
+// non-paged pool.
+#pragma once
+
+#include <ddk/wdm.h>
+
+#include "driver/kernel/filter_extension.h"
+
+// One queued event, allocated from non-paged pool with the tag "Wdm " and freed when read.
+typedef struct _EVENT_ENTRY {
+    EventLink Link;
+    ULONG Length;  // data bytes: always 2
+    UCHAR Data[2]; // event code, then the AuxByte current when it was queued
+} EVENT_ENTRY, *PEVENT_ENTRY;
+
+// Queues one event with `code` and hands the oldest event to the pending read, if any. The code
+// comes in as an argument (never through a shared field read later), so two completions running
+// at once can't queue each other's code. Returns TRUE when queued, FALSE when no memory could be
+// had (the event is lost).
+BOOLEAN Filter_WriteEvent(PFILTER_EXTENSION filter, UCHAR code);
+
+// The same for an event whose report makes `auxByte` the current AuxByte: it becomes current in
+// the same step that queues the event, so the event carries exactly that byte. AuxByte changes
+// even when the event itself can't be queued.
+BOOLEAN Filter_WriteEventWithAux(PFILTER_EXTENSION filter, UCHAR code, UCHAR auxByte);
+
+// With ReadLock held: moves the oldest event into the buffered read `irp` (as many of its bytes
+// as the read asked for), frees it and fills in the read's status; the caller completes the
+// read after releasing ReadLock. Returns FALSE, touching nothing, when the queue is empty.
+BOOLEAN Filter_ReadEvent(PFILTER_EXTENSION filter, PIRP irp);
+
+// Cancel routine of the pending read.
+VOID NTAPI Filter_CancelIrp(PDEVICE_OBJECT device, PIRP irp);
+
+// Frees every event still queued (driver unload).
+void Filter_FreeEvents(PFILTER_EXTENSION filter);

@@ -1,0 +1,30 @@
+// One read request parked until there is something to hand it, and the hand-over between the
+// path that completes it and its cancel routine: whoever takes the cancel routine back owns the
+// request, so it is completed exactly once. ParkRead and the Take functions run with the lock
+// that guards the slot held; the caller completes what it takes after releasing that lock.
+#pragma once
+
+#include <ddk/wdm.h>
+
+// Parks `irp` in the empty slot: marks it pending and gives it `cancel` before publishing it,
+// so a writer can never complete a request the read path still touches. Returns false when the
+// request was cancelled before it could be parked; the caller then completes it with
+// STATUS_CANCELLED. Either way the dispatch routine returns STATUS_PENDING.
+bool ParkRead(PIRP* slot, PIRP irp, PDRIVER_CANCEL cancel);
+
+// Takes the parked read for completion. Null when the slot is empty, or when the read is being
+// cancelled: its cancel routine has been called and completes it.
+PIRP TakeParkedRead(PIRP* slot);
+
+// Like TakeParkedRead, but only a read issued on `file` (the cleanup of that file object).
+PIRP TakeParkedReadOf(PIRP* slot, PFILE_OBJECT file);
+
+// The body of a parked read's cancel routine, called with the system cancel lock held as the
+// routine gets it: releases that lock, empties the slot (under `lock`) if it still holds `irp`,
+// and completes `irp` with STATUS_CANCELLED.
+void EndCancelledRead(PIRP* slot, PKSPIN_LOCK lock, PIRP irp);
+
+// Takes the slot's lock itself, like EndCancelledRead: ends the parked read of `file`, if there is one, with
+// STATUS_CANCELLED. For the cleanup and the close of a file object, so that a reader that goes
+// away never leaves the one place taken for the next reader.
+void CancelParkedReadOf(PIRP* slot, PKSPIN_LOCK lock, PFILE_OBJECT file);

@@ -1,0 +1,113 @@
+#include "tools/winetest/device_io.h"
+
+#include <algorithm>
+
+namespace winetest {
+
+DeviceHandle::DeviceHandle(const char* path, bool overlapped)
+    : handle_(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL | (overlapped ? FILE_FLAG_OVERLAPPED : 0), nullptr)) {
+    if (handle_ == INVALID_HANDLE_VALUE) open_error_ = GetLastError();
+}
+
+void DeviceHandle::Close() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+}
+
+ControlResult SendControl(const DeviceHandle& device, DWORD code, const std::vector<BYTE>& input, DWORD outputLength) {
+    std::vector<BYTE> buffer(std::max<size_t>(input.size(), outputLength) + 1, UNTOUCHED);
+    std::copy(input.begin(), input.end(), buffer.begin());
+    OVERLAPPED overlapped = {};
+    overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    DWORD bytes = 0;
+    ControlResult result;
+    result.Ok = DeviceIoControl(device.get(), code, input.empty() ? nullptr : buffer.data(), DWORD(input.size()),
+                                outputLength ? buffer.data() : nullptr, outputLength, &bytes, &overlapped) != FALSE;
+    if (!result.Ok && GetLastError() == ERROR_IO_PENDING) {
+        result.Ok = GetOverlappedResult(device.get(), &overlapped, &bytes, TRUE) != FALSE;
+    }
+    if (!result.Ok) result.Error = GetLastError();
+    CloseHandle(overlapped.hEvent);
+    buffer.resize(outputLength);
+    result.Output.assign(buffer.begin(), buffer.begin() + std::min<DWORD>(bytes, outputLength));
+    result.Buffer = buffer;
+    return result;
+}
+
+struct PendingRead::State {
+    OVERLAPPED Overlapped = {};
+    BYTE Buffer[64] = {};
+};
+
+PendingRead::PendingRead(const DeviceHandle& device, DWORD length) : state_(new State), handle_(device.get()) {
+    state_->Overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::fill(std::begin(state_->Buffer), std::end(state_->Buffer), UNTOUCHED);
+    DWORD bytes = 0;
+    if (!ReadFile(handle_, state_->Buffer, std::min<DWORD>(length, sizeof state_->Buffer), &bytes, &state_->Overlapped)) {
+        error_ = GetLastError();
+        pending_ = error_ == ERROR_IO_PENDING;
+    }
+}
+
+bool PendingRead::Finished(DWORD ms) {
+    if (!pending_ && error_ != 0) return true;  // refused at once
+    return WaitForSingleObject(state_->Overlapped.hEvent, ms) == WAIT_OBJECT_0;
+}
+
+DWORD PendingRead::status() const { return DWORD(state_->Overlapped.Internal); }
+DWORD PendingRead::bytes() const { return DWORD(state_->Overlapped.InternalHigh); }
+const BYTE* PendingRead::data() const { return state_->Buffer; }
+
+PendingRead::~PendingRead() {
+    if (pending_ && !Finished(0)) {
+        CancelIo(handle_);
+        // A read that won't end keeps its state: the driver may still write to it.
+        if (!Finished(5000)) return;
+    }
+    CloseHandle(state_->Overlapped.hEvent);
+    delete state_;
+}
+
+struct BlockedReader::State {
+    HANDLE Device;
+    DWORD Length;
+    BYTE Buffer[64];
+    BOOL Ok = FALSE;
+    DWORD Error = 0;
+    DWORD Bytes = 0;
+};
+
+namespace {
+
+DWORD WINAPI ReadOnce(void* context) {
+    auto* state = static_cast<BlockedReader::State*>(context);
+    state->Ok = ReadFile(state->Device, state->Buffer, state->Length, &state->Bytes, nullptr);
+    if (!state->Ok) state->Error = GetLastError();
+    return 0;
+}
+
+}  // namespace
+
+BlockedReader::BlockedReader(HANDLE device, DWORD length) : state_(new State) {
+    state_->Device = device;
+    state_->Length = std::min<DWORD>(length, sizeof state_->Buffer);
+    thread_ = CreateThread(nullptr, 0, ReadOnce, state_, 0, nullptr);
+}
+
+bool BlockedReader::Finished(DWORD ms) { return thread_ && WaitForSingleObject(thread_, ms) == WAIT_OBJECT_0; }
+bool BlockedReader::ok() const { return state_->Ok != FALSE; }
+DWORD BlockedReader::error() const { return state_->Error; }
+DWORD BlockedReader::bytes() const { return state_->Bytes; }
+
+BlockedReader::~BlockedReader() {
+    // A thread still blocked keeps its state; the test has already failed.
+    if (!thread_) {
+        delete state_;
+        return;
+    }
+    if (Finished(0)) delete state_;
+    CloseHandle(thread_);
+}
+
+}  // namespace winetest

@@ -1,0 +1,33 @@
+// A test fixture whose suite runs one kernel driver as a service for all of its tests:
+// started before the first test, stopped and deleted after the last. Every test fails at once
+// if the driver did not start.
+//
+//   struct MyDriver { static constexpr const char* Service = "NAME"; static constexpr const char* File = "x.sys"; };
+//   class MyTest : public winetest::DriverSuite<MyDriver> {};
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "tools/winetest/build_files.h"
+#include "tools/winetest/driver_service.h"
+
+namespace winetest {
+
+template <typename Driver>
+class DriverSuite : public testing::Test {
+protected:
+    static void SetUpTestSuite() { service_ = new DriverService(Driver::Service, BuildFile(Driver::File)); }
+    static void TearDownTestSuite() {
+        delete service_;
+        service_ = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(service_->running()) << service_->error(); }
+
+private:
+    static DriverService* service_;
+};
+
+template <typename Driver>
+DriverService* DriverSuite<Driver>::service_ = nullptr;
+
+}  // namespace winetest

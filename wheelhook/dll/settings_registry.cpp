@@ -1,0 +1,57 @@
+// Loading the wheel settings and the launch commands from the registry.
+#include <windows.h>
+
+#include "common/registry_names.h"
+#include "wheelhook/dll/shared_state.h"
+#include "wheelhook/dll/win32_handles.h"
+#include "wheelhook/wheelhook.h"
+
+namespace {
+
+// A value that is missing or can't be read leaves the field as it was.
+void ReadDword(HKEY key, const char* name, uint32_t& field) {
+    DWORD value = field;
+    DWORD size = sizeof value;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) ==
+        ERROR_SUCCESS)
+        field = value;
+}
+
+bool ReadWheelSettings(WheelSettings& settings) {
+    RegistryKey key(HKEY_LOCAL_MACHINE, KB_REG_WHEEL);
+    if (!key) return false;
+    ReadDword(key.get(), KB_VAL_SCROLL_MODE, settings.ScrollMode);
+    ReadDword(key.get(), KB_VAL_SCROLL_LINE, settings.ScrollLine);
+    ReadDword(key.get(), KB_VAL_SCROLL_REVERSE, settings.ScrollReverse);
+    ReadDword(key.get(), KB_VAL_WHEEL_BUTTON, settings.WheelButton);
+    ReadDword(key.get(), KB_VAL_ZOOM_SIZE, settings.ZoomSize);
+    ReadDword(key.get(), KB_VAL_ZOOM_FACTOR, settings.ZoomFactor);
+    ReadDword(key.get(), KB_VAL_FUNCTION, settings.Function);
+    return true;
+}
+
+// The default value of an App Paths key. The command is later run as a C string, so a value
+// that fills the whole buffer is cut to keep its terminating NUL inside.
+void ReadAppPath(const char* path, char (&command)[kCommandBufferSize]) {
+    RegistryKey key(HKEY_LOCAL_MACHINE, path);
+    if (!key) return;
+    char text[kCommandBufferSize];
+    DWORD size = sizeof text;
+    if (RegQueryValueExA(key.get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(text),
+                         &size) != ERROR_SUCCESS)
+        return;
+    text[size < sizeof text ? size : sizeof text - 1] = '\0';
+    lstrcpynA(command, text, sizeof command);
+}
+
+}  // namespace
+
+int WINAPI ReadFilterRegistry(void) {
+    const bool read = ReadWheelSettings(g_shared.Settings);
+    CorrectWheelSettings(g_shared.Settings);
+    lstrcpynA(g_commands.Explorer, "explorer.exe", sizeof g_commands.Explorer);
+    ReadAppPath(KB_REG_APP_PATH_IEXPLORE, g_commands.InternetExplorer);
+    ReadAppPath(KB_REG_APP_PATH_NETSCAPE, g_commands.Netscape);
+    BindLaunchCommands(g_shared.Functions);
+    return read ? 1 : 0;
+}

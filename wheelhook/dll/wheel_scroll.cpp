@@ -1,0 +1,85 @@
+// Wheel notches turned into scroll messages for the window with the keyboard focus.
+#include "wheelhook/dll/wheel_scroll.h"
+
+#include "wheelhook/dll/shared_state.h"
+#include "wheelhook/dll/window_ids.h"
+#include "wheelhook/logic/scroll_decision.h"
+#include "wheelhook/wheelhook.h"
+
+namespace {
+
+void ReadClassName(HWND window, char* buffer, size_t size) {
+    buffer[0] = '\0';
+    if (window && GetClassNameA(window, buffer, static_cast<int>(size)) == 0) buffer[0] = '\0';
+}
+
+BOOL FindScrollBarChild(HWND child, LPARAM out, bool vertical) {
+    char class_name[kClassNameSize];
+    ReadClassName(child, class_name, sizeof class_name);
+    const auto child_style = static_cast<uint32_t>(GetWindowLongA(child, GWL_STYLE));
+    if (!IsScrollBarControl(class_name, child_style, vertical)) return TRUE;
+    *reinterpret_cast<HWND*>(out) = child;
+    return FALSE;
+}
+
+class LiveWindows final : public WindowQuery {
+public:
+    void ClassName(WindowId window, char* buffer, size_t size) override {
+        ReadClassName(WindowOf(window), buffer, size);
+    }
+    uint32_t Style(WindowId window) override {
+        return static_cast<uint32_t>(GetWindowLongA(WindowOf(window), GWL_STYLE));
+    }
+    WindowId Parent(WindowId window) override { return IdOf(GetParent(WindowOf(window))); }
+    bool IsWindow(WindowId window) override { return ::IsWindow(WindowOf(window)) != FALSE; }
+    WindowId FindScrollBar(WindowId window, bool vertical) override {
+        // Enumerating the children of no window would walk every top-level window instead.
+        if (window == 0) return 0;
+        HWND found = nullptr;
+        EnumChildWindows(WindowOf(window), vertical ? FindVertScrollBar : FindHorzScrollBar,
+                         reinterpret_cast<LPARAM>(&found));
+        return IdOf(found);
+    }
+};
+
+// The focus window of the foreground thread, read with the agent's input attached to it.
+HWND ForegroundFocus() {
+    HWND foreground = GetForegroundWindow();
+    const DWORD agent_thread = GetWindowThreadProcessId(g_shared.AgentWindow, nullptr);
+    const DWORD foreground_thread = GetWindowThreadProcessId(foreground, nullptr);
+    const BOOL attached = AttachThreadInput(agent_thread, foreground_thread, TRUE);
+    HWND focus = GetFocus();
+    if (attached) AttachThreadInput(agent_thread, foreground_thread, FALSE);
+    return focus;
+}
+
+bool ShiftDown() { return (GetKeyState(VK_SHIFT) & 0x80) != 0; }
+
+int Perform(const ScrollDecision& decision) {
+    for (uint32_t i = 0; i < decision.Count; ++i) {
+        // A full queue refuses the rest as well; stop instead of spinning on it.
+        if (!PostMessageA(WindowOf(decision.Target), decision.Message, decision.Code,
+                          static_cast<LPARAM>(decision.ScrollBar)))
+            break;
+    }
+    return decision.Result;
+}
+
+}  // namespace
+
+BOOL CALLBACK FindVertScrollBar(HWND child, LPARAM out) { return FindScrollBarChild(child, out, true); }
+
+BOOL CALLBACK FindHorzScrollBar(HWND child, LPARAM out) { return FindScrollBarChild(child, out, false); }
+
+int WINAPI ProcWheel(MSLLHOOKSTRUCT* event) {
+    if (!event) return kWheelPassOn;
+    const auto delta = static_cast<int16_t>(HIWORD(event->mouseData));
+    LiveWindows windows;
+    return Perform(DecideFocusWheel(g_shared.Settings, windows, IdOf(ForegroundFocus()),
+                                    IdOf(g_shared.DesktopIconView), delta, ShiftDown()));
+}
+
+int WINAPI ProcWheelEx(HWND focus, int horizontal, short delta) {
+    LiveWindows windows;
+    return Perform(DecideScroll(g_shared.Settings, windows, IdOf(focus), horizontal != 0, delta));
+}

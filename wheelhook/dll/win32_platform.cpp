@@ -1,0 +1,39 @@
+#include "wheelhook/dll/win32_platform.h"
+
+#include <windows.h>
+
+#include "wheelhook/dll/window_ids.h"
+
+static_assert(WM_HSCROLL == msg::kHScroll && WM_VSCROLL == msg::kVScroll, "scroll messages");
+static_assert(WM_MOUSEWHEEL == msg::kMouseWheel && WM_MBUTTONDOWN == msg::kMButtonDown, "mouse");
+static_assert(WM_NCMBUTTONDOWN == msg::kNcMButtonDown && WM_NCMOUSEMOVE == msg::kNcMouseMove, "");
+static_assert(WM_LBUTTONDBLCLK == msg::kLButtonDblClk && WM_SYSCOMMAND == msg::kSysCommand, "");
+static_assert(SB_LINEUP == scroll::kLineUp && SB_PAGEDOWN == scroll::kPageDown, "scroll codes");
+static_assert(WS_HSCROLL == style::kHScroll && WS_VSCROLL == style::kVScroll, "styles");
+static_assert(SBS_VERT == style::kScrollBarVertical, "scroll-bar control style");
+static_assert(VK_PRIOR == vk::kPrior && VK_NEXT == vk::kNext && VK_LEFT == vk::kLeft &&
+              VK_RIGHT == vk::kRight && VK_LWIN == vk::kLWin, "keys");
+static_assert(SC_MINIMIZE == syscmd::kMinimize && SC_CLOSE == syscmd::kClose, "commands");
+static_assert(SW_SHOWNORMAL == kShowNormal && SW_SHOW == kShow, "show commands");
+
+void Win32WheelPlatform::KeyDown(uint8_t key) { keybd_event(key, 0, 0, 0); }
+
+void Win32WheelPlatform::KeyUp(uint8_t key) { keybd_event(key, 0, KEYEVENTF_KEYUP, 0); }
+
+void Win32WheelPlatform::LeftButtonDown() { mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0); }
+
+void Win32WheelPlatform::LeftButtonUp() { mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0); }
+
+WindowId Win32WheelPlatform::ForegroundWindow() { return IdOf(GetForegroundWindow()); }
+
+WindowId Win32WheelPlatform::FindWindowByClass(const char* class_name) {
+    return IdOf(FindWindowA(class_name, nullptr));
+}
+
+void Win32WheelPlatform::Post(WindowId window, uint32_t message, uint32_t wParam) {
+    PostMessageA(WindowOf(window), message, wParam, 0);
+}
+
+void Win32WheelPlatform::Execute(const char* command, int show) {
+    WinExec(command, static_cast<UINT>(show));
+}

@@ -1,0 +1,9 @@
+// Between the platform's window handles and the portable code's window ids.
+#pragma once
+
+#include <windows.h>
+
+#include "wheelhook/logic/platform_codes.h"
+
+inline WindowId IdOf(HWND window) { return reinterpret_cast<WindowId>(window); }
+inline HWND WindowOf(WindowId id) { return reinterpret_cast<HWND>(id); }

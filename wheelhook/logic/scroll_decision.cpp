@@ -1,0 +1,59 @@
+#include "wheelhook/logic/scroll_decision.h"
+
+#include "wheelhook/logic/text_compare.h"
+
+bool IsScrollBarControl(const char* class_name, uint32_t style, bool vertical) {
+    if (!EqualsIgnoringCase(class_name, "SCROLLBAR")) return false;
+    return ((style & style::kScrollBarVertical) != 0) == vertical;
+}
+
+bool IsBrowserDocumentClass(const char* class_name) {
+    return EqualsIgnoringCase(class_name, "Internet Explorer_Server");
+}
+
+bool IsHorizontalWheel(int16_t delta, bool shift_down) {
+    return delta == 1 || delta == -1 || shift_down;
+}
+
+uint32_t ScrollCodeFor(const WheelSettings& settings, int16_t delta) {
+    const bool up = (delta > 0) != (settings.ScrollReverse != 0);
+    const uint32_t code = up ? scroll::kLineUp : scroll::kLineDown;
+    return settings.ScrollMode != 0 ? code + 2 : code;
+}
+
+ScrollDecision DecideScroll(const WheelSettings& settings, WindowQuery& windows, WindowId focus,
+                            bool horizontal, int16_t delta) {
+    ScrollDecision decision = {kWheelConsumed, 0, focus, ScrollCodeFor(settings, delta), 0, 0};
+    decision.Message = horizontal ? msg::kHScroll : msg::kVScroll;
+
+    const uint32_t focus_style = windows.Style(focus);
+    const uint32_t wanted_style = horizontal ? style::kHScroll : style::kVScroll;
+    if ((focus_style & wanted_style) == 0) decision.ScrollBar = windows.FindScrollBar(focus, !horizontal);
+
+    const WindowId parent = windows.Parent(focus);
+    const bool has_any_scroll_style = (focus_style & (style::kHScroll | style::kVScroll)) != 0;
+    if (!has_any_scroll_style && decision.ScrollBar == 0) {
+        decision.ScrollBar = windows.FindScrollBar(parent, !horizontal);
+        if (decision.ScrollBar != 0) {
+            // Only a scroll bar that belongs to the parent itself says the parent scrolls.
+            if (windows.Parent(decision.ScrollBar) != parent) {
+                decision.Result = kWheelPassOn;
+                decision.Message = 0;
+                return decision;
+            }
+            decision.Target = parent;
+        }
+    }
+    if (windows.IsWindow(decision.Target)) decision.Count = settings.ScrollLine;
+    return decision;
+}
+
+ScrollDecision DecideFocusWheel(const WheelSettings& settings, WindowQuery& windows,
+                                WindowId focus, WindowId desktop_icon_view, int16_t delta,
+                                bool shift_down) {
+    if (focus == desktop_icon_view) return {kWheelConsumed, 0, 0, 0, 0, 0};
+    char class_name[kClassNameSize];
+    windows.ClassName(focus, class_name, sizeof class_name);
+    if (IsBrowserDocumentClass(class_name)) return {kWheelPassOn, 0, 0, 0, 0, 0};
+    return DecideScroll(settings, windows, focus, IsHorizontalWheel(delta, shift_down), delta);
+}

@@ -1,0 +1,4 @@
+// Class names are compared the way the platform compares them: ASCII, ignoring case.
+#pragma once
+
+bool EqualsIgnoringCase(const char* left, const char* right);

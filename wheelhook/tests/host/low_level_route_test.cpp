@@ -1,0 +1,52 @@
+#include "wheelhook/logic/low_level_route.h"
+
+#include <gtest/gtest.h>
+
+#include "wheelhook/logic/platform_codes.h"
+#include "wheelhook/logic/wheel_settings.h"
+
+namespace {
+
+using A = LowLevelAction;
+
+TEST(LowLevelRoute, EachEventTakesItsBranch) {
+    struct Case {
+        const char* what;
+        int code;
+        uint32_t message;
+        uint32_t button;
+        bool zoom_open;
+        A action;
+    };
+    const Case cases[] = {
+        {"wheel first, in any mode", 0, msg::kMouseWheel, WHEEL_BUTTON_FUNCTION, false, A::Wheel},
+        {"wheel while zoomed", 0, msg::kMouseWheel, WHEEL_BUTTON_ZOOM, true, A::Wheel},
+        {"not an action", 3, msg::kMouseWheel, WHEEL_BUTTON_ZOOM, false, A::PassOn},
+        {"not an action, zoom button", 3, msg::kMButtonDown, WHEEL_BUTTON_ZOOM, false, A::PassOn},
+        {"wheel button opens zoom", 0, msg::kMButtonDown, WHEEL_BUTTON_ZOOM, false, A::OpenZoom},
+        {"frame wheel button opens", 0, msg::kNcMButtonDown, WHEEL_BUTTON_ZOOM, false, A::OpenZoom},
+        {"release passes", 0, msg::kMButtonUp, WHEEL_BUTTON_ZOOM, false, A::PassOn},
+        {"move while closed", 0, msg::kMouseMove, WHEEL_BUTTON_ZOOM, false, A::PassOn},
+        {"left click closes", 0, msg::kLButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"right click closes", 0, msg::kRButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"wheel button closes", 0, msg::kMButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"frame left closes", 0, msg::kNcLButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"frame right closes", 0, msg::kNcRButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"frame wheel closes", 0, msg::kNcMButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"move follows", 0, msg::kMouseMove, WHEEL_BUTTON_ZOOM, true, A::FollowZoom},
+        {"frame move follows", 0, msg::kNcMouseMove, WHEEL_BUTTON_ZOOM, true, A::FollowZoom},
+        {"release while open", 0, msg::kMButtonUp, WHEEL_BUTTON_ZOOM, true, A::PassOn},
+        {"auto scroll leaves it", 0, msg::kMButtonDown, WHEEL_BUTTON_AUTO_SCROLL, false, A::PassOn},
+        {"function on press", 0, msg::kMButtonDown, WHEEL_BUTTON_FUNCTION, false, A::RunFunction},
+        {"function not on frame", 0, msg::kNcMButtonDown, WHEEL_BUTTON_FUNCTION, false, A::PassOn},
+        {"function release", 0, msg::kMButtonUp, WHEEL_BUTTON_FUNCTION, false, A::PassOn},
+        {"unknown mode", 0, msg::kMButtonDown, 7, true, A::PassOn},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(RouteLowLevelEvent(c.code, c.message, msg::kMouseWheel, c.button, c.zoom_open),
+                  c.action);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+// What the Wine tests of the wheel hook share: the settings in the registry, a frame with a
+// list box that has the focus, the hooks installed by the real library, injected input and a
+// message pump that writes down the posted messages it takes off the queue.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace wheeltest {
+
+struct Posted {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// The wheel settings key, emptied before a test and removed after it.
+void WriteWheelSetting(const char* name, DWORD value);
+void DeleteWheelSettings();
+void BroadcastSettingsChange();
+
+// Injected input, as a driver or the agent's reader thread would make it.
+void InjectWheel(int delta);
+void InjectButtons(DWORD flags);
+void InjectMoveTo(int x, int y);
+
+// Pumps this thread's messages until `done` holds or `timeout_ms` passes, then a little longer
+// so that messages arriving late are seen too. Returns whether `done` held.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms = 3000);
+void PumpFor(DWORD ms);
+
+class WheelHookTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void Install();
+    // The posted scroll messages the list box received, in order.
+    std::vector<Posted> ScrollPosts() const;
+    // Waits for `count` scroll messages, then returns all that came.
+    std::vector<Posted> ScrollPostsAfterNotch(int delta, size_t count);
+    void ClearSeen();
+
+    HWND frame_ = nullptr;
+    HWND list_ = nullptr;
+    bool installed_ = false;
+};
+
+// Every message the pump took off the queue since the last ClearSeen.
+const std::vector<Posted>& Seen();
+
+HWND ZoomWindow();
+
+// Runs wheelhook_peer.exe with `arguments` and returns its exit code (~0u if it didn't run).
+DWORD RunPeer(const std::string& arguments);
+
+// A visible popup window of a class that takes double clicks, for input to land on.
+HWND CreateTargetWindow(int x, int y, int width, int height);
+
+// Whether the pump took `message` for `window` off the queue since the last ClearSeen.
+bool SawMessage(HWND window, UINT message);
+
+}  // namespace wheeltest

@@ -28,6 +28,7 @@ constexpr uint32_t IOCTL_BENCH_FEED = kb_bench_code(0x904);           // in BENC
 constexpr uint32_t IOCTL_BENCH_TAKE_HID = kb_bench_code(0x905);       // out BENCH_HID_RECORD[n]
 constexpr uint32_t IOCTL_BENCH_PROBE = kb_bench_code(0x906);          // in BENCH_PROBE, out BENCH_PROBE_RESULT
 constexpr uint32_t IOCTL_BENCH_STATS = kb_bench_code(0x907);          // out BENCH_STATS
+constexpr uint32_t IOCTL_BENCH_KEYBOARD = kb_bench_code(0x908);       // in BENCH_KEYBOARD
 
 constexpr uint32_t BENCH_MAX_RECEIVERS = 4;     // receivers are numbered 1 to 4
 constexpr uint32_t BENCH_MAX_REPORT = 64;       // bytes of one input report
@@ -38,6 +39,13 @@ constexpr uint32_t BENCH_HID_QUEUE_LENGTH = 1024;  // reports kept for user mode
 struct BENCH_FILTER {
     char Service[32];  // NUL-terminated
 };
+
+// Keyboard activity fed to the companion keyboard-interface filter ("\\.\LVXNFLTR"): each
+// one is an activity record for its reader.
+struct BENCH_KEYBOARD {
+    uint32_t Activities;  // 1 to BENCH_MAX_ACTIVITIES
+};
+constexpr uint32_t BENCH_MAX_ACTIVITIES = 255;
 
 struct BENCH_PLUG {
     uint32_t Receiver;     // 1 to BENCH_MAX_RECEIVERS

@@ -52,6 +52,14 @@ bool SessionPlayer::Run(const Step& step) {
         Say("reader open: the filter keeps hot keys from Windows");
         ShowEvents();
         return true;
+    case StepKind::Typing:
+        if (!bench_.Keyboard(step.activities)) {
+            Say("the companion filter %s took no keyboard activity (error %lu)", KB_COMPANION_USER_PATH, bench_.error());
+            return false;
+        }
+        Say("keyboard used %u times: as many activity records wait for the reader of %s", step.activities,
+            KB_COMPANION_USER_PATH);
+        return true;
     case StepKind::Note: return true;
     }
     return false;
@@ -138,8 +146,10 @@ void SessionPlayer::ShowHid(const std::vector<uint8_t>& fed) {
 bool SessionPlayer::Summary() {
     BENCH_STATS stats = {};
     if (!bench_.Stats(&stats)) return false;
-    std::fprintf(out_, "\nrequests sent below the filter: %u, completed once: %u, completed twice: %u, still out: %u\n",
-                 stats.IrpsSent, stats.IrpsCompleted, stats.IrpsCompletedTwice, stats.IrpsSent - stats.IrpsCompleted);
+    std::fprintf(out_,
+                 "\nrequests the bench sent through the filter: %u; came back once: %u, twice: %u; "
+                 "transfers still in flight: %u\n",
+                 stats.IrpsSent, stats.IrpsCompleted, stats.IrpsCompletedTwice, stats.TransfersPending);
     return stats.IrpsCompletedTwice == 0 && stats.StatusMismatches == 0 && stats.TransfersLost == 0 &&
            stats.IrpsSent - stats.IrpsCompleted == stats.TransfersPending;
 }

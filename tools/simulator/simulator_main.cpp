@@ -4,7 +4,8 @@
 //   kbsim [--filter SERVICE FILE.sys] SESSION
 //
 // The filter is uvxnftr.sys (service UVXNFTR) from the program's own folder unless another is
-// named. The bench driver kbbench.sys is taken from that folder too.
+// named. The bench driver kbbench.sys and the companion filter's stand-in lvxnftr.sys (for
+// keyboard activity) are taken from that folder too.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -69,6 +70,8 @@ int main(int argc, char** argv) {
     }
     if (!script.errors.empty()) return 2;
 
+    winetest::DriverService companion(KB_COMPANION_SERVICE_NAME, winetest::BuildFile("lvxnftr.sys"));
+    if (!companion.running()) std::printf("the companion filter did not start (%s)\n", companion.error().c_str());
     sim::BenchSession session(options.filter_service.c_str(), Locate(options.filter_file));
     if (!session.ready()) {
         std::fprintf(stderr, "kbsim: %s\n", session.error().c_str());

@@ -66,6 +66,11 @@ std::vector<BENCH_HID_RECORD> BenchClient::TakeHid() {
     return all;
 }
 
+bool BenchClient::Keyboard(uint32_t activities) {
+    BENCH_KEYBOARD in = {activities};
+    return Call(IOCTL_BENCH_KEYBOARD, &in, sizeof in, nullptr, 0);
+}
+
 bool BenchClient::Probe(uint32_t receiver, uint32_t probe, BENCH_PROBE_RESULT* result) {
     BENCH_PROBE in = {receiver, probe};
     return Call(IOCTL_BENCH_PROBE, &in, sizeof in, result, sizeof *result);

@@ -30,6 +30,8 @@ public:
     uint32_t Feed(const BENCH_REPORT* reports, uint32_t count);
     bool FeedOne(uint32_t receiver, const std::vector<uint8_t>& bytes, uint8_t kind = BENCH_INTERRUPT_TRANSFER);
     std::vector<BENCH_HID_RECORD> TakeHid();
+    // Keyboard activity for the companion filter's reader.
+    bool Keyboard(uint32_t activities);
     bool Probe(uint32_t receiver, uint32_t probe, BENCH_PROBE_RESULT* result);
     bool Stats(BENCH_STATS* stats);
 

@@ -67,6 +67,9 @@ NTSTATUS LoadFilter(const BENCH_FILTER& in);
 NTSTATUS UnloadFilter();
 PDRIVER_OBJECT Filter();
 
+// ---- companion_feed.cpp: keyboard activity for the companion filter's stand-in.
+NTSTATUS FeedKeyboardActivity(ULONG count);
+
 // ---- physical_device.cpp: the bottom of each stack.
 NTSTATUS DispatchPhysical(PDEVICE_OBJECT device, PIRP irp);
 PIRP TakePendingTransfer(Receiver* receiver);  // null when none waits

@@ -102,6 +102,11 @@ NTSTATUS Control(PIRP irp) {
         irp->IoStatus.Information = sizeof result;
         return STATUS_SUCCESS;
     }
+    case IOCTL_BENCH_KEYBOARD: {
+        const BENCH_KEYBOARD* in = Input<BENCH_KEYBOARD>(irp, in_length);
+        if (!in || in->Activities == 0 || in->Activities > BENCH_MAX_ACTIVITIES) return STATUS_INVALID_PARAMETER;
+        return FeedKeyboardActivity(in->Activities);
+    }
     case IOCTL_BENCH_STATS: {
         if (out_length < sizeof(BENCH_STATS)) return STATUS_INVALID_PARAMETER;
         BENCH_STATS stats = {};

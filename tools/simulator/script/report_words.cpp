@@ -1,25 +1,12 @@
 #include "tools/simulator/script/report_words.h"
 
+#include "driver/decode/key_table.h"
+
 #include <cstdarg>
 #include <cstdio>
 
 namespace sim {
 namespace {
-
-struct HotKey {
-    uint16_t usage;
-    const char* name;
-};
-
-// By event code - 1; the last entry is the system-control usage of report 2.
-constexpr HotKey kHotKeys[] = {
-    {0x0224, "WWW Back"},   {0x0225, "WWW Forward"}, {0x0226, "WWW Stop"},    {0x0227, "WWW Refresh"},
-    {0x0223, "WWW Home"},   {0x022A, "WWW Favorite"}, {0x00CD, "Media Play"}, {0x00B7, "Media Stop"},
-    {0x00B6, "Media Prev"}, {0x00B5, "Media Next"},  {0x00E2, "Media Mute"},  {0x00EA, "Media Vol-"},
-    {0x00E9, "Media Vol+"}, {0x0183, "Select key"},  {0x0221, "WWW Search"},  {0x018A, "Mail"},
-    {0x0194, "My Computer"}, {0x0192, "Calculator"}, {0x0081, "Power key"},
-};
-constexpr int kConsumerKeys = 18;
 
 constexpr const char* kKindNames[DEVICE_KIND_COUNT] = {
     "Keyboard", "Ten Key Pad", "Mouse", "GamePad A", "GamePad B", "K/B with Trackball", "Space Ball", "Writing Pad",
@@ -46,15 +33,15 @@ std::string DescribeConsumer(const std::vector<uint8_t>& r) {
     if (r.size() < 3) return "consumer-key report, too short";
     uint16_t usage = static_cast<uint16_t>(r[1] | (r[2] << 8));
     if (usage == 0) return "consumer keys released";
-    for (int i = 0; i < kConsumerKeys; ++i) {
-        if (kHotKeys[i].usage == usage) return Format("consumer key \"%s\" pressed (usage 0x%04X)", kHotKeys[i].name, usage);
+    if (uint8_t code = ConsumerKeyCode(usage)) {
+        return Format("consumer key \"%s\" pressed (usage 0x%04X)", KeyNameForEvent(code), usage);
     }
     return Format("consumer usage 0x%04X (not a hot key)", usage);
 }
 
 std::string DescribeSystemControl(const std::vector<uint8_t>& r) {
     if (r.size() < 2) return "system-control report, too short";
-    if (r[1] == kHotKeys[kConsumerKeys].usage) return "system control \"Power key\" pressed";
+    if (IsPowerKeyUsage(r[1])) return Format("system control \"%s\" pressed", KeyNameForEvent(KEY_TABLE_POWER_POSITION));
     return Format("system control 0x%02X (not a hot key)", r[1]);
 }
 
@@ -90,7 +77,7 @@ std::string HexBytes(const std::vector<uint8_t>& bytes) {
 }
 
 const char* KeyNameForEvent(int code) {
-    return code >= 1 && code <= kConsumerKeys + 1 ? kHotKeys[code - 1].name : nullptr;
+    return code >= 1 && code <= KEY_TABLE_SIZE ? KeyTable[code - 1].Name : nullptr;
 }
 
 const char* DeviceKindName(int kind) { return kind >= 0 && kind < DEVICE_KIND_COUNT ? kKindNames[kind] : nullptr; }
@@ -138,8 +125,8 @@ std::vector<std::string> DescribeStatusTable(const RF_DATA& table) {
     }
     if (lines.empty()) {
         bool reported = (table.Record[0].State & RF_STATE_REPORTED) != 0;
-        lines.push_back(Format("no device linked (%s), %s", reported ? "receiver has reported" : "nothing reported yet",
-                               LockWords(table.Record[0].Flags)));
+        const char* since = reported ? "the receiver has reported" : "nothing reported since the table was cleared";
+        lines.push_back(Format("no device linked (%s), %s", since, LockWords(table.Record[0].Flags)));
     }
     return lines;
 }

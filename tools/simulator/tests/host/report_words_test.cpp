@@ -64,7 +64,7 @@ TEST(ReportWords, StatusTableShowsLinkedDevicesOnly) {
     RF_DATA table = {};
     std::vector<std::string> empty = sim::DescribeStatusTable(table);
     ASSERT_EQ(empty.size(), 1u);
-    EXPECT_EQ(empty[0], "no device linked (nothing reported yet), lock off");
+    EXPECT_EQ(empty[0], "no device linked (nothing reported since the table was cleared), lock off");
 
     table.Record[DEVICE_KEYBOARD] = {0x81, 5, 0x234, 0x11};
     table.Record[DEVICE_MOUSE] = {0x81, 0, 0x00F, 0x10};
@@ -76,7 +76,7 @@ TEST(ReportWords, StatusTableShowsLinkedDevicesOnly) {
 
     RF_DATA cleared = {};
     for (RF_RECORD& r : cleared.Record) r.State = RF_STATE_REPORTED;
-    EXPECT_EQ(sim::DescribeStatusTable(cleared)[0], "no device linked (receiver has reported), lock off");
+    EXPECT_EQ(sim::DescribeStatusTable(cleared)[0], "no device linked (the receiver has reported), lock off");
 }
 
 TEST(ReportWords, HidSideSaysWhatTheFilterDid) {

@@ -19,6 +19,7 @@ TEST(KbsimWithFixture, PlaysASessionAndSaysWhatTheHidDriverGot) {
                                         "report 01 e9 00\n"
                                         "report @2 03 02 05 34 f2 10\n"
                                         "wait 5\n"
+                                        "typing 3\n"
                                         "unplug @2\n"
                                         "unplug\n");
     simtest::ProgramRun run = RunProgram("kbsim.exe", kFixture + session);
@@ -31,8 +32,9 @@ TEST(KbsimWithFixture, PlaysASessionAndSaysWhatTheHidDriverGot) {
         "HID driver receives 01 EA 00 (changed on the way up)",
         "device status: Mouse linked, CH 6, ID 565, battery ok, lock on",
         "HID driver receives 03 03 05 34 F2 10 (changed on the way up)",
+        "keyboard used 3 times: as many activity records wait for the reader of \\\\.\\LVXNFLTR",
         "receiver 1 pulled out",
-        "completed twice: 0, still out: 0",
+        "twice: 0; transfers still in flight: 0",
     };
     for (const char* line : expected) EXPECT_NE(run.output.find(line), std::string::npos) << line << "\n" << run.output;
 }

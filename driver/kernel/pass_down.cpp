@@ -12,8 +12,9 @@ NTSTATUS PassDown(PDEVICE_OBJECT filterDevice, PIRP irp) {
         const bool close = IoGetCurrentIrpStackLocation(irp)->MajorFunction == IRP_MJ_CLOSE;
         status = CompleteRequest(irp, close ? STATUS_SUCCESS : STATUS_DELETE_PENDING);
     } else {
+        const bool power = IoGetCurrentIrpStackLocation(irp)->MajorFunction == IRP_MJ_POWER;
         IoSkipCurrentIrpStackLocation(irp);
-        status = IoCallDriver(hidData->TopOfStack, irp);
+        status = power ? PoCallDriver(hidData->TopOfStack, irp) : IoCallDriver(hidData->TopOfStack, irp);
     }
     ReleaseIo(hidData);
     return status;

@@ -1,10 +1,12 @@
-// Power requests and internal requests to a filter device. Power goes straight down; of the
-// internal requests only the URB submission is watched, on its way back up.
+// Power requests and internal requests to a filter device. Power goes straight down (through
+// PoCallDriver); of the internal requests only the URB submission is watched, on its way back
+// up.
 #include "driver/kernel/attach.h"
 #include "driver/kernel/complete_request.h"
 #include "driver/kernel/debug_checks.h"
 #include "driver/kernel/filter_extension.h"
 #include "driver/kernel/io_count.h"
+#include "driver/kernel/pass_down.h"
 #include "driver/kernel/report_intercept.h"
 
 #include <usb.h>
@@ -32,37 +34,24 @@ NTSTATUS NTAPI Filter_URB_Complete(PDEVICE_OBJECT, PIRP irp, PVOID context) {
 NTSTATUS NTAPI DispatchPower(PDEVICE_OBJECT device, PIRP irp) {
     PoStartNextPowerIrp(irp);
     if (IsControlDevice(device)) return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
-    PDEVICE_EXTENSION hidData = FilterDeviceRecord(device);
-    AcquireIo(hidData);
-    NTSTATUS status;
-    if (hidData->Removed) {
-        status = CompleteRequest(irp, STATUS_DELETE_PENDING);
-    } else {
-        IoSkipCurrentIrpStackLocation(irp);
-        status = PoCallDriver(hidData->TopOfStack, irp);
-    }
-    ReleaseIo(hidData);
-    return status;
+    return PassDown(device, irp);
 }
 
 NTSTATUS NTAPI DispatchInternal(PDEVICE_OBJECT device, PIRP irp) {
     if (IsControlDevice(device)) return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
+    if (IoGetCurrentIrpStackLocation(irp)->Parameters.DeviceIoControl.IoControlCode != IOCTL_INTERNAL_USB_SUBMIT_URB) {
+        return PassDown(device, irp);
+    }
     PDEVICE_EXTENSION hidData = FilterDeviceRecord(device);
     AcquireIo(hidData);
-    NTSTATUS status;
     if (hidData->Removed) {
         // A transfer sent down now could outlive the device that its completion routine uses.
-        status = CompleteRequest(irp, STATUS_DELETE_PENDING);
-    } else if (IoGetCurrentIrpStackLocation(irp)->Parameters.DeviceIoControl.IoControlCode ==
-               IOCTL_INTERNAL_USB_SUBMIT_URB) {
-        IoCopyCurrentIrpStackLocationToNext(irp);
-        KB_SET_COMPLETION(irp, Filter_URB_Complete, hidData);
-        // Counted out by Filter_URB_Complete, not here.
-        return IoCallDriver(hidData->TopOfStack, irp);
-    } else {
-        IoSkipCurrentIrpStackLocation(irp);
-        status = IoCallDriver(hidData->TopOfStack, irp);
+        const NTSTATUS status = CompleteRequest(irp, STATUS_DELETE_PENDING);
+        ReleaseIo(hidData);
+        return status;
     }
-    ReleaseIo(hidData);
-    return status;
+    IoCopyCurrentIrpStackLocationToNext(irp);
+    KB_SET_COMPLETION(irp, Filter_URB_Complete, hidData);
+    // Counted out by Filter_URB_Complete, not here.
+    return IoCallDriver(hidData->TopOfStack, irp);
 }

@@ -150,8 +150,7 @@ bool SessionPlayer::Summary() {
                  "\nrequests the bench sent through the filter: %u; came back once: %u, twice: %u; "
                  "transfers still in flight: %u\n",
                  stats.IrpsSent, stats.IrpsCompleted, stats.IrpsCompletedTwice, stats.TransfersPending);
-    return stats.IrpsCompletedTwice == 0 && stats.StatusMismatches == 0 && stats.TransfersLost == 0 &&
-           stats.IrpsSent - stats.IrpsCompleted == stats.TransfersPending;
+    return EveryRequestCameBack(stats);
 }
 
 }  // namespace sim

@@ -7,70 +7,29 @@
 #include <cstring>
 #include <memory>
 
-#include "tools/simulator/client/bench_session.h"
 #include "tools/simulator/client/filter_reader.h"
-#include "tools/winetest/build_files.h"
+#include "tools/simulator/tests/wine/bench_test.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-constexpr int32_t kSuccess = 0;
+using simtest::kStatusSuccess;
 constexpr int32_t kDeletePending = static_cast<int32_t>(0xC0000056);
 constexpr int32_t kConfigurationError = static_cast<int32_t>(0xC0000182);
-constexpr DWORD kEventWaitMs = 5000;
 
 struct Expected {
     uint8_t code;
     uint8_t aux;
 };
 
-class FilterInStack : public testing::Test {
+class FilterInStack : public simtest::BenchTest {
 protected:
-    FilterInStack() : session_(KB_FILTER_SERVICE_NAME, winetest::BuildFile("uvxnftr.sys")) {}
-
-    void SetUp() override { ASSERT_TRUE(session_.ready()) << session_.error(); }
-
-    void TearDown() override {
-        reader_.reset();
-        BENCH_STATS stats = {};
-        ASSERT_TRUE(bench().Stats(&stats));
-        EXPECT_EQ(stats.IrpsCompletedTwice, 0u);
-        EXPECT_EQ(stats.StatusMismatches, 0u);
-        EXPECT_EQ(stats.TransfersLost, 0u);
-        EXPECT_EQ(stats.IrpsSent - stats.IrpsCompleted, stats.TransfersPending)
-            << "every request but the transfers in flight came back";
-    }
-
-    sim::BenchClient& bench() { return session_.bench(); }
+    FilterInStack() : BenchTest(KB_FILTER_SERVICE_NAME, "uvxnftr.sys") {}
 
     void OpenReader() {
         reader_.reset(new sim::FilterReader);
         ASSERT_TRUE(reader_->is_open()) << "error " << reader_->error();
-    }
-
-    void Plug(uint32_t receiver) {
-        BENCH_PLUG_RESULT result = {};
-        ASSERT_TRUE(bench().Plug(receiver, &result)) << "error " << bench().error();
-        ASSERT_EQ(result.AddDeviceStatus, kSuccess);
-        ASSERT_EQ(result.StartStatus, kSuccess);
-        ASSERT_TRUE(result.Attached);
-    }
-
-    void Unplug(uint32_t receiver) {
-        BENCH_UNPLUG_RESULT result = {};
-        ASSERT_TRUE(bench().Unplug(receiver, &result)) << "error " << bench().error();
-        EXPECT_EQ(result.RemoveStatus, kSuccess);
-        EXPECT_TRUE(result.Detached);
-    }
-
-    // Feeds one report to receiver 1 and returns what the HID driver received.
-    Bytes Feed(const Bytes& report, uint32_t receiver = 1) {
-        EXPECT_TRUE(bench().FeedOne(receiver, report));
-        std::vector<BENCH_HID_RECORD> hid = bench().TakeHid();
-        EXPECT_EQ(hid.size(), 1u);
-        if (hid.empty()) return {};
-        return Bytes(hid[0].Bytes, hid[0].Bytes + hid[0].Length);
     }
 
     std::vector<EVENT_RECORD> Events() { return reader_->Drain(bench()); }
@@ -90,7 +49,6 @@ protected:
         return table;
     }
 
-    sim::BenchSession session_;
     std::unique_ptr<sim::FilterReader> reader_;
 };
 
@@ -98,7 +56,7 @@ TEST_F(FilterInStack, WithNoReaderReportsPassUnchangedAndQueueNothing) {
     Plug(1);
     const Bytes reports[] = {{0x01, 0xE9, 0x00}, {0x01, 0x00, 0x00}, {0x02, 0x81}, {0x03, 0x02, 0x05, 0x34, 0xF2, 0x10},
                              {0x07, 0x01}};
-    for (const Bytes& report : reports) EXPECT_EQ(Feed(report), report);
+    for (const Bytes& report : reports) EXPECT_EQ(FeedThrough(report), report);
     OpenReader();
     ExpectEvents({}, "reader opened after reports with no reader");
     EXPECT_EQ(Table().Record[2].State, 0x81) << "the table is kept with no reader too";
@@ -126,7 +84,7 @@ TEST_F(FilterInStack, EachReportKindWithAReader) {
         {{0x00}, {0x00}, {{EVENT_STATUS_REPORT, 0}}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Feed(c.report), c.received) << "report " << int(c.report[0]);
+        EXPECT_EQ(FeedThrough(c.report), c.received) << "report " << int(c.report[0]);
         ExpectEvents(c.events, "after a report");
     }
 }
@@ -134,7 +92,7 @@ TEST_F(FilterInStack, EachReportKindWithAReader) {
 TEST_F(FilterInStack, DeviceStatusReportsFillTheTable) {
     OpenReader();
     Plug(1);
-    Feed({0x03, 0x02, 0x05, 0x34, 0xF2, 0x10});
+    FeedThrough({0x03, 0x02, 0x05, 0x34, 0xF2, 0x10});
     RF_DATA table = Table();
     EXPECT_EQ(table.Record[2].State, 0x81);
     EXPECT_EQ(table.Record[2].Channel, 5);
@@ -143,10 +101,10 @@ TEST_F(FilterInStack, DeviceStatusReportsFillTheTable) {
     EXPECT_EQ(table.Record[0].State, 0x80);
     EXPECT_EQ(table.Record[0].Flags, 0x10);
 
-    Feed({0x03, 0x09, 0x01, 0x01, 0x01, 0x00});
+    FeedThrough({0x03, 0x09, 0x01, 0x01, 0x01, 0x00});
     EXPECT_EQ(Table().Record[2].Flags, 0x10) << "index 9 only marks the table reported";
 
-    Feed({0x03, 0xFE, 0x00, 0x00, 0x00, 0x00});
+    FeedThrough({0x03, 0xFE, 0x00, 0x00, 0x00, 0x00});
     table = Table();
     for (const RF_RECORD& record : table.Record) {
         EXPECT_EQ(record.State, 0x80);
@@ -159,13 +117,13 @@ TEST_F(FilterInStack, DeviceStatusReportsFillTheTable) {
 
 TEST_F(FilterInStack, StatusReportSetsTheAuxByteOfLaterEventsEvenWithNoReader) {
     Plug(1);
-    Feed({0x04, 0x00, 0x00, 0x00, 0x00, 0x01});
+    FeedThrough({0x04, 0x00, 0x00, 0x00, 0x00, 0x01});
     OpenReader();
     ExpectEvents({{EVENT_STATUS_REPORT, 1}}, "a 6-byte status report with no reader");
-    Feed({0x01, 0xE9, 0x00});
+    FeedThrough({0x01, 0xE9, 0x00});
     ExpectEvents({{13, 1}}, "a hot key after it");
-    Feed({0x04, 0x00, 0x00, 0x00, 0x00});
-    Feed({0x01, 0xE9, 0x00});
+    FeedThrough({0x04, 0x00, 0x00, 0x00, 0x00});
+    FeedThrough({0x01, 0xE9, 0x00});
     ExpectEvents({{EVENT_STATUS_REPORT, 0}, {13, 0}}, "after a 5-byte status report");
 }
 
@@ -177,7 +135,7 @@ TEST_F(FilterInStack, OtherTransfersAreLeftAlone) {
     ASSERT_TRUE(bench().FeedOne(1, {0x01, 0xE9, 0x00}, BENCH_NULL_BUFFER_TRANSFER));
     std::vector<BENCH_HID_RECORD> hid = bench().TakeHid();
     ASSERT_EQ(hid.size(), 2u);
-    EXPECT_EQ(Bytes(hid[0].Bytes, hid[0].Bytes + hid[0].Length), (Bytes{0x01, 0xE9, 0x00}));
+    EXPECT_EQ(simtest::Bytes(hid[0]), (Bytes{0x01, 0xE9, 0x00}));
     ExpectEvents({}, "a control transfer and a transfer without a buffer");
 }
 
@@ -192,7 +150,7 @@ TEST_F(FilterInStack, ArrivalIsToldOnlyToAReader) {
 TEST_F(FilterInStack, LastRemovalClearsTheLinksAndTellsTheReader) {
     OpenReader();
     Plug(1);
-    Feed({0x03, 0x02, 0x05, 0x34, 0xF2, 0x11});
+    FeedThrough({0x03, 0x02, 0x05, 0x34, 0xF2, 0x11});
     Events();
     Unplug(1);
     ExpectEvents({{EVENT_STATUS_CHANGED, 0}, {EVENT_RECEIVER_REMOVED, 0}}, "the last receiver pulled out");
@@ -208,14 +166,14 @@ TEST_F(FilterInStack, RemovingOneOfTwoReceiversChangesNothing) {
     OpenReader();
     Plug(1);
     Plug(2);
-    Feed({0x03, 0x00, 0x01, 0x02, 0x03, 0x00}, 2);
+    FeedThrough({0x03, 0x00, 0x01, 0x02, 0x03, 0x00}, 2);
     Events();
     RF_DATA before = Table();
     Unplug(1);
     ExpectEvents({}, "one of two receivers pulled out");
     RF_DATA after = Table();
     EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
-    Feed({0x01, 0xE9, 0x00}, 2);
+    FeedThrough({0x01, 0xE9, 0x00}, 2);
     ExpectEvents({{13, 0}}, "the other receiver still reports");
     Unplug(2);
     ExpectEvents({{EVENT_STATUS_CHANGED, 0}, {EVENT_RECEIVER_REMOVED, 0}}, "then the last one");
@@ -226,7 +184,7 @@ TEST_F(FilterInStack, RequestsPassDownUntilTheRemovalWhichWaitsForTransfers) {
     for (uint32_t probe = 0; probe < BENCH_PROBE_COUNT; ++probe) {
         BENCH_PROBE_RESULT result = {};
         ASSERT_TRUE(bench().Probe(1, probe, &result));
-        EXPECT_EQ(result.Status, kSuccess) << "probe " << probe;
+        EXPECT_EQ(result.Status, kStatusSuccess) << "probe " << probe;
         EXPECT_EQ(result.Information, BENCH_PROBE_ANSWER + probe) << "probe " << probe << " reached the bottom";
     }
 
@@ -236,7 +194,7 @@ TEST_F(FilterInStack, RequestsPassDownUntilTheRemovalWhichWaitsForTransfers) {
     EXPECT_TRUE(removal.RemoveWaited) << "the device went away while its transfers were still inside";
     EXPECT_TRUE(removal.Detached);
     for (uint32_t probe = 0; probe < BENCH_PROBE_COUNT; ++probe) {
-        int32_t expected = probe == BENCH_PROBE_CLOSE ? kSuccess : kDeletePending;
+        int32_t expected = probe == BENCH_PROBE_CLOSE ? kStatusSuccess : kDeletePending;
         EXPECT_EQ(removal.Probe[probe].Status, expected) << "probe " << probe << " during the removal";
         EXPECT_EQ(removal.Probe[probe].Information, 0u) << "probe " << probe << " during the removal";
     }
@@ -247,15 +205,15 @@ TEST_F(FilterInStack, AStartTheLowerDeviceFailsIsCompletedWithThatFailure) {
     for (bool later : {false, true}) {
         BENCH_PLUG_RESULT result = {};
         ASSERT_TRUE(bench().Plug(1, &result, kConfigurationError, later));
-        EXPECT_EQ(result.AddDeviceStatus, kSuccess);
+        EXPECT_EQ(result.AddDeviceStatus, kStatusSuccess);
         EXPECT_EQ(result.StartStatus, kConfigurationError) << (later ? "answered later" : "answered at once");
         EXPECT_FALSE(bench().FeedOne(1, {0x01, 0xE9, 0x00})) << "an unstarted receiver has no transfer out";
         Unplug(1);
     }
     BENCH_PLUG_RESULT result = {};
-    ASSERT_TRUE(bench().Plug(1, &result, kSuccess, true));
-    EXPECT_EQ(result.StartStatus, kSuccess) << "a start answered later";
-    EXPECT_EQ(Feed({0x01, 0xE9, 0x00}), (Bytes{0x01, 0x00, 0x00}));
+    ASSERT_TRUE(bench().Plug(1, &result, kStatusSuccess, true));
+    EXPECT_EQ(result.StartStatus, kStatusSuccess) << "a start answered later";
+    EXPECT_EQ(FeedThrough({0x01, 0xE9, 0x00}), (Bytes{0x01, 0x00, 0x00}));
 }
 
 }  // namespace

@@ -78,6 +78,11 @@ bool BenchClient::Probe(uint32_t receiver, uint32_t probe, BENCH_PROBE_RESULT* r
 
 bool BenchClient::Stats(BENCH_STATS* stats) { return Call(IOCTL_BENCH_STATS, nullptr, 0, stats, sizeof *stats); }
 
+bool EveryRequestCameBack(const BENCH_STATS& stats) {
+    return stats.IrpsCompletedTwice == 0 && stats.StatusMismatches == 0 && stats.TransfersLost == 0 &&
+           stats.IrpsSent - stats.IrpsCompleted == stats.TransfersPending;
+}
+
 BENCH_REPORT MakeReport(uint32_t receiver, const std::vector<uint8_t>& bytes, uint8_t kind) {
     BENCH_REPORT report = {};
     report.Receiver = static_cast<uint8_t>(receiver);

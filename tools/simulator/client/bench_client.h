@@ -42,6 +42,10 @@ private:
     DWORD error_ = 0;
 };
 
+// True when the bench's count is sound: nothing came back twice or otherwise than it was
+// answered, nothing was lost, and all that is still out are the transfers in flight.
+bool EveryRequestCameBack(const BENCH_STATS& stats);
+
 // A report record for the bench from bytes; at most BENCH_MAX_REPORT bytes are taken.
 BENCH_REPORT MakeReport(uint32_t receiver, const std::vector<uint8_t>& bytes, uint8_t kind = BENCH_INTERRUPT_TRANSFER);
 

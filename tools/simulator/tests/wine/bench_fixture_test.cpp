@@ -3,63 +3,28 @@
 // requests pass down to the physical device, and every request comes back exactly once.
 #include <gtest/gtest.h>
 
-#include "tools/simulator/client/bench_session.h"
-#include "tools/winetest/build_files.h"
+#include "tools/simulator/tests/wine/bench_test.h"
 
 namespace {
 
-constexpr int32_t kStatusSuccess = 0;
+using simtest::Bytes;
+using simtest::kStatusSuccess;
+
 constexpr int32_t kStatusDeviceConfigurationError = static_cast<int32_t>(0xC0000182);
 
-class BenchWithFixture : public testing::Test {
+class BenchWithFixture : public simtest::BenchTest {
 protected:
-    BenchWithFixture() : session_("KBPASS", winetest::BuildFile("kbpass.sys")) {}
-
-    void SetUp() override { ASSERT_TRUE(session_.ready()) << session_.error(); }
-
-    void TearDown() override {
-        BENCH_STATS stats = {};
-        ASSERT_TRUE(bench().Stats(&stats));
-        EXPECT_EQ(stats.IrpsCompletedTwice, 0u);
-        EXPECT_EQ(stats.StatusMismatches, 0u);
-        EXPECT_EQ(stats.TransfersLost, 0u);
-        // Whatever is still plugged in has its transfers out; everything else came back.
-        EXPECT_EQ(stats.IrpsSent - stats.IrpsCompleted, stats.TransfersPending);
-    }
-
-    sim::BenchClient& bench() { return session_.bench(); }
-
-    void PlugOrFail(uint32_t receiver) {
-        BENCH_PLUG_RESULT result = {};
-        ASSERT_TRUE(bench().Plug(receiver, &result)) << "error " << bench().error();
-        ASSERT_EQ(result.AddDeviceStatus, kStatusSuccess);
-        ASSERT_EQ(result.StartStatus, kStatusSuccess);
-        ASSERT_TRUE(result.Attached);
-    }
-
-    sim::BenchSession session_;
+    BenchWithFixture() : BenchTest("KBPASS", "kbpass.sys") {}
 };
 
-std::vector<uint8_t> Bytes(const BENCH_HID_RECORD& record) {
-    return std::vector<uint8_t>(record.Bytes, record.Bytes + record.Length);
-}
-
 TEST_F(BenchWithFixture, ReportTravelsUpThroughTheFilter) {
-    PlugOrFail(1);
-    ASSERT_TRUE(bench().FeedOne(1, {0x03, 0x02, 0x05, 0x34, 0xF2, 0x10}));
-    std::vector<BENCH_HID_RECORD> hid = bench().TakeHid();
-    ASSERT_EQ(hid.size(), 1u);
-    EXPECT_EQ(hid[0].Receiver, 1);
-    EXPECT_EQ(hid[0].Status, kStatusSuccess);
-    EXPECT_EQ(Bytes(hid[0]), (std::vector<uint8_t>{0x03, 0x03, 0x05, 0x34, 0xF2, 0x10}));
-    BENCH_UNPLUG_RESULT unplugged = {};
-    ASSERT_TRUE(bench().Unplug(1, &unplugged));
-    EXPECT_EQ(unplugged.RemoveStatus, kStatusSuccess);
-    EXPECT_TRUE(unplugged.Detached);
+    Plug(1);
+    EXPECT_EQ(FeedThrough({0x03, 0x02, 0x05, 0x34, 0xF2, 0x10}), (std::vector<uint8_t>{0x03, 0x03, 0x05, 0x34, 0xF2, 0x10}));
+    Unplug(1);
 }
 
 TEST_F(BenchWithFixture, ManyReportsKeepTheirOrderAndTransfersStayInFlight) {
-    PlugOrFail(1);
+    Plug(1);
     std::vector<BENCH_REPORT> reports;
     for (int i = 0; i < 300; ++i) reports.push_back(sim::MakeReport(1, {0x01, static_cast<uint8_t>(i), 0x00}));
     ASSERT_EQ(bench().Feed(reports.data(), reports.size()), reports.size());
@@ -74,13 +39,12 @@ TEST_F(BenchWithFixture, ManyReportsKeepTheirOrderAndTransfersStayInFlight) {
 }
 
 TEST_F(BenchWithFixture, TwoReceiversEachGetTheirOwnReports) {
-    PlugOrFail(1);
-    PlugOrFail(2);
+    Plug(1);
+    Plug(2);
     BENCH_REPORT reports[] = {sim::MakeReport(2, {0x01, 0x20}), sim::MakeReport(1, {0x01, 0x10}),
                               sim::MakeReport(2, {0x01, 0x21})};
     ASSERT_EQ(bench().Feed(reports, 3), 3u);
-    BENCH_UNPLUG_RESULT unplugged = {};
-    ASSERT_TRUE(bench().Unplug(2, &unplugged));
+    Unplug(2);
     EXPECT_EQ(bench().Feed(&reports[0], 1), 0u) << "a receiver that was pulled out takes no report";
     ASSERT_EQ(bench().Feed(&reports[1], 1), 1u);
     std::vector<BENCH_HID_RECORD> hid = bench().TakeHid();
@@ -94,7 +58,7 @@ TEST_F(BenchWithFixture, TwoReceiversEachGetTheirOwnReports) {
 }
 
 TEST_F(BenchWithFixture, RequestsOfEveryKindPassDownToThePhysicalDevice) {
-    PlugOrFail(1);
+    Plug(1);
     for (uint32_t probe = 0; probe < BENCH_PROBE_COUNT; ++probe) {
         BENCH_PROBE_RESULT result = {};
         ASSERT_TRUE(bench().Probe(1, probe, &result));
@@ -104,7 +68,7 @@ TEST_F(BenchWithFixture, RequestsOfEveryKindPassDownToThePhysicalDevice) {
 }
 
 TEST_F(BenchWithFixture, OtherTransfersAreSentOnceAndComeBack) {
-    PlugOrFail(1);
+    Plug(1);
     ASSERT_TRUE(bench().FeedOne(1, {0x01, 0xE9, 0x00}, BENCH_CONTROL_TRANSFER));
     ASSERT_TRUE(bench().FeedOne(1, {0x01, 0xE9, 0x00}, BENCH_NULL_BUFFER_TRANSFER));
     std::vector<BENCH_HID_RECORD> hid = bench().TakeHid();
@@ -125,13 +89,11 @@ TEST_F(BenchWithFixture, StartAnsweredLaterOrRefused) {
     ASSERT_TRUE(bench().Plug(2, &refused, kStatusDeviceConfigurationError, true));
     EXPECT_EQ(refused.StartStatus, kStatusDeviceConfigurationError);
     EXPECT_FALSE(bench().FeedOne(2, {0x01, 0x00})) << "a receiver that did not start has no transfer out";
-    BENCH_UNPLUG_RESULT unplugged = {};
-    ASSERT_TRUE(bench().Unplug(2, &unplugged));
-    EXPECT_TRUE(unplugged.Detached);
+    Unplug(2);
 }
 
 TEST_F(BenchWithFixture, PlugTwiceAndUnknownReceiversAreRefused) {
-    PlugOrFail(1);
+    Plug(1);
     BENCH_PLUG_RESULT result = {};
     EXPECT_FALSE(bench().Plug(1, &result));
     EXPECT_FALSE(bench().Plug(0, &result));

@@ -19,6 +19,16 @@ std::string WriteTempFile(const char* name, const std::string& text) {
     return path;
 }
 
+std::string MissingInOrder(const std::string& output, const std::vector<const char*>& lines) {
+    size_t at = 0;
+    for (const char* line : lines) {
+        size_t found = output.find(line, at);
+        if (found == std::string::npos) return std::string("not found after the lines before it: ") + line + "\n" + output;
+        at = found + 1;
+    }
+    return std::string();
+}
+
 ProgramRun RunProgram(const char* program, const std::string& command_tail) {
     ProgramRun run;
     std::string output_path = WriteTempFile("kbsim-output.txt", "");

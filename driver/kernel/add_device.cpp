@@ -36,8 +36,8 @@ NTSTATUS NTAPI AddDevice(PDRIVER_OBJECT DriverObject, PDEVICE_OBJECT PhysicalDev
     KIRQL irql;
     KeAcquireSpinLock(&filter->DeviceListLock, &irql);
     InsertHeadList(&filter->DeviceList, &hidData->Link);
-    KeReleaseSpinLock(&filter->DeviceListLock, irql);
     InterlockedIncrement(&filter->DeviceCount);
+    KeReleaseSpinLock(&filter->DeviceListLock, irql);
 
     if (filter->ReaderOpen) Filter_WriteEvent(filter, EVENT_RECEIVER_ADDED);
     return STATUS_SUCCESS;

@@ -4,6 +4,7 @@
 // the device is never deleted under a request that still uses it.
 #pragma once
 
+#include "driver/kernel/debug_checks.h"
 #include "driver/kernel/device_extension.h"
 
 inline PDEVICE_EXTENSION FilterDeviceRecord(PDEVICE_OBJECT device) {

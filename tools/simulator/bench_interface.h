@@ -78,6 +78,9 @@ enum BenchProbe : uint32_t {
 constexpr uint32_t BENCH_PROBE_ANSWER = 0xB000;
 
 struct BENCH_PROBE {
+    // A receiver's stack, or 0 for the filter driver's own device while no receiver is plugged
+    // in (its control device); that one takes only the probes that need no open file, from
+    // BENCH_PROBE_INTERNAL_CONTROL on.
     uint32_t Receiver;
     uint32_t Probe;  // BenchProbe
 };

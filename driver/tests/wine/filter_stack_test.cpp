@@ -200,6 +200,16 @@ TEST_F(FilterInStack, RequestsPassDownUntilTheRemovalWhichWaitsForTransfers) {
     }
 }
 
+TEST_F(FilterInStack, TheControlDeviceRefusesPlugAndPlayPowerAndInternalRequests) {
+    constexpr int32_t kInvalidDeviceRequest = static_cast<int32_t>(0xC0000010);  // STATUS_INVALID_DEVICE_REQUEST
+    for (uint32_t probe = BENCH_PROBE_INTERNAL_CONTROL; probe < BENCH_PROBE_COUNT; ++probe) {
+        BENCH_PROBE_RESULT result = {};
+        ASSERT_TRUE(bench().Probe(0, probe, &result)) << "error " << bench().error();
+        EXPECT_EQ(result.Status, kInvalidDeviceRequest) << "probe " << probe;
+        EXPECT_EQ(result.Information, 0u) << "probe " << probe;
+    }
+}
+
 TEST_F(FilterInStack, AStartTheLowerDeviceFailsIsCompletedWithThatFailure) {
     OpenReader();
     for (bool later : {false, true}) {

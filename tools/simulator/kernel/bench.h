@@ -66,6 +66,8 @@ ULONG PluggedCount();
 NTSTATUS LoadFilter(const BENCH_FILTER& in);
 NTSTATUS UnloadFilter();
 PDRIVER_OBJECT Filter();
+// The filter driver's one device while no receiver is plugged in, or null.
+PDEVICE_OBJECT FilterControlDevice();
 
 // ---- companion_feed.cpp: keyboard activity for the companion filter's stand-in.
 NTSTATUS FeedKeyboardActivity(ULONG count);

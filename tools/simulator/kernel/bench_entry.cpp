@@ -31,6 +31,14 @@ const T* Input(PIRP irp, ULONG in_length) {
     return in_length >= sizeof(T) ? static_cast<const T*>(irp->AssociatedIrp.SystemBuffer) : nullptr;
 }
 
+// Where a probe goes: the top of a receiver's stack, or the filter's control device for the
+// probes that need no open file.
+PDEVICE_OBJECT ProbeTarget(const BENCH_PROBE& in) {
+    if (in.Receiver == 0) return in.Probe >= BENCH_PROBE_INTERNAL_CONTROL ? FilterControlDevice() : nullptr;
+    Receiver* receiver = ReceiverByNumber(in.Receiver);
+    return receiver && receiver->Plugged ? receiver->Top : nullptr;
+}
+
 NTSTATUS Control(PIRP irp) {
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
     ULONG in_length = stack->Parameters.DeviceIoControl.InputBufferLength;
@@ -95,9 +103,9 @@ NTSTATUS Control(PIRP irp) {
         if (!in || out_length < sizeof(BENCH_PROBE_RESULT) || in->Probe >= BENCH_PROBE_COUNT) {
             return STATUS_INVALID_PARAMETER;
         }
-        Receiver* receiver = ReceiverByNumber(in->Receiver);
-        if (!receiver || !receiver->Plugged) return STATUS_NO_SUCH_DEVICE;
-        BENCH_PROBE_RESULT result = SendProbe(receiver->Top, in->Probe);
+        PDEVICE_OBJECT target = ProbeTarget(*in);
+        if (!target) return STATUS_NO_SUCH_DEVICE;
+        BENCH_PROBE_RESULT result = SendProbe(target, in->Probe);
         RtlCopyMemory(buffer, &result, sizeof result);
         irp->IoStatus.Information = sizeof result;
         return STATUS_SUCCESS;

@@ -40,6 +40,12 @@ bool BuildName(const WCHAR* prefix, const char* service, WCHAR* buffer, UNICODE_
 
 PDRIVER_OBJECT Filter() { return FilterDriver; }
 
+PDEVICE_OBJECT FilterControlDevice() {
+    if (!FilterDriver || PluggedCount() != 0) return nullptr;
+    PDEVICE_OBJECT device = FilterDriver->DeviceObject;
+    return device && !device->NextDevice ? device : nullptr;
+}
+
 NTSTATUS LoadFilter(const BENCH_FILTER& in) {
     if (FilterDriver) return STATUS_IMAGE_ALREADY_LOADED;
     char service[sizeof in.Service + 1];

@@ -78,8 +78,7 @@ IconChange OnLockKeys(TrayState& state, std::uintptr_t lockState) {
     return IconChange{true, kLockIconId, LockIconResource(shown), LockTooltip(shown)};
 }
 
-ClickAction OnIconMouse(unsigned iconId, unsigned mouseMessage) {
-    if (iconId != kProductIconId && iconId != kRadioIconId) return ClickAction::None;
+ClickAction OnIconMouse(unsigned mouseMessage) {
     if (mouseMessage == kMouseLeftDoubleClick) return ClickAction::OpenApplet;
     if (mouseMessage == kMouseRightDown) return ClickAction::ShowMenu;
     return ClickAction::None;

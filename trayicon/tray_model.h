@@ -86,9 +86,9 @@ RadioForm OnTimerTick(TrayState& state);
 IconChange OnLockKeys(TrayState& state, std::uintptr_t lockState);
 
 enum class ClickAction { None, OpenApplet, ShowMenu };
-// What a mouse message on a notification icon does. Only the icons with a callback act; the
-// lock-key icon has none.
-ClickAction OnIconMouse(unsigned iconId, unsigned mouseMessage);
+// What a mouse message from the notification area does, whichever icon it names. Only the
+// product and radio icons have a callback, so the lock-key icon never sends one.
+ClickAction OnIconMouse(unsigned mouseMessage);
 
 // The command line a menu command starts, or nullptr (for kCommandClose and unknown commands).
 const char* CommandLineOf(unsigned command);

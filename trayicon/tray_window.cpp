@@ -57,8 +57,8 @@ void OnDestroy(HWND window) {
     PostQuitMessage(0);
 }
 
-void OnIconMouse(HWND window, WPARAM iconId, LPARAM mouseMessage) {
-    switch (tray::OnIconMouse(static_cast<unsigned>(iconId), static_cast<unsigned>(mouseMessage))) {
+void OnIconMouse(HWND window, LPARAM mouseMessage) {
+    switch (tray::OnIconMouse(static_cast<unsigned>(mouseMessage))) {
     case ClickAction::OpenApplet:
         WinExec(kAppletCommandLine, SW_SHOWDEFAULT);
         break;
@@ -95,7 +95,7 @@ LRESULT CALLBACK TrayWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         OnCommand(window, LOWORD(wParam));
         return 0;
     case WM_TRAY_NOTIFY:
-        OnIconMouse(window, wParam, lParam);
+        OnIconMouse(window, lParam);
         return 0;
     case WM_TRAY_ACTIVITY:
         ShowRadioForm(window, OnActivity(g_state.model));

@@ -17,13 +17,6 @@ void OpenControl(PFILTER_EXTENSION filter) {
     filter->ReaderOpen = 1;
 }
 
-// The handle of this file object is gone: a read it left pending would keep the one
-// pending-read place taken from the next reader, so it ends now.
-NTSTATUS CleanupControl(PFILTER_EXTENSION filter, PIRP irp) {
-    CancelParkedReadOf(&filter->PendingRead, &filter->ReadLock, IoGetCurrentIrpStackLocation(irp)->FileObject);
-    return CompleteRequest(irp, STATUS_SUCCESS);
-}
-
 void CloseControl(PFILTER_EXTENSION filter, PFILE_OBJECT file) {
     // On Windows the cleanup has already ended this file's read (and a read still pending would
     // keep the file object from closing), so this finds nothing. Wine sends no cleanup and
@@ -38,16 +31,16 @@ void CloseControl(PFILTER_EXTENSION filter, PFILE_OBJECT file) {
 }
 
 NTSTATUS ReadControl(PFILTER_EXTENSION filter, PIRP irp) {
-    // A read with no room would take an event and deliver nothing of it.
-    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
-        return CompleteRequest(irp, STATUS_SUCCESS);
-    }
-
     KIRQL irql;
     KeAcquireSpinLock(&filter->ReadLock, &irql);
     if (filter->PendingRead != nullptr) {
         KeReleaseSpinLock(&filter->ReadLock, irql);
         return CompleteRequest(irp, STATUS_UNSUCCESSFUL);
+    }
+    // A read with no room would take an event and deliver nothing of it.
+    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
+        KeReleaseSpinLock(&filter->ReadLock, irql);
+        return CompleteRequest(irp, STATUS_SUCCESS);
     }
     if (Filter_ReadEvent(filter, irp)) {
         KeReleaseSpinLock(&filter->ReadLock, irql);
@@ -90,9 +83,16 @@ NTSTATUS NTAPI DispatchCreateClose(PDEVICE_OBJECT device, PIRP irp) {
     return CompleteRequest(irp, STATUS_SUCCESS);
 }
 
+// The handle of this file object is gone: a read it left pending would keep the one
+// pending-read place taken from the next reader, so it ends now. The cleanup itself is then
+// refused like every request the control device doesn't serve (the I/O manager ignores its
+// status); on a filter device it goes down the stack like any other.
 NTSTATUS NTAPI DispatchCleanup(PDEVICE_OBJECT device, PIRP irp) {
-    if (!IsControlDevice(device)) return PassDown(device, irp);
-    return CleanupControl(ControlExtension(), irp);
+    if (IsControlDevice(device)) {
+        PFILTER_EXTENSION filter = ControlExtension();
+        CancelParkedReadOf(&filter->PendingRead, &filter->ReadLock, IoGetCurrentIrpStackLocation(irp)->FileObject);
+    }
+    return DispatchAny(device, irp);
 }
 
 NTSTATUS NTAPI DispatchRead(PDEVICE_OBJECT device, PIRP irp) {

@@ -9,12 +9,19 @@
 
 #include "driver/kernel/filter_extension.h"
 
-// One queued event, allocated from non-paged pool with the tag "Wdm " and freed when read.
+// One queued event, allocated from non-paged pool with the tag "Wdm " and freed when read: 14
+// bytes, with no tail padding to round it up to the link's alignment.
+#pragma pack(push, 2)
 typedef struct _EVENT_ENTRY {
     EventLink Link;
     ULONG Length;  // data bytes: always 2
     UCHAR Data[2]; // event code, then the AuxByte current when it was queued
 } EVENT_ENTRY, *PEVENT_ENTRY;
+#pragma pack(pop)
+
+static_assert(FIELD_OFFSET(EVENT_ENTRY, Length) == 8, "Length follows the 8-byte link");
+static_assert(FIELD_OFFSET(EVENT_ENTRY, Data) == 12, "Data follows Length");
+static_assert(sizeof(EVENT_ENTRY) == 14, "an event entry is 14 bytes");
 
 // Queues one event with `code` and hands the oldest event to the pending read, if any. The code
 // comes in as an argument (never through a shared field read later), so two completions running

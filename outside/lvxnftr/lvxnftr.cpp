@@ -37,13 +37,17 @@ VOID NTAPI CancelRead(PDEVICE_OBJECT device, PIRP irp) {
 }
 
 NTSTATUS NTAPI DispatchRead(PDEVICE_OBJECT device, PIRP irp) {
-    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) return CompleteRequest(irp, STATUS_SUCCESS);
     COMPANION_EXTENSION* companion = ExtensionOf(device);
     KIRQL irql;
     KeAcquireSpinLock(&companion->Lock, &irql);
     if (companion->PendingRead != nullptr) {
         KeReleaseSpinLock(&companion->Lock, irql);
         return CompleteRequest(irp, STATUS_UNSUCCESSFUL);
+    }
+    // A read with no room would take an activity record and deliver nothing of it.
+    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
+        KeReleaseSpinLock(&companion->Lock, irql);
+        return CompleteRequest(irp, STATUS_SUCCESS);
     }
     if (companion->ActivityWaiting > 0) {
         --companion->ActivityWaiting;

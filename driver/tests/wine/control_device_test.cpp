@@ -129,6 +129,9 @@ TEST_F(ControlDevice, ReadWaitsForAnEventAndASecondReadIsRefused) {
     PendingRead same_handle(reader, sizeof(EVENT_RECORD));
     EXPECT_FALSE(same_handle.pending());
     EXPECT_EQ(same_handle.error(), DWORD(ERROR_GEN_FAILURE));
+    PendingRead no_room(other, 0);
+    EXPECT_FALSE(no_room.pending());
+    EXPECT_EQ(no_room.error(), DWORD(ERROR_GEN_FAILURE)) << "a read with no room is refused too";
 
     EXPECT_FALSE(first.Finished(0)) << "the refusal touched the pending read";
     ASSERT_TRUE(CancelIo(reader.get()));

@@ -355,14 +355,18 @@ TEST_F(TrayWindow, ReservedMessageDoesNothing) {
     EXPECT_TRUE(Recorded().launches.empty());
 }
 
-TEST_F(TrayWindow, DoubleClickOnProductOrRadioIconOpensTheApplet) {
+// The window goes by the mouse message alone. The lock-key icon has no callback (see
+// CreationAddsTheThreeIconsInOrder), so the notification area never names it; a message that
+// does is taken like any other.
+TEST_F(TrayWindow, DoubleClickOpensTheApplet) {
     struct Click {
         WPARAM icon;
         LPARAM mouse;
         bool opens;
     } clicks[] = {
-        {102, WM_LBUTTONDBLCLK, true}, {100, WM_LBUTTONDBLCLK, true}, {103, WM_LBUTTONDBLCLK, false},
+        {102, WM_LBUTTONDBLCLK, true}, {100, WM_LBUTTONDBLCLK, true}, {103, WM_LBUTTONDBLCLK, true},
         {100, WM_LBUTTONDOWN, false},  {102, WM_LBUTTONUP, false},    {100, WM_MOUSEMOVE, false},
+        {100, WM_MBUTTONDOWN, false},
     };
     for (const Click& click : clicks) {
         Recorded().launches.clear();
@@ -409,13 +413,12 @@ struct MenuPlayer {
     std::vector<std::pair<UINT, std::string>> items;
     RECT rect = {};
     bool found = false;
-    DWORD waitMs = kGiveUpMs;  // how long to look for the menu
 
     static DWORD WINAPI Run(void* self) {
         auto* player = static_cast<MenuPlayer*>(self);
         DWORD start = GetTickCount();
         HWND menuWindow = nullptr;
-        while (GetTickCount() - start < player->waitMs) {
+        while (GetTickCount() - start < kGiveUpMs) {
             menuWindow = FindWindowA("#32768", nullptr);
             if (menuWindow && IsWindowVisible(menuWindow)) break;
             menuWindow = nullptr;
@@ -489,15 +492,6 @@ TEST_F(TrayMenu, ChosenItemStartsItsControlPanel) {
         EXPECT_EQ(Recorded().launches[0].commandLine, c.commandLine);
         EXPECT_EQ(Recorded().launches[0].show, 10u);
     }
-}
-
-TEST_F(TrayMenu, LockIconHasNoMenu) {
-    MenuPlayer player;
-    player.keys = {VK_ESCAPE};  // closes a menu that should not be there
-    player.waitMs = 1000;
-    RightClick(103, player);
-    EXPECT_FALSE(player.found);
-    EXPECT_TRUE(Recorded().launches.empty());
 }
 
 void ExpectIconsDeleted(HWND window, size_t from) {

@@ -131,6 +131,19 @@ TEST_F(Companion, ActivityFedWhileNobodyReadsWaitsForTheNextReads) {
     EXPECT_EQ(third.status(), NT_STATUS_CANCELLED);
 }
 
+TEST_F(Companion, ReadWithNoRoomCompletesAtOnceAndTakesNoRecord) {
+    DeviceHandle reader = Open(true), feeder = Open();
+    ASSERT_TRUE(reader.valid() && feeder.valid());
+    Feed(feeder);
+    PendingRead no_room(reader, 0);
+    ASSERT_TRUE(no_room.Finished(WAIT_LIMIT_MS)) << "error " << no_room.error();
+    EXPECT_EQ(no_room.status(), NT_STATUS_SUCCESS);
+    EXPECT_EQ(no_room.bytes(), 0u);
+    PendingRead read(reader, 1);
+    ASSERT_TRUE(read.Finished(WAIT_LIMIT_MS)) << "the fed record was lost";
+    EXPECT_EQ(read.bytes(), 1u);
+}
+
 TEST_F(Companion, SecondReadIsRefusedWhileOneIsPending) {
     DeviceHandle reader = Open(true), other = Open(true);
     ASSERT_TRUE(reader.valid() && other.valid());
@@ -139,6 +152,9 @@ TEST_F(Companion, SecondReadIsRefusedWhileOneIsPending) {
     PendingRead second(other, 1);
     EXPECT_FALSE(second.pending());
     EXPECT_EQ(second.error(), DWORD(ERROR_GEN_FAILURE));
+    PendingRead no_room(other, 0);
+    EXPECT_FALSE(no_room.pending());
+    EXPECT_EQ(no_room.error(), DWORD(ERROR_GEN_FAILURE)) << "a read with no room is refused too";
     ASSERT_TRUE(CancelIo(reader.get()));
     ASSERT_TRUE(first.Finished(WAIT_LIMIT_MS));
     EXPECT_EQ(first.status(), NT_STATUS_CANCELLED);

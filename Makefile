@@ -2,6 +2,8 @@
 #   make        build the host and the Windows trees; the deliverables land in dist/
 #   make test   every host test and every Wine test, then the check of dist/
 #   make bench  the benchmarks of both trees; results in build/bench/
+#   make demo   the drivers and the receiver simulator in Wine, playing examples/demo-session.txt
+#               (another session file: make demo SESSION=path)
 #   make fuzz   every fuzz target for KB_FUZZ_SECONDS (default 600) each
 #   make art    a contact sheet of every picture of the project: build/art/contact-sheet.png
 #   make clean  remove the build trees and dist/ (the Wine prefix goes with build/win32)
@@ -14,7 +16,7 @@ JOBS  ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 WINE_SESSION := tools/wine/wine-session.sh --prefix $(abspath $(WIN32))/wineprefix --
 
-.PHONY: all deps host win32 fuzz-tree test test-host test-wine test-fuzz check-dist bench fuzz art clean
+.PHONY: all deps host win32 fuzz-tree test test-host test-wine test-fuzz check-dist bench demo fuzz art clean
 
 all: host win32
 
@@ -64,6 +66,12 @@ bench: host win32
 	ctest --test-dir $(HOST) --output-on-failure -L bench -V > build/bench/host.log
 	$(WINE_SESSION) ctest --test-dir $(WIN32) --output-on-failure -L bench -V > build/bench/wine.log
 	@echo "benchmark results:"; for f in build/bench/*.txt build/bench/*.json; do [ -e "$$f" ] && echo "  $$f"; done; true
+
+# The receiver simulator plays a session file against the real driver; its output is also kept
+# in build/win32/demo/.
+SESSION ?= examples/demo-session.txt
+demo: win32
+	$(WINE_SESSION) tools/simulator/run-demo.sh $(abspath $(WIN32)) $(abspath $(SESSION))
 
 fuzz: fuzz-tree
 	KB_FUZZ_SECONDS=$${KB_FUZZ_SECONDS:-600} ctest --test-dir $(FUZZ) --output-on-failure -L fuzz -V

@@ -1,6 +1,7 @@
 // Driver load and unload: the control device "\Device\UVXNFLTR" with its link, and the
 // dispatch table shared by the control device and the filter devices.
 #include "common/control_interface.h"
+#include "driver/kernel/attach.h"
 #include "driver/kernel/debug_checks.h"
 #include "driver/kernel/dispatch.h"
 #include "driver/kernel/event_queue.h"
@@ -19,6 +20,10 @@ void FillDispatchTable(PDRIVER_OBJECT driver) {
     driver->MajorFunction[IRP_MJ_CLEANUP] = DispatchCleanup;
     driver->MajorFunction[IRP_MJ_READ] = DispatchRead;
     driver->MajorFunction[IRP_MJ_DEVICE_CONTROL] = DispatchControl;
+    driver->MajorFunction[IRP_MJ_INTERNAL_DEVICE_CONTROL] = DispatchInternal;
+    driver->MajorFunction[IRP_MJ_POWER] = DispatchPower;
+    driver->MajorFunction[IRP_MJ_PNP] = DispatchPnp;
+    driver->DriverExtension->AddDevice = AddDevice;
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ void DeleteStaleService(const char* name) {
     CloseServiceHandle(manager);
 }
 
-DriverService::DriverService(const char* name, const std::string& sys_path) : name_(name) {
+DriverService::DriverService(const char* name, const std::string& sys_path, bool start) : name_(name) {
     DeleteStaleService(name);
     manager_ = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
     if (!manager_) {
@@ -51,6 +51,7 @@ DriverService::DriverService(const char* name, const std::string& sys_path) : na
         error_ = LastError("CreateServiceA");
         return;
     }
+    if (!start) return;
     if (!StartServiceA(service_, 0, nullptr)) {
         error_ = LastError("StartServiceA");
         return;

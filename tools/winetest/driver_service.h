@@ -13,14 +13,17 @@ namespace winetest {
 
 class DriverService {
 public:
-    // name: the service name; sys_path: full Windows path of the .sys file.
-    DriverService(const char* name, const std::string& sys_path);
+    // name: the service name; sys_path: full Windows path of the .sys file. With start false
+    // the service is only registered, for a driver that another driver loads (ZwLoadDriver).
+    DriverService(const char* name, const std::string& sys_path, bool start = true);
     ~DriverService();
     DriverService(const DriverService&) = delete;
     DriverService& operator=(const DriverService&) = delete;
 
     // True once the service exists and is running.
     bool running() const { return running_; }
+    // True once the service exists.
+    bool registered() const { return service_ != nullptr; }
     // What went wrong, for the test's failure message.
     const std::string& error() const { return error_; }
 

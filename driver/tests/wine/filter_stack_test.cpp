@@ -1,0 +1,229 @@
+// keyfilter in a receiver's stack, driven by the receiver test bench: reports fed in at the
+// bottom come out as events at "\\.\UVXNFLTR" and, blanked or not, at the HID side; receivers
+// come and go; the removal waits for what is still inside; and every request the bench sent
+// came back completed exactly once.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "tools/simulator/client/filter_reader.h"
+#include "tools/simulator/tests/wine/bench_test.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+using simtest::kStatusSuccess;
+constexpr int32_t kDeletePending = static_cast<int32_t>(0xC0000056);
+constexpr int32_t kConfigurationError = static_cast<int32_t>(0xC0000182);
+
+struct Expected {
+    uint8_t code;
+    uint8_t aux;
+};
+
+class FilterInStack : public simtest::BenchTest {
+protected:
+    FilterInStack() : BenchTest(KB_FILTER_SERVICE_NAME, "uvxnftr.sys") {}
+
+    void OpenReader() {
+        reader_.reset(new sim::FilterReader);
+        ASSERT_TRUE(reader_->is_open()) << "error " << reader_->error();
+    }
+
+    std::vector<EVENT_RECORD> Events() { return reader_->Drain(bench()); }
+
+    void ExpectEvents(const std::vector<Expected>& expected, const char* when) {
+        std::vector<EVENT_RECORD> events = Events();
+        ASSERT_EQ(events.size(), expected.size()) << when;
+        for (size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(events[i].Code, expected[i].code) << when << ", event " << i;
+            EXPECT_EQ(events[i].AuxByte, expected[i].aux) << when << ", event " << i;
+        }
+    }
+
+    RF_DATA Table() {
+        RF_DATA table = {};
+        EXPECT_TRUE(reader_->RfData(&table));
+        return table;
+    }
+
+    std::unique_ptr<sim::FilterReader> reader_;
+};
+
+TEST_F(FilterInStack, WithNoReaderReportsPassUnchangedAndQueueNothing) {
+    Plug(1);
+    const Bytes reports[] = {{0x01, 0xE9, 0x00}, {0x01, 0x00, 0x00}, {0x02, 0x81}, {0x03, 0x02, 0x05, 0x34, 0xF2, 0x10},
+                             {0x07, 0x01}};
+    for (const Bytes& report : reports) EXPECT_EQ(FeedThrough(report), report);
+    OpenReader();
+    ExpectEvents({}, "reader opened after reports with no reader");
+    EXPECT_EQ(Table().Record[2].State, 0x81) << "the table is kept with no reader too";
+}
+
+TEST_F(FilterInStack, EachReportKindWithAReader) {
+    OpenReader();
+    Plug(1);
+    ExpectEvents({{EVENT_RECEIVER_ADDED, 0}}, "plugged in with a reader");
+    struct Case {
+        Bytes report;
+        Bytes received;
+        std::vector<Expected> events;
+    };
+    const Case cases[] = {
+        {{0x01, 0xE9, 0x00}, {0x01, 0x00, 0x00}, {{13, 0}}},
+        {{0x01, 0x24, 0x02}, {0x01, 0x00, 0x00}, {{1, 0}}},
+        {{0x01, 0x92, 0x01}, {0x01, 0x00, 0x00}, {{18, 0}}},
+        {{0x01, 0x00, 0x00}, {0x01, 0x00, 0x00}, {{EVENT_KEYS_RELEASED, 0}}},
+        {{0x01, 0x30, 0x00}, {0x01, 0x30, 0x00}, {}},
+        {{0x02, 0x81}, {0x02, 0x00}, {{EVENT_POWER_KEY, 0}}},
+        {{0x02, 0x82}, {0x02, 0x82}, {}},
+        {{0x03, 0x02, 0x05, 0x34, 0xF2, 0x10}, {0x03, 0x02, 0x05, 0x34, 0xF2, 0x10}, {{EVENT_STATUS_CHANGED, 0}}},
+        {{0x05, 0x01, 0x02}, {0x05, 0x01, 0x02}, {{EVENT_STATUS_REPORT, 0}}},
+        {{0x00}, {0x00}, {{EVENT_STATUS_REPORT, 0}}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FeedThrough(c.report), c.received) << "report " << int(c.report[0]);
+        ExpectEvents(c.events, "after a report");
+    }
+}
+
+TEST_F(FilterInStack, DeviceStatusReportsFillTheTable) {
+    OpenReader();
+    Plug(1);
+    FeedThrough({0x03, 0x02, 0x05, 0x34, 0xF2, 0x10});
+    RF_DATA table = Table();
+    EXPECT_EQ(table.Record[2].State, 0x81);
+    EXPECT_EQ(table.Record[2].Channel, 5);
+    EXPECT_EQ(table.Record[2].Id, 0x234);
+    EXPECT_EQ(table.Record[2].Flags, 0x10);
+    EXPECT_EQ(table.Record[0].State, 0x80);
+    EXPECT_EQ(table.Record[0].Flags, 0x10);
+
+    FeedThrough({0x03, 0x09, 0x01, 0x01, 0x01, 0x00});
+    EXPECT_EQ(Table().Record[2].Flags, 0x10) << "index 9 only marks the table reported";
+
+    FeedThrough({0x03, 0xFE, 0x00, 0x00, 0x00, 0x00});
+    table = Table();
+    for (const RF_RECORD& record : table.Record) {
+        EXPECT_EQ(record.State, 0x80);
+        EXPECT_EQ(record.Channel, 0);
+        EXPECT_EQ(record.Id, 0);
+        EXPECT_EQ(record.Flags & RF_FLAG_LOCK, 0);
+    }
+    ExpectEvents({{EVENT_RECEIVER_ADDED, 0}, {0, 0}, {0, 0}, {0, 0}}, "three status reports");
+}
+
+TEST_F(FilterInStack, StatusReportSetsTheAuxByteOfLaterEventsEvenWithNoReader) {
+    Plug(1);
+    FeedThrough({0x04, 0x00, 0x00, 0x00, 0x00, 0x01});
+    OpenReader();
+    ExpectEvents({{EVENT_STATUS_REPORT, 1}}, "a 6-byte status report with no reader");
+    FeedThrough({0x01, 0xE9, 0x00});
+    ExpectEvents({{13, 1}}, "a hot key after it");
+    FeedThrough({0x04, 0x00, 0x00, 0x00, 0x00});
+    FeedThrough({0x01, 0xE9, 0x00});
+    ExpectEvents({{EVENT_STATUS_REPORT, 0}, {13, 0}}, "after a 5-byte status report");
+}
+
+TEST_F(FilterInStack, OtherTransfersAreLeftAlone) {
+    OpenReader();
+    Plug(1);
+    Events();
+    ASSERT_TRUE(bench().FeedOne(1, {0x01, 0xE9, 0x00}, BENCH_CONTROL_TRANSFER));
+    ASSERT_TRUE(bench().FeedOne(1, {0x01, 0xE9, 0x00}, BENCH_NULL_BUFFER_TRANSFER));
+    std::vector<BENCH_HID_RECORD> hid = bench().TakeHid();
+    ASSERT_EQ(hid.size(), 2u);
+    EXPECT_EQ(simtest::Bytes(hid[0]), (Bytes{0x01, 0xE9, 0x00}));
+    ExpectEvents({}, "a control transfer and a transfer without a buffer");
+}
+
+TEST_F(FilterInStack, ArrivalIsToldOnlyToAReader) {
+    Plug(1);
+    OpenReader();
+    ExpectEvents({}, "plugged in before the reader opened");
+    Plug(2);
+    ExpectEvents({{EVENT_RECEIVER_ADDED, 0}}, "plugged in with a reader");
+}
+
+TEST_F(FilterInStack, LastRemovalClearsTheLinksAndTellsTheReader) {
+    OpenReader();
+    Plug(1);
+    FeedThrough({0x03, 0x02, 0x05, 0x34, 0xF2, 0x11});
+    Events();
+    Unplug(1);
+    ExpectEvents({{EVENT_STATUS_CHANGED, 0}, {EVENT_RECEIVER_REMOVED, 0}}, "the last receiver pulled out");
+    RF_DATA table = Table();
+    for (const RF_RECORD& record : table.Record) EXPECT_EQ(record.State, 0);
+    EXPECT_EQ(table.Record[2].Channel, 5);
+    EXPECT_EQ(table.Record[2].Id, 0x234);
+    EXPECT_EQ(table.Record[2].Flags, 0x11);
+    EXPECT_EQ(table.Record[0].Flags, 0x10);
+}
+
+TEST_F(FilterInStack, RemovingOneOfTwoReceiversChangesNothing) {
+    OpenReader();
+    Plug(1);
+    Plug(2);
+    FeedThrough({0x03, 0x00, 0x01, 0x02, 0x03, 0x00}, 2);
+    Events();
+    RF_DATA before = Table();
+    Unplug(1);
+    ExpectEvents({}, "one of two receivers pulled out");
+    RF_DATA after = Table();
+    EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
+    FeedThrough({0x01, 0xE9, 0x00}, 2);
+    ExpectEvents({{13, 0}}, "the other receiver still reports");
+    Unplug(2);
+    ExpectEvents({{EVENT_STATUS_CHANGED, 0}, {EVENT_RECEIVER_REMOVED, 0}}, "then the last one");
+}
+
+TEST_F(FilterInStack, RequestsPassDownUntilTheRemovalWhichWaitsForTransfers) {
+    Plug(1);
+    for (uint32_t probe = 0; probe < BENCH_PROBE_COUNT; ++probe) {
+        BENCH_PROBE_RESULT result = {};
+        ASSERT_TRUE(bench().Probe(1, probe, &result));
+        EXPECT_EQ(result.Status, kStatusSuccess) << "probe " << probe;
+        EXPECT_EQ(result.Information, BENCH_PROBE_ANSWER + probe) << "probe " << probe << " reached the bottom";
+    }
+
+    BENCH_UNPLUG_RESULT removal = {};
+    ASSERT_TRUE(bench().Unplug(1, &removal, true));
+    EXPECT_EQ(removal.HeldTransfers, BENCH_TRANSFERS_IN_FLIGHT);
+    EXPECT_TRUE(removal.RemoveWaited) << "the device went away while its transfers were still inside";
+    EXPECT_TRUE(removal.Detached);
+    for (uint32_t probe = 0; probe < BENCH_PROBE_COUNT; ++probe) {
+        int32_t expected = probe == BENCH_PROBE_CLOSE ? kStatusSuccess : kDeletePending;
+        EXPECT_EQ(removal.Probe[probe].Status, expected) << "probe " << probe << " during the removal";
+        EXPECT_EQ(removal.Probe[probe].Information, 0u) << "probe " << probe << " during the removal";
+    }
+}
+
+TEST_F(FilterInStack, TheControlDeviceRefusesPlugAndPlayPowerAndInternalRequests) {
+    constexpr int32_t kInvalidDeviceRequest = static_cast<int32_t>(0xC0000010);  // STATUS_INVALID_DEVICE_REQUEST
+    for (uint32_t probe = BENCH_PROBE_INTERNAL_CONTROL; probe < BENCH_PROBE_COUNT; ++probe) {
+        BENCH_PROBE_RESULT result = {};
+        ASSERT_TRUE(bench().Probe(0, probe, &result)) << "error " << bench().error();
+        EXPECT_EQ(result.Status, kInvalidDeviceRequest) << "probe " << probe;
+        EXPECT_EQ(result.Information, 0u) << "probe " << probe;
+    }
+}
+
+TEST_F(FilterInStack, AStartTheLowerDeviceFailsIsCompletedWithThatFailure) {
+    OpenReader();
+    for (bool later : {false, true}) {
+        BENCH_PLUG_RESULT result = {};
+        ASSERT_TRUE(bench().Plug(1, &result, kConfigurationError, later));
+        EXPECT_EQ(result.AddDeviceStatus, kStatusSuccess);
+        EXPECT_EQ(result.StartStatus, kConfigurationError) << (later ? "answered later" : "answered at once");
+        EXPECT_FALSE(bench().FeedOne(1, {0x01, 0xE9, 0x00})) << "an unstarted receiver has no transfer out";
+        Unplug(1);
+    }
+    BENCH_PLUG_RESULT result = {};
+    ASSERT_TRUE(bench().Plug(1, &result, kStatusSuccess, true));
+    EXPECT_EQ(result.StartStatus, kStatusSuccess) << "a start answered later";
+    EXPECT_EQ(FeedThrough({0x01, 0xE9, 0x00}), (Bytes{0x01, 0x00, 0x00}));
+}
+
+}  // namespace

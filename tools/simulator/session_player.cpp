@@ -1,0 +1,156 @@
+#include "tools/simulator/session_player.h"
+
+#include <cstdarg>
+
+#include "tools/simulator/script/report_words.h"
+
+namespace sim {
+
+SessionPlayer::SessionPlayer(BenchClient& bench, std::FILE* out) : bench_(bench), out_(out) {}
+
+void SessionPlayer::Say(const char* format, ...) {
+    std::fputs("        ", out_);
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(out_, format, args);
+    va_end(args);
+    std::fputc('\n', out_);
+}
+
+int SessionPlayer::Play(const Script& script) {
+    OpenReader();
+    int failed = 0;
+    for (const Step& step : script.steps) {
+        if (step.kind == StepKind::Note) {
+            std::fprintf(out_, "\n# %s\n", step.comment.c_str());
+            continue;
+        }
+        std::fprintf(out_, "%5d   %s%s%s\n", step.line, step.text.c_str(), step.comment.empty() ? "" : "   # ",
+                     step.comment.c_str());
+        if (!Run(step)) ++failed;
+        std::fflush(out_);
+    }
+    return failed;
+}
+
+bool SessionPlayer::Run(const Step& step) {
+    switch (step.kind) {
+    case StepKind::Plug: return Plug(step);
+    case StepKind::Unplug: return Unplug(step);
+    case StepKind::Report: return Report(step);
+    case StepKind::Wait:
+        Sleep(step.milliseconds);
+        ShowEvents();
+        return true;
+    case StepKind::Reader:
+        if (!step.open) {
+            reader_.reset();
+            Say("reader closed: the filter passes hot keys to Windows");
+            return true;
+        }
+        if (!OpenReader()) return false;
+        Say("reader open: the filter keeps hot keys from Windows");
+        ShowEvents();
+        return true;
+    case StepKind::Typing:
+        if (!bench_.Keyboard(step.activities)) {
+            Say("the companion filter %s took no keyboard activity (error %lu)", KB_COMPANION_USER_PATH, bench_.error());
+            return false;
+        }
+        Say("keyboard used %u times: as many activity records wait for the reader of %s", step.activities,
+            KB_COMPANION_USER_PATH);
+        return true;
+    case StepKind::Note: return true;
+    }
+    return false;
+}
+
+bool SessionPlayer::OpenReader() {
+    if (reader_) return true;
+    reader_.reset(new FilterReader);
+    if (reader_->is_open()) return true;
+    Say("the filter's control device %s could not be opened (error %lu): no events are shown", KB_FILTER_USER_PATH,
+        reader_->error());
+    reader_.reset();
+    return false;
+}
+
+bool SessionPlayer::Plug(const Step& step) {
+    BENCH_PLUG_RESULT result = {};
+    if (!bench_.Plug(step.receiver, &result)) {
+        Say("receiver %u could not be plugged in (error %lu)", step.receiver, bench_.error());
+        return false;
+    }
+    if (result.AddDeviceStatus != 0) {
+        Say("the filter refused receiver %u: AddDevice returned 0x%08X", step.receiver,
+            static_cast<unsigned>(result.AddDeviceStatus));
+        return false;
+    }
+    ShowEvents();
+    if (result.StartStatus != 0) {
+        Say("receiver %u did not start: 0x%08X", step.receiver, static_cast<unsigned>(result.StartStatus));
+        return false;
+    }
+    Say("receiver %u plugged in and started", step.receiver);
+    return true;
+}
+
+bool SessionPlayer::Unplug(const Step& step) {
+    BENCH_UNPLUG_RESULT result = {};
+    if (!bench_.Unplug(step.receiver, &result)) {
+        Say("receiver %u could not be pulled out (error %lu)", step.receiver, bench_.error());
+        return false;
+    }
+    ShowEvents();
+    if (result.RemoveStatus != 0 || !result.Detached) {
+        Say("receiver %u: removal answered 0x%08X, %s", step.receiver, static_cast<unsigned>(result.RemoveStatus),
+            result.Detached ? "detached" : "the filter stayed attached");
+        return false;
+    }
+    Say("receiver %u pulled out", step.receiver);
+    return true;
+}
+
+bool SessionPlayer::Report(const Step& step) {
+    Say("%s", DescribeReport(step.bytes).c_str());
+    if (!bench_.FeedOne(step.receiver, step.bytes)) {
+        Say("receiver %u took no report: it is not plugged in and started", step.receiver);
+        return false;
+    }
+    ShowEvents();
+    ShowHid(step.bytes);
+    return true;
+}
+
+void SessionPlayer::ShowEvents() {
+    if (!reader_) return;
+    for (const EVENT_RECORD& event : reader_->Drain(bench_)) {
+        Say("%s", DescribeEvent(event).c_str());
+        if (event.Code != EVENT_STATUS_CHANGED) continue;
+        RF_DATA table = {};
+        if (!reader_->RfData(&table)) {
+            Say("  (the status table could not be read, error %lu)", reader_->error());
+            continue;
+        }
+        for (const std::string& line : DescribeStatusTable(table)) Say("  %s", line.c_str());
+    }
+}
+
+void SessionPlayer::ShowHid(const std::vector<uint8_t>& fed) {
+    for (const BENCH_HID_RECORD& record : bench_.TakeHid()) {
+        std::vector<uint8_t> received(record.Bytes, record.Bytes + record.Length);
+        Say("%s", DescribeHidReport(fed, received).c_str());
+    }
+}
+
+bool SessionPlayer::Summary() {
+    BENCH_STATS stats = {};
+    if (!bench_.Stats(&stats)) return false;
+    std::fprintf(out_,
+                 "\nrequests the bench sent through the filter: %u; came back once: %u, twice: %u; "
+                 "transfers still in flight: %u\n",
+                 stats.IrpsSent, stats.IrpsCompleted, stats.IrpsCompletedTwice, stats.TransfersPending);
+    return EveryRequestCameBack(stats);
+}
+
+}  // namespace sim

@@ -1,0 +1,39 @@
+// Plays a session script against the bench and prints, step by step, what a person wants to
+// see: the report fed in, the events the filter queued for its reader, the status table when
+// it changed, and what the HID driver received.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+
+#include "tools/simulator/client/bench_client.h"
+#include "tools/simulator/client/filter_reader.h"
+#include "tools/simulator/script/session_script.h"
+
+namespace sim {
+
+class SessionPlayer {
+public:
+    SessionPlayer(BenchClient& bench, std::FILE* out);
+
+    // Plays every step; the number of steps that failed.
+    int Play(const Script& script);
+    // The bench's count of the requests it sent; false when one did not come back as it should.
+    bool Summary();
+
+private:
+    bool Run(const Step& step);
+    bool Plug(const Step& step);
+    bool Unplug(const Step& step);
+    bool Report(const Step& step);
+    bool OpenReader();
+    void ShowEvents();
+    void ShowHid(const std::vector<uint8_t>& fed);
+    void Say(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+    BenchClient& bench_;
+    std::FILE* out_;
+    std::unique_ptr<FilterReader> reader_;
+};
+
+}  // namespace sim

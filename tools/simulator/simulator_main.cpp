@@ -1,0 +1,88 @@
+// kbsim: plays a session file against the receiver test bench and the filter driver under test,
+// and prints what came out of the filter's control device and what the HID driver received.
+//
+//   kbsim [--filter SERVICE FILE.sys] SESSION
+//
+// The filter is uvxnftr.sys (service UVXNFTR) from the program's own folder unless another is
+// named. The bench driver kbbench.sys and the companion filter's stand-in lvxnftr.sys (for
+// keyboard activity) are taken from that folder too.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "tools/simulator/client/bench_session.h"
+#include "tools/simulator/script/session_script.h"
+#include "tools/simulator/session_player.h"
+#include "tools/winetest/build_files.h"
+
+namespace {
+
+struct Options {
+    std::string filter_service = KB_FILTER_SERVICE_NAME;
+    std::string filter_file = "uvxnftr.sys";
+    const char* session = nullptr;
+};
+
+bool ParseOptions(int argc, char** argv, Options* options) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--filter") == 0 && i + 2 < argc) {
+            options->filter_service = argv[++i];
+            options->filter_file = argv[++i];
+        } else if (!options->session && argv[i][0] != '-') {
+            options->session = argv[i];
+        } else {
+            return false;
+        }
+    }
+    return options->session != nullptr;
+}
+
+// A bare file name is looked for beside the program.
+std::string Locate(const std::string& file) {
+    return file.find_first_of("\\/:") == std::string::npos ? winetest::BuildFile(file.c_str()) : file;
+}
+
+bool ReadFileText(const char* path, std::string* text) {
+    std::FILE* f = std::fopen(path, "rb");
+    if (!f) return false;
+    char chunk[4096];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;) text->append(chunk, n);
+    std::fclose(f);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, &options)) {
+        std::fprintf(stderr, "usage: kbsim [--filter SERVICE FILE.sys] SESSION\n");
+        return 2;
+    }
+    std::string text;
+    if (!ReadFileText(options.session, &text)) {
+        std::fprintf(stderr, "kbsim: can't read the session file %s\n", options.session);
+        return 2;
+    }
+    sim::Script script = sim::ParseScript(text);
+    for (const sim::ScriptError& error : script.errors) {
+        std::fprintf(stderr, "%s:%d: %s\n", options.session, error.line, error.message.c_str());
+    }
+    if (!script.errors.empty()) return 2;
+
+    winetest::DriverService companion(KB_COMPANION_SERVICE_NAME, winetest::BuildFile("lvxnftr.sys"));
+    if (!companion.running()) std::printf("the companion filter did not start (%s)\n", companion.error().c_str());
+    sim::BenchSession session(options.filter_service.c_str(), Locate(options.filter_file));
+    if (!session.ready()) {
+        std::fprintf(stderr, "kbsim: %s\n", session.error().c_str());
+        return 1;
+    }
+    std::printf("session %s, filter %s (%s)\n", options.session, options.filter_service.c_str(),
+                options.filter_file.c_str());
+    sim::SessionPlayer player(session.bench(), stdout);
+    int failed = player.Play(script);
+    bool ledger_ok = player.Summary();
+    if (failed) std::printf("%d step(s) failed\n", failed);
+    if (!ledger_ok) std::printf("a request sent below the filter did not come back exactly once\n");
+    return failed == 0 && ledger_ok ? 0 : 1;
+}

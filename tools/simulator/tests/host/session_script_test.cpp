@@ -1,0 +1,91 @@
+// The session-file grammar: what each step becomes, and which lines are refused and why.
+#include <gtest/gtest.h>
+
+#include "tools/simulator/script/session_script.h"
+
+namespace {
+
+using sim::ParseScript;
+using sim::StepKind;
+
+TEST(SessionScript, StepsTakeTheirReceiverBytesAndComments) {
+    sim::Script script = ParseScript(
+        "# the receiver goes in\n"
+        "plug\n"
+        "plug @2   # a second one\n"
+        "report 01 e9 00\n"
+        "report @2 01E900\r\n"
+        "report 4 0 1 2 3 F\n"
+        "wait 250\n"
+        "reader close\n"
+        "Reader OPEN\n"
+        "\n"
+        "unplug @2\n"
+        "typing 12\n");
+    ASSERT_TRUE(script.errors.empty()) << script.errors[0].message;
+    ASSERT_EQ(script.steps.size(), 11u);
+
+    EXPECT_EQ(script.steps[0].kind, StepKind::Note);
+    EXPECT_EQ(script.steps[0].comment, "the receiver goes in");
+    EXPECT_EQ(script.steps[1].kind, StepKind::Plug);
+    EXPECT_EQ(script.steps[1].receiver, 1u);
+    EXPECT_EQ(script.steps[2].receiver, 2u);
+    EXPECT_EQ(script.steps[2].comment, "a second one");
+    EXPECT_EQ(script.steps[2].text, "plug @2");
+    EXPECT_EQ(script.steps[3].bytes, (std::vector<uint8_t>{0x01, 0xE9, 0x00}));
+    EXPECT_EQ(script.steps[4].receiver, 2u);
+    EXPECT_EQ(script.steps[4].bytes, (std::vector<uint8_t>{0x01, 0xE9, 0x00}));
+    EXPECT_EQ(script.steps[5].bytes, (std::vector<uint8_t>{4, 0, 1, 2, 3, 0xF}));
+    EXPECT_EQ(script.steps[6].kind, StepKind::Wait);
+    EXPECT_EQ(script.steps[6].milliseconds, 250u);
+    EXPECT_EQ(script.steps[7].kind, StepKind::Reader);
+    EXPECT_FALSE(script.steps[7].open);
+    EXPECT_TRUE(script.steps[8].open);
+    EXPECT_EQ(script.steps[9].kind, StepKind::Unplug);
+    EXPECT_EQ(script.steps[9].line, 11);
+    EXPECT_EQ(script.steps[10].kind, StepKind::Typing);
+    EXPECT_EQ(script.steps[10].activities, 12u);
+}
+
+TEST(SessionScript, BadLinesAreNamedByLineAndNothingElseIsLost) {
+    struct Case {
+        const char* line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"jump", "unknown step \"jump\""},
+        {"report", "a report needs at least one byte"},
+        {"report 01 g9", "\"g9\" is not hex bytes"},
+        {"report 0e9", "\"0e9\" is not hex bytes"},
+        {"report @5 01", "receivers are numbered @1 to @4"},
+        {"plug @0", "receivers are numbered @1 to @4"},
+        {"plug @x", "receivers are numbered @1 to @4"},
+        {"plug now", "plug takes only a receiver, like @2"},
+        {"wait", "wait takes a number of milliseconds up to 600000"},
+        {"wait -5", "wait takes a number of milliseconds up to 600000"},
+        {"wait 600001", "wait takes a number of milliseconds up to 600000"},
+        {"wait 99999999999", "wait takes a number of milliseconds up to 600000"},
+        {"reader maybe", "reader takes open or close"},
+        {"typing", "typing takes a number of keyboard uses from 1 to 255"},
+        {"typing 0", "typing takes a number of keyboard uses from 1 to 255"},
+        {"typing 256", "typing takes a number of keyboard uses from 1 to 255"},
+    };
+    for (const Case& c : cases) {
+        sim::Script script = ParseScript(std::string("plug\n") + c.line + "\nunplug\n");
+        ASSERT_EQ(script.errors.size(), 1u) << c.line;
+        EXPECT_EQ(script.errors[0].line, 2) << c.line;
+        EXPECT_EQ(script.errors[0].message, c.message) << c.line;
+        EXPECT_EQ(script.steps.size(), 2u) << c.line;
+    }
+}
+
+TEST(SessionScript, ReportLengthLimitIsSixtyFourBytes) {
+    std::string bytes;
+    for (int i = 0; i < 64; ++i) bytes += " ff";
+    EXPECT_TRUE(ParseScript("report" + bytes).errors.empty());
+    sim::Script too_long = ParseScript("report" + bytes + " 00");
+    ASSERT_EQ(too_long.errors.size(), 1u);
+    EXPECT_EQ(too_long.errors[0].message, "a report has at most 64 bytes");
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+// kbsim as a person runs it, here over the bench's pass-through fixture: a session file in,
+// readable lines out, and an exit code that tells whether every step and request went right.
+#include <gtest/gtest.h>
+
+#include "tools/simulator/tests/wine/run_program.h"
+
+namespace {
+
+using simtest::RunProgram;
+using simtest::WriteTempFile;
+
+constexpr const char* kFixture = "--filter KBPASS kbpass.sys ";
+
+TEST(KbsimWithFixture, PlaysASessionAndSaysWhatTheHidDriverGot) {
+    std::string session = WriteTempFile("fixture-session.txt",
+                                        "# two receivers\n"
+                                        "plug\n"
+                                        "plug @2\n"
+                                        "report 01 e9 00\n"
+                                        "report @2 03 02 05 34 f2 10\n"
+                                        "wait 5\n"
+                                        "typing 3\n"
+                                        "unplug @2\n"
+                                        "unplug\n");
+    simtest::ProgramRun run = RunProgram("kbsim.exe", kFixture + session);
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.exit_code, 0u) << run.output;
+    EXPECT_EQ(simtest::MissingInOrder(run.output, {
+        "# two receivers",
+        "receiver 2 plugged in and started",
+        "consumer key \"Media Vol+\" pressed (usage 0x00E9)",
+        "HID driver receives 01 EA 00 (changed on the way up)",
+        "device status: Mouse linked, CH 6, ID 565, battery ok, lock on",
+        "HID driver receives 03 03 05 34 F2 10 (changed on the way up)",
+        "keyboard used 3 times: as many activity records wait for the reader of \\\\.\\LVXNFLTR",
+        "receiver 1 pulled out",
+        "twice: 0; transfers still in flight: 0",
+    }), "");
+}
+
+TEST(KbsimWithFixture, AStepThatFailsIsReportedAndFailsTheRun) {
+    std::string session = WriteTempFile("fixture-failing.txt", "report 01 e9 00\nplug\nunplug\n");
+    simtest::ProgramRun run = RunProgram("kbsim.exe", kFixture + session);
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.exit_code, 1u);
+    EXPECT_NE(run.output.find("receiver 1 took no report: it is not plugged in and started"), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("1 step(s) failed"), std::string::npos) << run.output;
+}
+
+TEST(KbsimWithFixture, ABadSessionFileIsRefusedBeforeAnythingRuns) {
+    std::string session = WriteTempFile("fixture-bad.txt", "plug\nreport 01 zz\nwait\n");
+    simtest::ProgramRun run = RunProgram("kbsim.exe", kFixture + session);
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.exit_code, 2u);
+    EXPECT_NE(run.output.find(":2: \"zz\" is not hex bytes"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find(":3: wait takes a number of milliseconds"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("plugged in"), std::string::npos) << "nothing is played from a bad file";
+}
+
+}  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks what we ship: every file is a 32-bit PE of the kind its name promises, imports only
 DLLs of the system (or shipped beside it) and none of the functions known to be newer than
-Windows 2000, and declares a subsystem version that Windows 2000 accepts (5.0 at the most).
+Windows 2000, and declares a subsystem version that Windows 2000 accepts (5.0 at the most); a driver must also carry the right image checksum.
 
     check_pe.py FILE|DIR ...      exit 0 when every file passes, 1 otherwise
 """
@@ -73,6 +73,17 @@ def read_c_string(data, offset):
     return data[offset:end].decode("ascii", "replace")
 
 
+def pe_checksum(data, checksum_offset):
+    """The image checksum as the loader computes it: 16-bit one's-complement-style sum of the
+    file with the checksum field taken as zero, plus the file's length."""
+    padded = data + b"\0" * (len(data) & 1)
+    words = struct.unpack("<%dH" % (len(padded) // 2), padded)
+    total = sum(words) - sum(struct.unpack_from("<HH", data, checksum_offset))
+    while total >> 16:
+        total = (total & 0xFFFF) + (total >> 16)
+    return total + len(data)
+
+
 def parse(data):
     if len(data) < 0x40 or data[:2] != b"MZ":
         raise PeError("not an MZ executable")
@@ -85,6 +96,7 @@ def parse(data):
     if machine != MACHINE_I386 or magic != 0x10B:
         raise PeError("not a 32-bit x86 image (machine 0x%x, magic 0x%x)" % (machine, magic))
     sub_major, sub_minor = struct.unpack_from("<HH", data, opt + 48)
+    stored_checksum = struct.unpack_from("<I", data, opt + 64)[0]
     subsystem = struct.unpack_from("<H", data, opt + 68)[0]
     import_rva = struct.unpack_from("<I", data, opt + 96 + 8)[0]
     sections = []
@@ -116,6 +128,7 @@ def parse(data):
         "subsystem_version": (sub_major, sub_minor),
         "imports": imports,
         "functions": functions,
+        "checksum_ok": stored_checksum == pe_checksum(data, opt + 64),
     }
 
 
@@ -132,6 +145,9 @@ def check(path, shipped):
     if ext == ".sys":
         if pe["subsystem"] != SUBSYSTEM_NATIVE:
             faults.append("a driver must be a native image (subsystem %d)" % pe["subsystem"])
+        if not pe["checksum_ok"]:
+            # The kernel refuses to load a driver whose image checksum is wrong.
+            faults.append("the image checksum is wrong")
         allowed = KERNEL_DLLS
     elif ext == ".exe":
         if pe["dll"] or pe["subsystem"] not in (SUBSYSTEM_GUI, SUBSYSTEM_CUI):

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks what we ship: every file is a 32-bit PE of the kind its name promises, imports only
 DLLs of the system (or shipped beside it) and none of the functions known to be newer than
-Windows 2000, and declares a subsystem version that Windows 2000 accepts (5.0 at the most); a driver must also carry the right image checksum.
+Windows 2000, and declares a subsystem version that Windows 2000 accepts (5.0 at the most).
+A driver must also carry the right image checksum.
 
     check_pe.py FILE|DIR ...      exit 0 when every file passes, 1 otherwise
 """

@@ -37,6 +37,8 @@ constexpr uint32_t BENCH_TRANSFERS_IN_FLIGHT = 2;  // interrupt transfers kept b
 constexpr uint32_t BENCH_HID_QUEUE_LENGTH = 1024;  // reports kept for user mode to take
 
 // The filter to put into the bench's stacks: the name of its (registered, stopped) service.
+// A driver with no AddDevice (only a control device) loads too, but receivers can't be
+// plugged in below it.
 struct BENCH_FILTER {
     char Service[32];  // NUL-terminated
 };
@@ -49,7 +51,7 @@ struct BENCH_KEYBOARD {
 constexpr uint32_t BENCH_MAX_ACTIVITIES = 255;
 
 // A reader's handle going away while its read pends. On file objects of its own on the
-// loaded filter's control device (while no receiver is plugged in), the bench sends a read
+// loaded driver's control device (while no receiver is plugged in), the bench sends a read
 // that pends, then the cleanup of that file object (or of a second one) as the I/O manager
 // sends it when a file object's last handle is closed. A read the cleanup left pending is then
 // cancelled by the bench, and the file objects are closed, so nothing stays behind.

@@ -94,4 +94,14 @@ TEST(ControlCleanupAlone, WithoutAControlDeviceTheRequestFails) {
     EXPECT_FALSE(session.bench().Cleanup(false, &result));
 }
 
+TEST(ControlCleanupAlone, TheCompanionLoadsIntoTheBenchButTakesNoReceiver) {
+    sim::BenchSession session(KB_COMPANION_SERVICE_NAME, winetest::BuildFile("lvxnftr.sys"));
+    ASSERT_TRUE(session.ready()) << session.error();
+    BENCH_PLUG_RESULT result = {};
+    EXPECT_FALSE(session.bench().Plug(1, &result)) << "it has no AddDevice to call";
+    BENCH_STATS stats = {};
+    ASSERT_TRUE(session.bench().Stats(&stats));
+    EXPECT_EQ(stats.ReceiversPlugged, 0u);
+}
+
 }  // namespace

@@ -98,10 +98,20 @@ NTSTATUS NTAPI DispatchControl(PDEVICE_OBJECT device, PIRP irp) {
 
 // The closing handle's pending read ends with it, so the next reader finds the place free:
 // at its cleanup on Windows, at its close under Wine, which sends no cleanup.
-NTSTATUS NTAPI DispatchCloseOrCleanup(PDEVICE_OBJECT device, PIRP irp) {
+void EndReadOfClosingFile(PDEVICE_OBJECT device, PIRP irp) {
     COMPANION_EXTENSION* companion = ExtensionOf(device);
     CancelParkedReadOf(&companion->PendingRead, &companion->Lock, IoGetCurrentIrpStackLocation(irp)->FileObject);
+}
+
+NTSTATUS NTAPI DispatchClose(PDEVICE_OBJECT device, PIRP irp) {
+    EndReadOfClosingFile(device, irp);
     return CompleteRequest(irp, STATUS_SUCCESS);
+}
+
+// The cleanup is then refused like every request the device doesn't serve.
+NTSTATUS NTAPI DispatchCleanup(PDEVICE_OBJECT device, PIRP irp) {
+    EndReadOfClosingFile(device, irp);
+    return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
 }
 
 NTSTATUS NTAPI DispatchCreate(PDEVICE_OBJECT, PIRP irp) { return CompleteRequest(irp, STATUS_SUCCESS); }
@@ -120,8 +130,8 @@ extern "C" NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING) {
 
     DispatchAllTo(driver, DispatchOther);
     driver->MajorFunction[IRP_MJ_CREATE] = DispatchCreate;
-    driver->MajorFunction[IRP_MJ_CLOSE] = DispatchCloseOrCleanup;
-    driver->MajorFunction[IRP_MJ_CLEANUP] = DispatchCloseOrCleanup;
+    driver->MajorFunction[IRP_MJ_CLOSE] = DispatchClose;
+    driver->MajorFunction[IRP_MJ_CLEANUP] = DispatchCleanup;
     driver->MajorFunction[IRP_MJ_READ] = DispatchRead;
     driver->MajorFunction[IRP_MJ_DEVICE_CONTROL] = DispatchControl;
     driver->DriverUnload = DriverUnload;

@@ -29,6 +29,7 @@ constexpr uint32_t IOCTL_BENCH_TAKE_HID = kb_bench_code(0x905);       // out BEN
 constexpr uint32_t IOCTL_BENCH_PROBE = kb_bench_code(0x906);          // in BENCH_PROBE, out BENCH_PROBE_RESULT
 constexpr uint32_t IOCTL_BENCH_STATS = kb_bench_code(0x907);          // out BENCH_STATS
 constexpr uint32_t IOCTL_BENCH_KEYBOARD = kb_bench_code(0x908);       // in BENCH_KEYBOARD
+constexpr uint32_t IOCTL_BENCH_CLEANUP = kb_bench_code(0x909);        // in BENCH_CLEANUP, out BENCH_CLEANUP_RESULT
 
 constexpr uint32_t BENCH_MAX_RECEIVERS = 4;     // receivers are numbered 1 to 4
 constexpr uint32_t BENCH_MAX_REPORT = 64;       // bytes of one input report
@@ -36,6 +37,8 @@ constexpr uint32_t BENCH_TRANSFERS_IN_FLIGHT = 2;  // interrupt transfers kept b
 constexpr uint32_t BENCH_HID_QUEUE_LENGTH = 1024;  // reports kept for user mode to take
 
 // The filter to put into the bench's stacks: the name of its (registered, stopped) service.
+// A driver with no AddDevice (only a control device) loads too, but receivers can't be
+// plugged in below it.
 struct BENCH_FILTER {
     char Service[32];  // NUL-terminated
 };
@@ -46,6 +49,23 @@ struct BENCH_KEYBOARD {
     uint32_t Activities;  // 1 to BENCH_MAX_ACTIVITIES
 };
 constexpr uint32_t BENCH_MAX_ACTIVITIES = 255;
+
+// A reader's handle going away while its read pends. On file objects of its own on the
+// loaded driver's control device (while no receiver is plugged in), the bench sends a read
+// that pends, then the cleanup of that file object (or of a second one) as the I/O manager
+// sends it when a file object's last handle is closed. A read the cleanup left pending is then
+// cancelled by the bench, and the file objects are closed, so nothing stays behind.
+struct BENCH_CLEANUP {
+    uint32_t OtherFile;  // 1: the cleanup is for a second file object, not the reading one
+};
+
+struct BENCH_CLEANUP_RESULT {
+    int32_t CleanupStatus;
+    uint32_t ReadPended;          // 1: the read was pending when the cleanup went down
+    uint32_t ReadEndedByCleanup;  // 1: the read had come back by the time the cleanup did
+    int32_t ReadStatus;           // how the read came back in the end
+    uint32_t ReadBytes;
+};
 
 struct BENCH_PLUG {
     uint32_t Receiver;     // 1 to BENCH_MAX_RECEIVERS

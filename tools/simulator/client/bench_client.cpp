@@ -71,6 +71,11 @@ bool BenchClient::Keyboard(uint32_t activities) {
     return Call(IOCTL_BENCH_KEYBOARD, &in, sizeof in, nullptr, 0);
 }
 
+bool BenchClient::Cleanup(bool other_file, BENCH_CLEANUP_RESULT* result) {
+    BENCH_CLEANUP in = {other_file ? 1u : 0u};
+    return Call(IOCTL_BENCH_CLEANUP, &in, sizeof in, result, sizeof *result);
+}
+
 bool BenchClient::Probe(uint32_t receiver, uint32_t probe, BENCH_PROBE_RESULT* result) {
     BENCH_PROBE in = {receiver, probe};
     return Call(IOCTL_BENCH_PROBE, &in, sizeof in, result, sizeof *result);

@@ -32,6 +32,9 @@ public:
     std::vector<BENCH_HID_RECORD> TakeHid();
     // Keyboard activity for the companion filter's reader.
     bool Keyboard(uint32_t activities);
+    // A pending read of a file object of the bench's own on the loaded driver's control
+    // device, and the cleanup of that file object or, with other_file, of another one.
+    bool Cleanup(bool other_file, BENCH_CLEANUP_RESULT* result);
     bool Probe(uint32_t receiver, uint32_t probe, BENCH_PROBE_RESULT* result);
     bool Stats(BENCH_STATS* stats);
 

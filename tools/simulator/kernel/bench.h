@@ -69,6 +69,9 @@ PDRIVER_OBJECT Filter();
 // The filter driver's one device while no receiver is plugged in, or null.
 PDEVICE_OBJECT FilterControlDevice();
 
+// ---- cleanup_request.cpp: a reader's cleanup sent to the filter's control device.
+NTSTATUS SendCleanup(const BENCH_CLEANUP& in, BENCH_CLEANUP_RESULT* out);
+
 // ---- companion_feed.cpp: keyboard activity for the companion filter's stand-in.
 NTSTATUS FeedKeyboardActivity(ULONG count);
 
@@ -87,7 +90,19 @@ ULONG HidRecordsDropped();
 
 // ---- requests.cpp: single requests sent down a stack and waited for, and the count of all.
 PIRP AllocateRequest(PDEVICE_OBJECT top);
-// Sends a request whose next stack location is filled in, waits for it and frees it.
+// A request on its way: Send starts it (its next stack location filled in), Finish waits for
+// it to come back, checks how it came back against what its dispatch said, and frees it.
+struct SentRequest {
+    PIRP Irp;
+    KEVENT Done;
+    LONG Completions;
+    BOOLEAN PendingReturned;
+    NTSTATUS Returned;  // what the dispatch routine said
+};
+void Send(PDEVICE_OBJECT top, PIRP irp, SentRequest* request);
+bool CameBack(SentRequest* request);  // without waiting
+NTSTATUS Finish(SentRequest* request, ULONG_PTR* information);
+// Send and Finish in one.
 NTSTATUS SendAndWait(PDEVICE_OBJECT top, PIRP irp, ULONG_PTR* information);
 NTSTATUS SendPnp(PDEVICE_OBJECT top, UCHAR minor);
 BENCH_PROBE_RESULT SendProbe(PDEVICE_OBJECT top, ULONG probe);

@@ -115,6 +115,16 @@ NTSTATUS Control(PIRP irp) {
         if (!in || in->Activities == 0 || in->Activities > BENCH_MAX_ACTIVITIES) return STATUS_INVALID_PARAMETER;
         return FeedKeyboardActivity(in->Activities);
     }
+    case IOCTL_BENCH_CLEANUP: {
+        const BENCH_CLEANUP* in = Input<BENCH_CLEANUP>(irp, in_length);
+        if (!in || out_length < sizeof(BENCH_CLEANUP_RESULT)) return STATUS_INVALID_PARAMETER;
+        BENCH_CLEANUP copy = *in;
+        BENCH_CLEANUP_RESULT result = {};
+        NTSTATUS status = SendCleanup(copy, &result);
+        RtlCopyMemory(buffer, &result, sizeof result);
+        irp->IoStatus.Information = NT_SUCCESS(status) ? sizeof result : 0;
+        return status;
+    }
     case IOCTL_BENCH_STATS: {
         if (out_length < sizeof(BENCH_STATS)) return STATUS_INVALID_PARAMETER;
         BENCH_STATS stats = {};

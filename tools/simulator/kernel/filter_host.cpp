@@ -71,10 +71,6 @@ NTSTATUS LoadFilter(const BENCH_FILTER& in) {
         return status;
     }
     FilterDriver = static_cast<PDRIVER_OBJECT>(object);
-    if (!FilterDriver->DriverExtension->AddDevice) {
-        UnloadFilter();
-        return STATUS_INVALID_DEVICE_REQUEST;
-    }
     return STATUS_SUCCESS;
 }
 

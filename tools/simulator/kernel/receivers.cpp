@@ -68,6 +68,8 @@ NTSTATUS Plug(const BENCH_PLUG& in, BENCH_PLUG_RESULT* out) {
     if (receiver->Plugged) return STATUS_DEVICE_BUSY;
     PDRIVER_OBJECT filter = Filter();
     if (!filter) return STATUS_DEVICE_NOT_READY;
+    // A driver with only a control device (no AddDevice) can be loaded, but not put into a stack.
+    if (!filter->DriverExtension->AddDevice) return STATUS_INVALID_DEVICE_REQUEST;
 
     PDEVICE_OBJECT pdo = nullptr;
     NTSTATUS status = IoCreateDevice(BenchDriver, sizeof(PdoExtension), nullptr, FILE_DEVICE_UNKNOWN,

@@ -14,17 +14,11 @@ volatile LONG StatusMismatches;
 volatile LONG TransfersLost;
 volatile LONG Sequence;
 
-struct Waiter {
-    KEVENT Done;
-    LONG Completions;
-    BOOLEAN PendingReturned;
-};
-
-NTSTATUS NTAPI WaiterComplete(PDEVICE_OBJECT, PIRP irp, PVOID context) {
-    auto* waiter = static_cast<Waiter*>(context);
-    CountCompletion(InterlockedIncrement(&waiter->Completions));
-    waiter->PendingReturned = irp->PendingReturned;
-    KeSetEvent(&waiter->Done, IO_NO_INCREMENT, FALSE);
+NTSTATUS NTAPI SentComplete(PDEVICE_OBJECT, PIRP irp, PVOID context) {
+    auto* request = static_cast<SentRequest*>(context);
+    CountCompletion(InterlockedIncrement(&request->Completions));
+    request->PendingReturned = irp->PendingReturned;
+    KeSetEvent(&request->Done, IO_NO_INCREMENT, FALSE);
     // The request is the bench's own: it is freed by the sender, not completed further.
     return STATUS_MORE_PROCESSING_REQUIRED;
 }
@@ -102,27 +96,39 @@ void FillStats(BENCH_STATS* out) {
 
 PIRP AllocateRequest(PDEVICE_OBJECT top) { return IoAllocateIrp(top->StackSize, FALSE); }
 
-NTSTATUS SendAndWait(PDEVICE_OBJECT top, PIRP irp, ULONG_PTR* information) {
-    Waiter waiter;
-    KeInitializeEvent(&waiter.Done, NotificationEvent, FALSE);
-    waiter.Completions = 0;
-    waiter.PendingReturned = FALSE;
-    IoSetCompletionRoutine(irp, WaiterComplete, &waiter, TRUE, TRUE, TRUE);
+void Send(PDEVICE_OBJECT top, PIRP irp, SentRequest* request) {
+    request->Irp = irp;
+    KeInitializeEvent(&request->Done, NotificationEvent, FALSE);
+    request->Completions = 0;
+    request->PendingReturned = FALSE;
+    IoSetCompletionRoutine(irp, SentComplete, request, TRUE, TRUE, TRUE);
     CountSent();
     UCHAR major = IoGetNextIrpStackLocation(irp)->MajorFunction;
-    NTSTATUS returned = major == IRP_MJ_POWER ? PoCallDriver(top, irp) : IoCallDriver(top, irp);
-    KeWaitForSingleObject(&waiter.Done, Executive, KernelMode, FALSE, nullptr);
+    request->Returned = major == IRP_MJ_POWER ? PoCallDriver(top, irp) : IoCallDriver(top, irp);
+}
+
+bool CameBack(SentRequest* request) { return KeReadStateEvent(&request->Done) != 0; }
+
+NTSTATUS Finish(SentRequest* request, ULONG_PTR* information) {
+    KeWaitForSingleObject(&request->Done, Executive, KernelMode, FALSE, nullptr);
+    PIRP irp = request->Irp;
     NTSTATUS status = irp->IoStatus.Status;
     if (information) *information = irp->IoStatus.Information;
     // A request comes back marked pending exactly when its dispatch said STATUS_PENDING; a
     // status that disagrees with the completed one, or a pending mark on a request answered at
     // once, would make a real caller finish the request twice or wait for nothing.
-    bool said_pending = returned == STATUS_PENDING;
-    if (said_pending != (waiter.PendingReturned != FALSE) || (!said_pending && returned != status)) {
+    bool said_pending = request->Returned == STATUS_PENDING;
+    if (said_pending != (request->PendingReturned != FALSE) || (!said_pending && request->Returned != status)) {
         CountStatusMismatch();
     }
     IoFreeIrp(irp);
     return status;
+}
+
+NTSTATUS SendAndWait(PDEVICE_OBJECT top, PIRP irp, ULONG_PTR* information) {
+    SentRequest request;
+    Send(top, irp, &request);
+    return Finish(&request, information);
 }
 
 NTSTATUS SendPnp(PDEVICE_OBJECT top, UCHAR minor) {

@@ -1,0 +1,107 @@
+// The cleanup of a file object of a control device whose read is still pending, sent from
+// kernel mode by the receiver test bench as the I/O manager sends it when the last handle
+// goes: the driver ends that read, refuses the cleanup itself, and the next reader gets the
+// one pending-read place. Proven on the filter's "\\.\UVXNFLTR" and on the companion
+// stand-in's "\\.\LVXNFLTR", each loaded into the bench. The bench's count proves that every
+// request it sent came back exactly once.
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "outside/lvxnftr/test_feed.h"
+#include "tools/simulator/tests/wine/bench_test.h"
+#include "tools/winetest/device_io.h"
+
+namespace {
+
+constexpr int32_t kInvalidDeviceRequest = static_cast<int32_t>(0xC0000010);
+constexpr int32_t kCancelled = static_cast<int32_t>(winetest::NT_STATUS_CANCELLED);
+constexpr DWORD kWaitMs = 5000;
+
+struct ControlDriver {
+    const char* Service;
+    const char* File;
+    const char* UserPath;
+    bool Companion;
+};
+
+void PrintTo(const ControlDriver& driver, std::ostream* out) { *out << driver.File; }
+
+const ControlDriver kDrivers[] = {
+    {KB_FILTER_SERVICE_NAME, "uvxnftr.sys", KB_FILTER_USER_PATH, false},
+    {KB_COMPANION_SERVICE_NAME, "lvxnftr.sys", KB_COMPANION_USER_PATH, true},
+};
+
+class ControlCleanup : public simtest::BenchTest, public testing::WithParamInterface<ControlDriver> {
+protected:
+    ControlCleanup() : BenchTest(GetParam().Service, GetParam().File) {}
+
+    BENCH_CLEANUP_RESULT Cleanup(bool other_file) {
+        BENCH_CLEANUP_RESULT result = {};
+        EXPECT_TRUE(bench().Cleanup(other_file, &result)) << "error " << bench().error();
+        return result;
+    }
+
+    // A reader that opens after the cleanup: its read is kept, not refused as a second
+    // pending read, and receives what comes next.
+    void ExpectNextReaderGetsThePlace() {
+        winetest::DeviceHandle device(GetParam().UserPath, true);
+        ASSERT_TRUE(device.valid()) << "error " << device.open_error();
+        winetest::PendingRead read(device, sizeof(EVENT_RECORD));
+        ASSERT_TRUE(read.pending()) << "error " << read.error();
+        if (GetParam().Companion) {
+            ASSERT_TRUE(winetest::SendControl(device, IOCTL_LVX_TEST_FEED_ACTIVITY, {}, 0).Ok);
+        } else {
+            Plug(1);
+        }
+        ASSERT_TRUE(read.Finished(kWaitMs));
+        EXPECT_EQ(read.status(), winetest::NT_STATUS_SUCCESS);
+        ASSERT_GE(read.bytes(), 1u);
+        EXPECT_EQ(read.data()[0], GetParam().Companion ? LVX_ACTIVITY_RECORD : EVENT_RECEIVER_ADDED);
+        if (!GetParam().Companion) Unplug(1);
+    }
+};
+
+TEST_P(ControlCleanup, EndsThePendingReadOfThatFileObjectAndIsRefused) {
+    const BENCH_CLEANUP_RESULT result = Cleanup(false);
+    EXPECT_TRUE(result.ReadPended) << "nothing was queued, so the read must wait";
+    EXPECT_EQ(result.CleanupStatus, kInvalidDeviceRequest);
+    EXPECT_TRUE(result.ReadEndedByCleanup);
+    EXPECT_EQ(result.ReadStatus, kCancelled);
+    EXPECT_EQ(result.ReadBytes, 0u);
+    ExpectNextReaderGetsThePlace();
+}
+
+TEST_P(ControlCleanup, OfAnotherFileObjectLeavesThePendingReadAlone) {
+    const BENCH_CLEANUP_RESULT result = Cleanup(true);
+    EXPECT_TRUE(result.ReadPended);
+    EXPECT_EQ(result.CleanupStatus, kInvalidDeviceRequest);
+    EXPECT_FALSE(result.ReadEndedByCleanup);
+    EXPECT_EQ(result.ReadStatus, kCancelled) << "the bench cancels the read the cleanup left";
+    EXPECT_EQ(result.ReadBytes, 0u);
+    ExpectNextReaderGetsThePlace();
+}
+
+INSTANTIATE_TEST_SUITE_P(Drivers, ControlCleanup, testing::ValuesIn(kDrivers),
+                         [](const testing::TestParamInfo<ControlDriver>& info) {
+                             return std::string(info.param.Companion ? "Companion" : "Filter");
+                         });
+
+TEST(ControlCleanupAlone, WithoutAControlDeviceTheRequestFails) {
+    sim::BenchSession session("KBPASS", winetest::BuildFile("kbpass.sys"));
+    ASSERT_TRUE(session.ready()) << session.error();
+    BENCH_CLEANUP_RESULT result = {};
+    EXPECT_FALSE(session.bench().Cleanup(false, &result));
+}
+
+TEST(ControlCleanupAlone, TheCompanionLoadsIntoTheBenchButTakesNoReceiver) {
+    sim::BenchSession session(KB_COMPANION_SERVICE_NAME, winetest::BuildFile("lvxnftr.sys"));
+    ASSERT_TRUE(session.ready()) << session.error();
+    BENCH_PLUG_RESULT result = {};
+    EXPECT_FALSE(session.bench().Plug(1, &result)) << "it has no AddDevice to call";
+    BENCH_STATS stats = {};
+    ASSERT_TRUE(session.bench().Stats(&stats));
+    EXPECT_EQ(stats.ReceiversPlugged, 0u);
+}
+
+}  // namespace

@@ -2,7 +2,7 @@
 // applet meet it: several handles at once, the status table through buffers of several sizes,
 // the lock byte, codes it does not handle, requests that come without their input, the one
 // pending read (a second one refused, the first ended by CancelIo and by closing its handle),
-// every other kind of request refused, and unloading.
+// every other kind of request refused, unloading, and a load refused when the link name is taken.
 #include <windows.h>
 #include <winioctl.h>
 #include <winternl.h>

@@ -78,6 +78,8 @@ struct BENCH_PLUG_RESULT {
     int32_t StartStatus;      // how the start request came back (0 when AddDevice failed)
     uint32_t Attached;        // 1 when a device of the filter sits on the physical device
     uint32_t LeftBehind;      // AddDevice failed but left a device attached (a fault)
+    uint32_t FilterFlags;     // the flags of the device put on the physical device, before the start
+    uint32_t FilterType;      // and its device type
 };
 
 // Requests the bench can send to the top of a receiver's stack, one of each kind.

@@ -2,9 +2,10 @@
 // applet meet it: several handles at once, the status table through buffers of several sizes,
 // the lock byte, codes it does not handle, requests that come without their input, the one
 // pending read (a second one refused, the first ended by CancelIo and by closing its handle),
-// every other kind of request refused, and unloading.
+// every other kind of request refused, unloading, and a load refused when the link name is taken.
 #include <windows.h>
 #include <winioctl.h>
+#include <winternl.h>
 
 #include <cstring>
 #include <vector>
@@ -228,6 +229,47 @@ TEST(ControlDeviceLifetime, UnloadRemovesTheDeviceAndTheDriverLoadsAgain) {
         DeviceHandle gone(KB_FILTER_USER_PATH, false);
         EXPECT_FALSE(gone.valid()) << "load " << load << ": the device outlived its driver";
     }
+}
+
+// Holds the object name "\??\UVXNFLTR" (where "\DosDevices" leads) while it lives, as a link
+// to another device, so that the driver finds its link name taken.
+class TakenLinkName {
+public:
+    TakenLinkName() {
+        using CreateLink = LONG(WINAPI*)(HANDLE*, ACCESS_MASK, OBJECT_ATTRIBUTES*, UNICODE_STRING*);
+        auto create = reinterpret_cast<CreateLink>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtCreateSymbolicLinkObject")));
+        if (!create) return;
+        wchar_t name[] = L"\\??\\UVXNFLTR", target[] = L"\\Device\\Null";
+        UNICODE_STRING nameString = {sizeof name - sizeof(wchar_t), sizeof name, name};
+        UNICODE_STRING targetString = {sizeof target - sizeof(wchar_t), sizeof target, target};
+        OBJECT_ATTRIBUTES attributes = {sizeof attributes, nullptr, &nameString, OBJ_CASE_INSENSITIVE, nullptr, nullptr};
+        status_ = create(&link_, 0xF0001 /* SYMBOLIC_LINK_ALL_ACCESS */, &attributes, &targetString);
+    }
+    ~TakenLinkName() {
+        if (link_) CloseHandle(link_);
+    }
+    LONG status() const { return status_; }
+
+private:
+    HANDLE link_ = nullptr;
+    LONG status_ = -1;
+};
+
+// With the link name already taken the driver refuses to load; once the name is free it loads
+// again and answers there.
+TEST(ControlDeviceLifetime, ATakenLinkNameFailsTheLoad) {
+    {
+        TakenLinkName taken;
+        ASSERT_EQ(taken.status(), 0) << std::hex << taken.status();
+        winetest::DriverService refused(KB_FILTER_SERVICE_NAME, winetest::BuildFile("uvxnftr.sys"));
+        EXPECT_TRUE(refused.registered()) << refused.error();
+        EXPECT_FALSE(refused.running()) << "loaded with its link name taken";
+    }
+    winetest::DriverService service(KB_FILTER_SERVICE_NAME, winetest::BuildFile("uvxnftr.sys"));
+    ASSERT_TRUE(service.running()) << service.error();
+    DeviceHandle device(KB_FILTER_USER_PATH, false);
+    EXPECT_TRUE(device.valid()) << "error " << device.open_error();
 }
 
 }  // namespace

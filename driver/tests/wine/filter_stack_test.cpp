@@ -139,6 +139,18 @@ TEST_F(FilterInStack, OtherTransfersAreLeftAlone) {
     ExpectEvents({}, "a control transfer and a transfer without a buffer");
 }
 
+TEST_F(FilterInStack, ArrivalPutsADirectIoDeviceOnThePhysicalDevice) {
+    constexpr uint32_t kBufferedIo = 0x04, kDirectIo = 0x10;
+    BENCH_PLUG_RESULT result = {};
+    ASSERT_TRUE(bench().Plug(1, &result)) << "error " << bench().error();
+    ASSERT_EQ(result.AddDeviceStatus, kStatusSuccess);
+    ASSERT_TRUE(result.Attached);
+    EXPECT_EQ(result.FilterType, KB_FILE_DEVICE_UNKNOWN);
+    EXPECT_TRUE(result.FilterFlags & kDirectIo) << std::hex << result.FilterFlags;
+    EXPECT_FALSE(result.FilterFlags & kBufferedIo) << "the buffered I/O of the device below is not copied";
+    EXPECT_EQ(result.StartStatus, kStatusSuccess);
+}
+
 TEST_F(FilterInStack, ArrivalIsToldOnlyToAReader) {
     Plug(1);
     OpenReader();

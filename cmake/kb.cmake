@@ -110,7 +110,7 @@ function(kb_driver target)
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
   kb_kernel_code(${target})
   target_link_options(${target} PRIVATE
-    -nostdlib -nostartfiles -s
+    -nostdlib -nostartfiles -s -Wl,--exclude-all-symbols
     -Wl,--subsystem,native -Wl,--entry,_DriverEntry@8
     -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
     -Wl,--major-os-version,5 -Wl,--minor-os-version,0

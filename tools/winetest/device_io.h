@@ -15,6 +15,10 @@ namespace winetest {
 constexpr DWORD NT_STATUS_SUCCESS = 0x00000000;
 constexpr DWORD NT_STATUS_CANCELLED = 0xC0000120;
 
+// How long a test waits for a request that should finish: far beyond what it takes, so only a
+// request that never finishes fails the test, however slow the machine.
+constexpr DWORD WAIT_LIMIT_MS = 5000;
+
 // What a request buffer holds where the driver did not write.
 constexpr BYTE UNTOUCHED = 0xEE;
 

@@ -16,8 +16,6 @@ namespace {
 
 constexpr int32_t kInvalidDeviceRequest = static_cast<int32_t>(0xC0000010);
 constexpr int32_t kCancelled = static_cast<int32_t>(winetest::NT_STATUS_CANCELLED);
-constexpr DWORD kWaitMs = 5000;
-
 struct ControlDriver {
     const char* Service;
     const char* File;
@@ -54,7 +52,7 @@ protected:
         } else {
             Plug(1);
         }
-        ASSERT_TRUE(read.Finished(kWaitMs));
+        ASSERT_TRUE(read.Finished(winetest::WAIT_LIMIT_MS));
         EXPECT_EQ(read.status(), winetest::NT_STATUS_SUCCESS);
         ASSERT_GE(read.bytes(), 1u);
         EXPECT_EQ(read.data()[0], GetParam().Companion ? LVX_ACTIVITY_RECORD : EVENT_RECEIVER_ADDED);

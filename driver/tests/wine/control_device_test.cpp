@@ -26,8 +26,7 @@ using winetest::NT_STATUS_CANCELLED;
 using winetest::NT_STATUS_SUCCESS;
 using winetest::PendingRead;
 using winetest::SendControl;
-
-constexpr DWORD WAIT_LIMIT_MS = 5000;
+using winetest::WAIT_LIMIT_MS;
 
 struct Keyfilter {
     static constexpr const char* Service = KB_FILTER_SERVICE_NAME;

@@ -22,8 +22,7 @@ using winetest::NT_STATUS_CANCELLED;
 using winetest::NT_STATUS_SUCCESS;
 using winetest::PendingRead;
 using winetest::SendControl;
-
-constexpr DWORD WAIT_LIMIT_MS = 5000;
+using winetest::WAIT_LIMIT_MS;
 
 std::vector<BYTE> DisableKeys(DWORD caps, DWORD left, DWORD right, DWORD application) {
     DISABLE_KEYS_INPUT input = {caps, left, right, application};

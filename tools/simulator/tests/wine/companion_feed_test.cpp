@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr DWORD kWaitMs = 5000;
-
 class CompanionFeed : public testing::Test {
 protected:
     CompanionFeed()
@@ -31,7 +29,7 @@ TEST_F(CompanionFeed, EachActivityIsOneRecordForTheReader) {
     ASSERT_TRUE(session_.bench().Keyboard(3)) << "error " << session_.bench().error();
     for (int i = 0; i < 3; ++i) {
         winetest::PendingRead read(device, 1);
-        ASSERT_TRUE(read.Finished(kWaitMs)) << "record " << i;
+        ASSERT_TRUE(read.Finished(winetest::WAIT_LIMIT_MS)) << "record " << i;
         EXPECT_EQ(read.status(), winetest::NT_STATUS_SUCCESS);
         EXPECT_EQ(read.bytes(), 1u);
     }

@@ -1,6 +1,6 @@
 # Build helpers shared by every subsystem. Two trees use them:
 #   KB_HOST  - native g++ build of the portable code and its GoogleTest suites.
-#   KB_WIN32 - mingw-w64 build of the deliverables and the Wine test programs.
+#   KB_WINDOWS - mingw-w64 build of the deliverables and the Wine test programs.
 
 set(KB_TOOLS_DIR ${CMAKE_SOURCE_DIR}/tools)
 set(KB_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources (Debian's googletest)")
@@ -22,7 +22,7 @@ function(kb_program name)
   add_executable(${name} ${P_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${P_LIBS})
-  if(KB_WIN32)
+  if(KB_WINDOWS)
     target_link_options(${name} PRIVATE -static)
   endif()
   if(P_DEPENDS)
@@ -36,6 +36,10 @@ function(kb_portable_library name)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
 endfunction()
 
+# Every GoogleTest program writes its cases here, so that the summary of `make test` counts
+# cases as well as ctest entries.
+set(KB_GTEST_REPORTS ${CMAKE_BINARY_DIR}/gtest)
+
 # kb_host_test(name SOURCES ... [LIBS ...]): a GoogleTest program run natively by ctest.
 function(kb_host_test name)
   if(NOT KB_HOST)
@@ -43,7 +47,7 @@ function(kb_host_test name)
   endif()
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   kb_program(${name} SOURCES ${T_SOURCES} LIBS ${T_LIBS} kb_test_main)
-  add_test(NAME host.${name} COMMAND ${name})
+  add_test(NAME host.${name} COMMAND ${name} --gtest_output=xml:${KB_GTEST_REPORTS}/${name}.xml)
   set_tests_properties(host.${name} PROPERTIES LABELS host TIMEOUT 300)
 endfunction()
 
@@ -51,7 +55,7 @@ endfunction()
 # for Windows and run under Wine by ctest (the runner is the cross-compiling emulator).
 # DEPENDS names the deliverables the test loads or starts, so they are built first.
 function(kb_wine_test name)
-  if(NOT KB_WIN32)
+  if(NOT KB_WINDOWS)
     return()
   endif()
   cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;DEPENDS" ${ARGN})
@@ -59,7 +63,9 @@ function(kb_wine_test name)
     set(T_TIMEOUT 300)
   endif()
   kb_program(${name} SOURCES ${T_SOURCES} LIBS ${T_LIBS} kb_winetest kb_test_main DEPENDS ${T_DEPENDS})
-  add_test(NAME wine.${name} COMMAND ${name})
+  # Wine maps the Unix root to drive Z:.
+  string(REPLACE "/" "\\" report "Z:${KB_GTEST_REPORTS}/${name}.xml")
+  add_test(NAME wine.${name} COMMAND ${name} --gtest_output=xml:${report})
   set_tests_properties(wine.${name} PROPERTIES LABELS wine TIMEOUT ${T_TIMEOUT}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
@@ -89,14 +95,27 @@ endfunction()
 set(KB_KERNEL_COMPILE_OPTIONS
   -Os -ffreestanding -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
   -fno-threadsafe-statics -fno-stack-protector -mno-stack-arg-probe -Wall -Wextra
+  # The headers read the thread and processor blocks at fixed segment offsets, which GCC 12
+  # takes for accesses through a null pointer unless it is told that page 0 is no object.
+  --param=min-pagesize=0
   # RTL_CONSTANT_STRING(L"...") stores a literal in a PWSTR; the kernel never writes it.
   -Wno-write-strings)
+
+# The kernel headers pick their machine from this define; the driver entry is DriverEntry, a
+# stdcall symbol decorated with its 8 bytes of arguments on i686 and undecorated on x86_64.
+if(KB_WORLD STREQUAL win64)
+  set(KB_KERNEL_MACHINE _AMD64_)
+  set(KB_DRIVER_ENTRY DriverEntry)
+else()
+  set(KB_KERNEL_MACHINE _X86_)
+  set(KB_DRIVER_ENTRY _DriverEntry@8)
+endif()
 
 function(kb_kernel_code target)
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
   # mingw's wdm.h defines the two bit-test intrinsics again, which C++ refuses; these names
   # make intrin.h leave them to wdm.h.
-  target_compile_definitions(${target} PRIVATE _X86_ KB_KERNEL=1
+  target_compile_definitions(${target} PRIVATE ${KB_KERNEL_MACHINE} KB_KERNEL=1
     __INTRINSIC_DEFINED_InterlockedBitTestAndSet __INTRINSIC_DEFINED_InterlockedBitTestAndReset)
   target_compile_options(${target} PRIVATE ${KB_KERNEL_COMPILE_OPTIONS})
 endfunction()
@@ -111,7 +130,7 @@ function(kb_driver target)
   kb_kernel_code(${target})
   target_link_options(${target} PRIVATE
     -nostdlib -nostartfiles -s -Wl,--exclude-all-symbols
-    -Wl,--subsystem,native -Wl,--entry,_DriverEntry@8
+    -Wl,--subsystem,native -Wl,--entry,${KB_DRIVER_ENTRY}
     -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
     -Wl,--major-os-version,5 -Wl,--minor-os-version,0
     -Wl,--image-base,0x10000 -Wl,--file-alignment,0x200 -Wl,--section-alignment,0x1000)
@@ -120,7 +139,7 @@ endfunction()
 
 # Copies every shipped target into dist/ after the build.
 function(kb_finish_dist)
-  if(NOT KB_WIN32)
+  if(NOT KB_WINDOWS)
     return()
   endif()
   get_property(targets GLOBAL PROPERTY KB_DIST_TARGETS)
@@ -156,7 +175,7 @@ endfunction()
 # kb_wine_bench(name SOURCES ... [LIBS ...] [DEPENDS ...]): a benchmark program run under Wine.
 # It receives the result file's Windows path as its first argument.
 function(kb_wine_bench name)
-  if(NOT KB_WIN32)
+  if(NOT KB_WINDOWS)
     return()
   endif()
   cmake_parse_arguments(B "" "" "SOURCES;LIBS;DEPENDS" ${ARGN})

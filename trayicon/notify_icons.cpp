@@ -7,7 +7,11 @@
 namespace tray {
 namespace {
 
+#ifdef _WIN64
+static_assert(NOTIFYICONDATAA_V1_SIZE == 104, "the first form of NOTIFYICONDATAA on x86_64");
+#else
 static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the first form of NOTIFYICONDATAA");
+#endif
 static_assert(sizeof(NOTIFYICONDATAA::szTip) >= kTipCapacity, "");
 
 NOTIFYICONDATAA IconData(HWND window, unsigned id) {

@@ -1,5 +1,5 @@
 // The tray window's notification icons as the shell takes them: the first form of
-// NOTIFYICONDATAA (88 bytes, 64-byte tooltip), which every supported Windows accepts.
+// NOTIFYICONDATAA (88 bytes on i686, 64-byte tooltip), which every supported Windows accepts.
 #pragma once
 
 #include <windows.h>

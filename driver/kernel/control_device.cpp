@@ -3,6 +3,7 @@
 // to it is refused.
 #include "driver/decode/control_codes.h"
 #include "driver/kernel/complete_request.h"
+#include "driver/kernel/ddk_shims.h"
 #include "driver/kernel/debug_checks.h"
 #include "driver/kernel/dispatch.h"
 #include "driver/kernel/event_queue.h"

@@ -9,8 +9,9 @@
 
 #include "driver/kernel/filter_extension.h"
 
-// One queued event, allocated from non-paged pool with the tag "Wdm " and freed when read: 14
-// bytes, with no tail padding to round it up to the link's alignment.
+// One queued event, allocated from non-paged pool with the tag "Wdm " and freed when read: the
+// link, the length and the two data bytes, with no tail padding to round it up to the link's
+// alignment (14 bytes on i686, 22 on x86_64, where the link's two pointers are 8 bytes each).
 #pragma pack(push, 2)
 typedef struct _EVENT_ENTRY {
     EventLink Link;
@@ -19,9 +20,15 @@ typedef struct _EVENT_ENTRY {
 } EVENT_ENTRY, *PEVENT_ENTRY;
 #pragma pack(pop)
 
+#ifdef _WIN64
+static_assert(FIELD_OFFSET(EVENT_ENTRY, Length) == 16, "Length follows the 16-byte link");
+static_assert(FIELD_OFFSET(EVENT_ENTRY, Data) == 20, "Data follows Length");
+static_assert(sizeof(EVENT_ENTRY) == 22, "an event entry is 22 bytes on x86_64");
+#else
 static_assert(FIELD_OFFSET(EVENT_ENTRY, Length) == 8, "Length follows the 8-byte link");
 static_assert(FIELD_OFFSET(EVENT_ENTRY, Data) == 12, "Data follows Length");
 static_assert(sizeof(EVENT_ENTRY) == 14, "an event entry is 14 bytes");
+#endif
 
 // Queues one event with `code` and hands the oldest event to the pending read, if any. The code
 // comes in as an argument (never through a shared field read later), so two completions running

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Checks what we ship: every file is a 32-bit PE of the kind its name promises, imports only
-DLLs of the system (or shipped beside it) and none of the functions known to be newer than
+"""Checks what we ship: every file is a PE of the machine asked for (i386: the 32-bit set in
+dist/; x86-64: its twin of the 64-bit test world) and of the kind its name promises, imports
+only DLLs of the system (or shipped beside it) and none of the functions known to be newer than
 Windows 2000, and declares a subsystem version that Windows 2000 accepts (5.0 at the most).
 A driver must also carry the right image checksum.
 
-    check_pe.py FILE|DIR ...      exit 0 when every file passes, 1 otherwise
+    check_pe.py [--machine i386|x86-64] FILE|DIR ...   exit 0 when every file passes, 1 otherwise
 """
 import os
 import struct
@@ -53,7 +54,8 @@ NEWER_THAN_WINDOWS_2000 = {
 
 SUBSYSTEM_NATIVE, SUBSYSTEM_GUI, SUBSYSTEM_CUI = 1, 2, 3
 IMAGE_FILE_DLL = 0x2000
-MACHINE_I386 = 0x14C
+# Machine field and optional-header magic of each kind of image: PE32 and PE32+.
+MACHINES = {"i386": (0x14C, 0x10B), "x86-64": (0x8664, 0x20B)}
 
 
 class PeError(Exception):
@@ -85,7 +87,7 @@ def pe_checksum(data, checksum_offset):
     return total + len(data)
 
 
-def parse(data):
+def parse(data, machine_name):
     if len(data) < 0x40 or data[:2] != b"MZ":
         raise PeError("not an MZ executable")
     pe = struct.unpack_from("<I", data, 0x3C)[0]
@@ -94,12 +96,17 @@ def parse(data):
     machine, nsections, _, _, _, opt_size, characteristics = struct.unpack_from("<HHIIIHH", data, pe + 4)
     opt = pe + 24
     magic = struct.unpack_from("<H", data, opt)[0]
-    if machine != MACHINE_I386 or magic != 0x10B:
-        raise PeError("not a 32-bit x86 image (machine 0x%x, magic 0x%x)" % (machine, magic))
+    if (machine, magic) != MACHINES[machine_name]:
+        raise PeError("not an %s image (machine 0x%x, magic 0x%x)" % (machine_name, machine, magic))
+    wide = magic == 0x20B
+    # Up to the subsystem the two headers agree; PE32+ then has 8-byte stack and heap sizes,
+    # so the data directories start 16 bytes later, and its import lookup entries are 8 bytes.
     sub_major, sub_minor = struct.unpack_from("<HH", data, opt + 48)
     stored_checksum = struct.unpack_from("<I", data, opt + 64)[0]
     subsystem = struct.unpack_from("<H", data, opt + 68)[0]
-    import_rva = struct.unpack_from("<I", data, opt + 96 + 8)[0]
+    directories = opt + (112 if wide else 96)
+    import_rva = struct.unpack_from("<I", data, directories + 8)[0]
+    entry_format, entry_size, by_ordinal = ("<Q", 8, 1 << 63) if wide else ("<I", 4, 1 << 31)
     sections = []
     for i in range(nsections):
         s = opt + opt_size + 40 * i
@@ -116,12 +123,12 @@ def parse(data):
             imports.append(read_c_string(data, rva_to_offset(sections, name_rva)).lower())
             t = rva_to_offset(sections, lookup_rva or thunk_rva)
             while True:
-                entry = struct.unpack_from("<I", data, t)[0]
+                entry = struct.unpack_from(entry_format, data, t)[0]
                 if entry == 0:
                     break
-                if not entry & 0x80000000:  # by name; ordinal imports carry no name
-                    functions.append(read_c_string(data, rva_to_offset(sections, entry) + 2))
-                t += 4
+                if not entry & by_ordinal:  # by name; ordinal imports carry no name
+                    functions.append(read_c_string(data, rva_to_offset(sections, entry & 0x7FFFFFFF) + 2))
+                t += entry_size
             d += 20
     return {
         "dll": bool(characteristics & IMAGE_FILE_DLL),
@@ -133,12 +140,12 @@ def parse(data):
     }
 
 
-def check(path, shipped):
+def check(path, shipped, machine="i386"):
     """Returns the list of faults of one file; empty when it passes."""
     with open(path, "rb") as f:
         data = f.read()
     try:
-        pe = parse(data)
+        pe = parse(data, machine)
     except (PeError, struct.error) as e:
         return [str(e)]
     faults = []
@@ -172,8 +179,16 @@ def check(path, shipped):
 
 
 def main(argv):
+    args = argv[1:]
+    machine = "i386"
+    if len(args) >= 2 and args[0] == "--machine":
+        machine = args[1]
+        args = args[2:]
+    if machine not in MACHINES:
+        print("check_pe: unknown machine %s (%s)" % (machine, ", ".join(sorted(MACHINES))))
+        return 2
     files = []
-    for arg in argv[1:]:
+    for arg in args:
         if os.path.isdir(arg):
             files += sorted(os.path.join(arg, n) for n in os.listdir(arg))
         else:
@@ -184,7 +199,7 @@ def main(argv):
     shipped = {os.path.basename(f).lower() for f in files}
     failed = 0
     for path in files:
-        faults = check(path, shipped)
+        faults = check(path, shipped, machine)
         print("%-40s %s" % (os.path.basename(path), "ok" if not faults else "FAILED"))
         for fault in faults:
             print("    " + fault)

@@ -12,7 +12,7 @@ constexpr int kCdPlayerClassSize = 20;
 
 // Only the agent's thread writes this record (install, settings load, the low-level hook);
 // the other hooks run in every process and only read it. Every field that changes is a 32-bit
-// value read and written whole, so no lock is needed.
+// value or a handle (pointer-sized), aligned and read and written whole, so no lock is needed.
 struct WheelSharedState {
     HHOOK LowLevelHook;
     HHOOK MouseHook;

@@ -55,7 +55,7 @@ protected:
         ASSERT_TRUE(read.Finished(winetest::WAIT_LIMIT_MS));
         EXPECT_EQ(read.status(), winetest::NT_STATUS_SUCCESS);
         ASSERT_GE(read.bytes(), 1u);
-        EXPECT_EQ(read.data()[0], GetParam().Companion ? LVX_ACTIVITY_RECORD : EVENT_RECEIVER_ADDED);
+        EXPECT_EQ(read.data()[0], GetParam().Companion ? UCHAR{LVX_ACTIVITY_RECORD} : UCHAR{EVENT_RECEIVER_ADDED});
         if (!GetParam().Companion) Unplug(1);
     }
 };

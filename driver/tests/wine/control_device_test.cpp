@@ -242,7 +242,8 @@ public:
         wchar_t name[] = L"\\??\\UVXNFLTR", target[] = L"\\Device\\Null";
         UNICODE_STRING nameString = {sizeof name - sizeof(wchar_t), sizeof name, name};
         UNICODE_STRING targetString = {sizeof target - sizeof(wchar_t), sizeof target, target};
-        OBJECT_ATTRIBUTES attributes = {sizeof attributes, nullptr, &nameString, OBJ_CASE_INSENSITIVE, nullptr, nullptr};
+        OBJECT_ATTRIBUTES attributes;
+        InitializeObjectAttributes(&attributes, &nameString, OBJ_CASE_INSENSITIVE, nullptr, nullptr);
         status_ = create(&link_, 0xF0001 /* SYMBOLIC_LINK_ALL_ACCESS */, &attributes, &targetString);
     }
     ~TakenLinkName() {

@@ -13,21 +13,21 @@ T* At(HMODULE module, DWORD rva) {
 std::vector<ImportedFunction> ImportsOf(HMODULE module) {
     std::vector<ImportedFunction> imports;
     auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(module);
-    auto* nt = At<IMAGE_NT_HEADERS32>(module, dos->e_lfanew);
+    auto* nt = At<IMAGE_NT_HEADERS>(module, dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     if (directory.VirtualAddress == 0) return imports;
     for (auto* d = At<IMAGE_IMPORT_DESCRIPTOR>(module, directory.VirtualAddress); d->Name != 0; ++d) {
         // The lookup table keeps the names and ordinals; the address table is overwritten by
         // the loader with the addresses bound.
-        auto* lookup = At<IMAGE_THUNK_DATA32>(module, d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk);
-        auto* address = At<IMAGE_THUNK_DATA32>(module, d->FirstThunk);
+        auto* lookup = At<IMAGE_THUNK_DATA>(module, d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk);
+        auto* address = At<IMAGE_THUNK_DATA>(module, d->FirstThunk);
         for (; lookup->u1.AddressOfData != 0; ++lookup, ++address) {
             ImportedFunction f{At<char>(module, d->Name), false, 0, {}, reinterpret_cast<void**>(&address->u1.Function)};
-            if (IMAGE_SNAP_BY_ORDINAL32(lookup->u1.Ordinal)) {
+            if (IMAGE_SNAP_BY_ORDINAL(lookup->u1.Ordinal)) {
                 f.byOrdinal = true;
-                f.ordinal = IMAGE_ORDINAL32(lookup->u1.Ordinal);
+                f.ordinal = IMAGE_ORDINAL(lookup->u1.Ordinal);
             } else {
-                f.name = reinterpret_cast<char*>(At<IMAGE_IMPORT_BY_NAME>(module, lookup->u1.AddressOfData)->Name);
+                f.name = reinterpret_cast<char*>(At<IMAGE_IMPORT_BY_NAME>(module, static_cast<DWORD>(lookup->u1.AddressOfData))->Name);
             }
             imports.push_back(f);
         }

@@ -27,6 +27,14 @@ const std::vector<unsigned> kTrayIcons = {147, 130, 131, 145, 146, 137, 138, 139
 
 // Long enough for any machine; a test that waits this long has failed.
 constexpr DWORD kGiveUpMs = 10000;
+// The first form of NOTIFYICONDATAA, which every supported Windows takes: a 64-byte tooltip
+// after the window, id, flags, message and icon (88 bytes on i686; 104 with x86_64's 8-byte
+// handles and their alignment).
+#ifdef _WIN64
+constexpr DWORD kFirstFormSize = 104;
+#else
+constexpr DWORD kFirstFormSize = 88;
+#endif
 
 struct Pumped {
     bool quit = false;
@@ -114,8 +122,8 @@ protected:
         ASSERT_NE(dll_, nullptr) << "LoadLibraryA, error " << GetLastError();
         catalog_ = new tray_test::IconCatalog(dll_, kTrayIcons);
         ASSERT_TRUE(tray_test::InstallShellRecorder(dll_, catalog_));
-        init_ = reinterpret_cast<InitFunction>(GetProcAddress(dll_, MAKEINTRESOURCEA(1)));
-        exit_ = reinterpret_cast<ExitFunction>(GetProcAddress(dll_, MAKEINTRESOURCEA(2)));
+        init_ = reinterpret_cast<InitFunction>(reinterpret_cast<void*>(GetProcAddress(dll_, MAKEINTRESOURCEA(1))));
+        exit_ = reinterpret_cast<ExitFunction>(reinterpret_cast<void*>(GetProcAddress(dll_, MAKEINTRESOURCEA(2))));
         ASSERT_NE(init_, nullptr);
         ASSERT_NE(exit_, nullptr);
         window_ = init_();
@@ -156,7 +164,8 @@ TEST(TrayLibrary, ClassLivesExactlyWhileTheLibraryIsLoaded) {
     ASSERT_EQ(GetModuleHandleA("trayicon.dll"), nullptr);
     HMODULE dll = LoadLibraryA("trayicon.dll");
     ASSERT_NE(dll, nullptr);
-    WNDCLASSEXA wc = {sizeof wc};
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
     ASSERT_TRUE(GetClassInfoExA(dll, KB_CLASS_STATUS_TRAY, &wc));
     EXPECT_EQ(wc.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
     EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
@@ -231,7 +240,7 @@ TEST_F(TrayWindow, CreationAddsTheThreeIconsInOrder) {
     };
     for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(calls[i].message, static_cast<DWORD>(NIM_ADD));
-        EXPECT_EQ(calls[i].size, 88u);
+        EXPECT_EQ(calls[i].size, kFirstFormSize);
         EXPECT_EQ(calls[i].window, window_);
         EXPECT_EQ(calls[i].id, expected[i].id);
         EXPECT_EQ(calls[i].flags, expected[i].flags) << calls[i].id;
@@ -247,7 +256,7 @@ TEST_F(TrayWindow, LowBatteryShowsRedWavesThenTheDarkRedDot) {
     std::vector<NotifyCall> shown = CallsFor(NIM_MODIFY, 100, from);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].flags, static_cast<UINT>(NIF_ICON | NIF_TIP));
-    EXPECT_EQ(shown[0].size, 88u);
+    EXPECT_EQ(shown[0].size, kFirstFormSize);
     EXPECT_EQ(shown[0].iconResource, 146);
     EXPECT_EQ(shown[0].tooltip, "Battery Low:\nKeyboard\nMouse\n");
 
@@ -500,7 +509,7 @@ void ExpectIconsDeleted(HWND window, size_t from) {
     for (size_t i = from; i < calls.size(); ++i) {
         EXPECT_EQ(calls[i].message, static_cast<DWORD>(NIM_DELETE));
         EXPECT_EQ(calls[i].window, window);
-        EXPECT_EQ(calls[i].size, 88u);
+        EXPECT_EQ(calls[i].size, kFirstFormSize);
         deleted.push_back(calls[i].id);
     }
     EXPECT_EQ(deleted, (std::vector<UINT>{100, 102, 103}));

@@ -30,17 +30,17 @@ TEST(Exports, EachNameSitsAtItsOrdinal) {
 std::vector<WORD> OrdinalsImportedFromWheelhook(bool& any_by_name) {
     auto* base = reinterpret_cast<const BYTE*>(GetModuleHandleA(nullptr));
     auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     std::vector<WORD> ordinals;
     any_by_name = false;
     for (auto* desc = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
          desc->Name != 0; ++desc) {
         if (lstrcmpiA(reinterpret_cast<const char*>(base + desc->Name), "wheelhook.dll") != 0) continue;
-        for (auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA32*>(base + desc->OriginalFirstThunk);
+        for (auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + desc->OriginalFirstThunk);
              thunk->u1.Ordinal != 0; ++thunk) {
-            if (IMAGE_SNAP_BY_ORDINAL32(thunk->u1.Ordinal))
-                ordinals.push_back(static_cast<WORD>(IMAGE_ORDINAL32(thunk->u1.Ordinal)));
+            if (IMAGE_SNAP_BY_ORDINAL(thunk->u1.Ordinal))
+                ordinals.push_back(static_cast<WORD>(IMAGE_ORDINAL(thunk->u1.Ordinal)));
             else
                 any_by_name = true;
         }

@@ -34,7 +34,7 @@ TEST(SharedSection, IsMarkedSharedInTheImage) {
     auto* base = reinterpret_cast<const BYTE*>(GetModuleHandleA("wheelhook.dll"));
     ASSERT_NE(base, nullptr);
     auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+    auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
     const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
     const IMAGE_SECTION_HEADER* shared = nullptr;
     for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i)

@@ -1,24 +1,30 @@
 # The one entry point. Every target first installs what is missing (tools/install-deps.sh).
-#   make        build the host and the Windows trees; the deliverables land in dist/
-#   make test   every host test and every Wine test, then the check of dist/
-#   make bench  the benchmarks of both trees; results in build/bench/
+#   make        build the host and both Windows trees; the shipped deliverables land in dist/,
+#               their x86_64 twins (a test world, not shipped) in build/win64/dist/
+#   make test   every host test, the Wine suite in each world this machine runs (win32 where
+#               its kernel runs 32-bit code, win64 always; KB_WINE_WORLDS=win32|win64|both
+#               forces it), then the check of both dist folders
+#   make bench  the benchmarks of the host tree and of the widest Wine world; in build/bench/
 #   make demo   the drivers and the receiver simulator in Wine, playing examples/demo-session.txt
-#               (another session file: make demo SESSION=path)
+#               (another session file: make demo SESSION=path), in the widest Wine world
 #   make fuzz   every fuzz target for KB_FUZZ_SECONDS (default 600) each
 #   make art    a contact sheet of every picture of the project: build/art/contact-sheet.png
-#   make clean  remove the build trees and dist/ (the Wine prefix goes with build/win32)
+#   make clean  remove the build trees and dist/ (each world's Wine prefix goes with its tree)
 
 SHELL := /bin/bash
 HOST  := build/host
 WIN32 := build/win32
+WIN64 := build/win64
 FUZZ  := build/fuzz
 JOBS  ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
-WINE_SESSION := tools/wine/wine-session.sh --prefix $(abspath $(WIN32))/wineprefix --
+# $(call wine_session,WORLD): the command prefix that runs a command in a Wine session of
+# that world's build tree.
+wine_session = tools/wine/wine-session.sh --world $(1) --prefix $(abspath build/$(1))/wineprefix --
 
-.PHONY: all deps host win32 fuzz-tree test test-host test-wine test-fuzz check-dist bench demo fuzz art clean
+.PHONY: all deps host win32 win64 fuzz-tree test test-host test-wine test-fuzz check-dist bench demo fuzz art clean
 
-all: host win32
+all: host win32 win64
 
 deps:
 	@tools/install-deps.sh
@@ -29,6 +35,10 @@ $(HOST)/build.ninja: CMakeLists.txt | deps
 $(WIN32)/build.ninja: CMakeLists.txt cmake/toolchain-i686-mingw.cmake | deps
 	cmake -S . -B $(WIN32) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw.cmake
+
+$(WIN64)/build.ninja: CMakeLists.txt cmake/toolchain-x86_64-mingw.cmake | deps
+	cmake -S . -B $(WIN64) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-mingw.cmake
 
 $(FUZZ)/build.ninja: CMakeLists.txt | deps
 	cmake -S . -B $(FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKB_FUZZ=ON \
@@ -43,35 +53,55 @@ host: deps $(HOST)/build.ninja
 win32: deps $(WIN32)/build.ninja
 	cmake --build $(WIN32) -j $(JOBS)
 
+win64: deps $(WIN64)/build.ninja
+	cmake --build $(WIN64) -j $(JOBS)
+
 test: test-host test-fuzz test-wine check-dist
-	@python3 tools/test-summary.py $(wildcard $(HOST)/junit.xml $(WIN32)/junit.xml $(FUZZ)/junit.xml)
+	@python3 tools/test-summary.py host=$(HOST)/junit.xml fuzz=$(FUZZ)/junit.xml \
+	  $(foreach w,win32 win64,$(if $(wildcard build/$(w)/junit.xml),$(w)=build/$(w)/junit.xml,--not-run $(w)))
 
 test-host: host
+	@rm -rf $(HOST)/gtest
 	ctest --test-dir $(HOST) --output-on-failure --no-tests=error -LE bench -j $(JOBS) --output-junit junit.xml
 
-# Wine tests share one prefix, display and server, and run one at a time: several of them
-# start the same driver services.
-test-wine: win32
-	$(WINE_SESSION) ctest --test-dir $(WIN32) --output-on-failure --no-tests=error -LE bench --output-junit junit.xml
+# Wine tests share one prefix, display and server per world, and run one at a time: several of
+# them start the same driver services. Every world asked for runs, even after one fails; a
+# world's report is removed first, so the summary counts only the worlds that ran now.
+test-wine: win32 win64
+	@rm -rf $(WIN32)/junit.xml $(WIN64)/junit.xml $(WIN32)/gtest $(WIN64)/gtest
+	@worlds=$$(tools/wine/wine-worlds.sh) || exit 1; rc=0; \
+	for w in $$worlds; do \
+	  echo "wine: the Wine suite in the $$w world (build/$$w)"; \
+	  $(call wine_session,$$w) ctest --test-dir build/$$w --output-on-failure --no-tests=error \
+	    -LE bench --output-junit junit.xml || rc=1; \
+	done; exit $$rc
 
 # A short run of every fuzz target, so a decoding fault found by chance fails the build.
 test-fuzz: fuzz-tree
 	ctest --test-dir $(FUZZ) --output-on-failure --no-tests=error -L fuzz -j $(JOBS) --output-junit junit.xml
 
-check-dist: win32
-	python3 tools/pecheck/check_pe.py dist
+check-dist: win32 win64
+	python3 tools/pecheck/check_pe.py --machine i386 dist
+	python3 tools/pecheck/check_pe.py --machine x86-64 $(WIN64)/dist
 
-bench: host win32
+bench: host
 	mkdir -p build/bench
 	ctest --test-dir $(HOST) --output-on-failure -L bench -V > build/bench/host.log
-	$(WINE_SESSION) ctest --test-dir $(WIN32) --output-on-failure -L bench -V > build/bench/wine.log
+	@world=$$(tools/wine/wine-worlds.sh --widest) || exit 1; \
+	$(MAKE) --no-print-directory $$world || exit 1; \
+	echo "bench: the Wine benchmarks run in the $$world world (build/$$world)"; \
+	$(call wine_session,$$world) ctest --test-dir build/$$world --output-on-failure -L bench -V \
+	  > build/bench/wine-$$world.log
 	@echo "benchmark results:"; for f in build/bench/*.txt build/bench/*.json; do [ -e "$$f" ] && echo "  $$f"; done; true
 
 # The receiver simulator plays a session file against the real driver; its output is also kept
-# in build/win32/demo/.
+# in build/<world>/demo/.
 SESSION ?= examples/demo-session.txt
-demo: win32
-	$(WINE_SESSION) tools/simulator/run-demo.sh $(abspath $(WIN32)) $(abspath $(SESSION))
+demo: deps
+	@world=$$(tools/wine/wine-worlds.sh --widest) || exit 1; \
+	$(MAKE) --no-print-directory $$world || exit 1; \
+	echo "demo: in the $$world world (build/$$world)"; \
+	$(call wine_session,$$world) tools/simulator/run-demo.sh $$world $(abspath build)/$$world $(abspath $(SESSION))
 
 fuzz: fuzz-tree
 	KB_FUZZ_SECONDS=$${KB_FUZZ_SECONDS:-600} ctest --test-dir $(FUZZ) --output-on-failure -L fuzz -V

@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ make python3 googletest libbenchmark-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
-  wine wine32:i386
+  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64
   xvfb xauth x11-apps imagemagick
 )
 

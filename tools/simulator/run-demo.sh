@@ -1,21 +1,22 @@
 #!/usr/bin/env bash
 # Plays a session file with kbsim inside the current Wine session and keeps what it printed:
-#   run-demo.sh BUILD_TREE SESSION_FILE
+#   run-demo.sh WORLD BUILD_TREE SESSION_FILE
 # Run by `make demo` through wine-session.sh; the output also lands in BUILD_TREE/demo/.
 set -uo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-tree=$1
-session=$(realpath "$2")
-[[ -f "$session" ]] || { echo "run-demo: no session file $2" >&2; exit 2; }
+world=$1
+tree=$2
+session=$(realpath "$3")
+[[ -f "$session" ]] || { echo "run-demo: no session file $3" >&2; exit 2; }
 
 mkdir -p "$tree/demo"
 log="$tree/demo/$(basename "$session" .txt).log"
 # Wine sees the Unix root as drive Z:.
 windows_session="Z:${session//\//\\}"
-"$here/../wine/wine-run.sh" --prefix "$tree/wineprefix" -- "$tree/bin/kbsim.exe" "$windows_session" >"$log" 2>&1
+"$here/../wine/wine-run.sh" --world "$world" --prefix "$tree/wineprefix" -- "$tree/bin/kbsim.exe" "$windows_session" >"$log" 2>&1
 rc=$?
 cat "$log"
 echo
-echo "demo: the session's output is kept in $log"
+echo "demo: played in the $world world; the session's output is kept in $log"
 exit $rc

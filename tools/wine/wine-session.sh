@@ -1,26 +1,29 @@
 #!/usr/bin/env bash
 # Runs one command inside a Wine session of its own:
-#   wine-session.sh --prefix DIR -- command [args...]
-# - the prefix DIR is made once (32-bit) and reused by later sessions;
+#   wine-session.sh --world win32|win64 --prefix DIR -- command [args...]
+# - the prefix DIR is made once, for the world's binaries (i686 or x86_64), and reused;
 # - an Xvfb of its own on a free display, so that windows can be created;
 # - one persistent wineserver for the whole command, so drivers and devices started by one
 #   Wine process are still there for the next;
 # - on exit only the processes started here are ended, by their ids.
 set -uo pipefail
 
+world=
 prefix=
 while [[ $# -gt 0 ]]; do
   case "$1" in
+    --world) world=$2; shift 2 ;;
     --prefix) prefix=$2; shift 2 ;;
     --) shift; break ;;
     *) echo "wine-session: unknown option $1" >&2; exit 2 ;;
   esac
 done
-[[ -n "$prefix" && $# -gt 0 ]] || { echo "usage: wine-session.sh --prefix DIR -- command..." >&2; exit 2; }
+[[ -n "$world" && -n "$prefix" && $# -gt 0 ]] ||
+  { echo "usage: wine-session.sh --world win32|win64 --prefix DIR -- command..." >&2; exit 2; }
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=wine-env.sh
-source "$here/wine-env.sh" "$prefix"
+source "$here/wine-env.sh" "$world" "$prefix"
 
 log_dir="$WINEPREFIX.logs"
 mkdir -p "$log_dir"
@@ -30,7 +33,7 @@ server_pid=
 stop_session() {
   if [[ -n "$server_pid" ]]; then
     # Ends the Wine processes of this prefix (ours alone: the prefix belongs to this tree).
-    timeout 20 wineserver -k >/dev/null 2>&1 </dev/null
+    timeout 20 "$KB_WINESERVER" -k >/dev/null 2>&1 </dev/null
     for _ in $(seq 50); do kill -0 "$server_pid" 2>/dev/null || break; sleep 0.1; done
     kill -9 "$server_pid" 2>/dev/null
     wait "$server_pid" 2>/dev/null
@@ -65,19 +68,19 @@ make_prefix() {
   echo "wine-session: making the Wine prefix $WINEPREFIX (once)" >&2
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")"
-  if ! timeout 300 wineboot -i >"$log_dir/wineboot.log" 2>&1 </dev/null; then
+  if ! timeout 300 "$KB_WINE" wineboot -i >"$log_dir/wineboot.log" 2>&1 </dev/null; then
     echo "wine-session: wineboot failed, see $log_dir/wineboot.log" >&2
     return 1
   fi
-  timeout 60 wineserver -w >/dev/null 2>&1 </dev/null
-  grep -q '#arch=win32' "$WINEPREFIX/system.reg" || {
-    echo "wine-session: $WINEPREFIX is not a 32-bit prefix" >&2; return 1; }
+  timeout 60 "$KB_WINESERVER" -w >/dev/null 2>&1 </dev/null
+  grep -q "#arch=$WINEARCH" "$WINEPREFIX/system.reg" || {
+    echo "wine-session: $WINEPREFIX is not a $WINEARCH prefix" >&2; return 1; }
   touch "$WINEPREFIX/.kb-ready"
 }
 
 start_xvfb || exit 1
 make_prefix || exit 1
-wineserver -f -p >"$log_dir/wineserver.log" 2>&1 </dev/null &
+"$KB_WINESERVER" -f -p >"$log_dir/wineserver.log" 2>&1 </dev/null &
 server_pid=$!
 export KB_WINE_SESSION=$WINEPREFIX
 

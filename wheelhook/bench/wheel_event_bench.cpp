@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/registry_names.h"
+#include "tools/winetest/result_file.h"
 #include "wheelhook/wheelhook.h"
 
 namespace {
@@ -70,7 +71,12 @@ void WriteLines(DWORD lines) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return 2;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: wheelhook_event_bench RESULT_FILE\n");
+        return 2;
+    }
+    FILE* out = winetest::OpenResultFile(argv[1]);
+    if (!out) return 5;
     WriteLines(kLines);
     HWND frame = CreateWindowExA(0, "STATIC", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
                                  400, 300, nullptr, nullptr, nullptr, nullptr);
@@ -117,8 +123,6 @@ int main(int argc, char** argv) {
     DestroyWindow(frame);
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, KB_REG_WHEEL);
 
-    FILE* out = std::fopen(argv[1], "w");
-    if (!out) return 5;
     std::fprintf(out, "wheelhook: one wheel notch, line mode, %lu lines, list box with the focus\n",
                  static_cast<unsigned long>(kLines));
     WriteLine(out, "ProcWheel (hook work for one notch)", kCalls, Summarise(direct));

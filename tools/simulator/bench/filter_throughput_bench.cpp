@@ -12,6 +12,7 @@
 #include "tools/simulator/client/bench_session.h"
 #include "tools/simulator/client/filter_reader.h"
 #include "tools/winetest/build_files.h"
+#include "tools/winetest/result_file.h"
 
 namespace {
 
@@ -116,6 +117,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: simulator_filter_throughput_bench RESULT_FILE\n");
         return 2;
     }
+    std::FILE* out = winetest::OpenResultFile(argv[1]);
+    if (!out) return 1;
     sim::BenchSession session(KB_FILTER_SERVICE_NAME, winetest::BuildFile("uvxnftr.sys"));
     if (!session.ready()) {
         std::fprintf(stderr, "%s\n", session.error().c_str());
@@ -163,10 +166,8 @@ int main(int argc, char** argv) {
                   at_bound, fits - at_bound, fits + 100, above_bound, fits + 100 - above_bound, stats.IrpsSent,
                   stats.IrpsCompleted, stats.IrpsCompletedTwice);
     std::fputs(text, stdout);
-    if (std::FILE* f = std::fopen(argv[1], "w")) {
-        std::fputs(text, f);
-        std::fclose(f);
-    }
+    std::fputs(text, out);
+    std::fclose(out);
     const bool sound = with_reader.fed == kReports && with_reader.events == with_reader.fed && at_bound == fits &&
                        above_bound == fits && stats.IrpsCompletedTwice == 0;
     return sound ? 0 : 1;

@@ -121,7 +121,8 @@ function(kb_kernel_code target)
 endfunction()
 
 # kb_driver(target OUTPUT name SOURCES ...): a WDM kernel driver (.sys), linked against the
-# kernel and the HAL only, without the C or C++ runtime.
+# kernel and the HAL only, without the C or C++ runtime, with the project's kernel support
+# library (kernelsupport/).
 function(kb_driver target)
   cmake_parse_arguments(D "" "OUTPUT" "SOURCES" ${ARGN})
   add_library(${target} SHARED ${D_SOURCES})
@@ -134,7 +135,7 @@ function(kb_driver target)
     -Wl,--major-subsystem-version,5 -Wl,--minor-subsystem-version,0
     -Wl,--major-os-version,5 -Wl,--minor-os-version,0
     -Wl,--image-base,0x10000 -Wl,--file-alignment,0x200 -Wl,--section-alignment,0x1000)
-  target_link_libraries(${target} PRIVATE ntoskrnl hal)
+  target_link_libraries(${target} PRIVATE kb_kernel_support ntoskrnl hal)
 endfunction()
 
 # Copies every shipped target into dist/ after the build.
@@ -179,7 +180,7 @@ function(kb_wine_bench name)
     return()
   endif()
   cmake_parse_arguments(B "" "" "SOURCES;LIBS;DEPENDS" ${ARGN})
-  kb_program(${name} SOURCES ${B_SOURCES} LIBS ${B_LIBS} kb_winetest DEPENDS ${B_DEPENDS})
+  kb_program(${name} SOURCES ${B_SOURCES} LIBS ${B_LIBS} kb_winsupport DEPENDS ${B_DEPENDS})
   # Wine maps the Unix root to drive Z:.
   string(REPLACE "/" "\\\\" result "Z:${KB_BENCH_DIR}/${name}.txt")
   add_test(NAME bench.${name} COMMAND ${name} ${result})

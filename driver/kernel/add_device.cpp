@@ -1,44 +1,25 @@
 // AddDevice: the Plug and Play manager hands the filter one hot-key interface at a time.
 #include "common/control_interface.h"
-#include "driver/kernel/attach.h"
-#include "driver/kernel/debug_checks.h"
+#include "driver/kernel/control_device_record.h"
+#include "driver/kernel/dispatch.h"
 #include "driver/kernel/event_queue.h"
-#include "driver/kernel/filter_extension.h"
-#include "driver/kernel/io_count.h"
+#include "driver/kernel/filter_device_record.h"
 
 NTSTATUS NTAPI AddDevice(PDRIVER_OBJECT DriverObject, PDEVICE_OBJECT PhysicalDeviceObject) {
     KB_CHECK_PAGEABLE();
-    PDEVICE_OBJECT device = nullptr;
-    const NTSTATUS status =
-        IoCreateDevice(DriverObject, sizeof(DEVICE_EXTENSION), nullptr, FILE_DEVICE_UNKNOWN, 0, FALSE, &device);
+    // Nothing is copied from the device below: the filter takes its transfers by direct I/O.
+    PDEVICE_EXTENSION filterRecord = nullptr;
+    const NTSTATUS status = CreateFilterDevice(DriverObject, PhysicalDeviceObject, DO_DIRECT_IO, &filterRecord);
     if (!NT_SUCCESS(status)) return status;
+    KeInitializeEvent(&filterRecord->StartEvent, NotificationEvent, FALSE);
 
-    PDEVICE_EXTENSION hidData = FilterDeviceRecord(device);
-    hidData->Removed = 0;
-    hidData->TopOfStack = nullptr;
-    hidData->Self = device;
-    KeInitializeEvent(&hidData->StartEvent, NotificationEvent, FALSE);
-    KeInitializeEvent(&hidData->RemoveEvent, SynchronizationEvent, FALSE);
-    hidData->IoCount = 1;
-
-    // Attached before it is published: a device with nothing below it would pass requests to
-    // nowhere, so it is deleted again before anyone could have seen it.
-    hidData->TopOfStack = IoAttachDeviceToDeviceStack(device, PhysicalDeviceObject);
-    KB_CHECK(NULL != hidData->TopOfStack);
-    if (hidData->TopOfStack == nullptr) {
-        IoDeleteDevice(device);
-        return STATUS_NO_SUCH_DEVICE;
-    }
-    device->Flags &= ~DO_DEVICE_INITIALIZING;
-    device->Flags |= DO_DIRECT_IO;
-
-    PFILTER_EXTENSION filter = ControlExtension();
+    PFILTER_EXTENSION controlRecord = ControlRecord();
     KIRQL irql;
-    KeAcquireSpinLock(&filter->DeviceListLock, &irql);
-    InsertHeadList(&filter->DeviceList, &hidData->Link);
-    InterlockedIncrement(&filter->DeviceCount);
-    KeReleaseSpinLock(&filter->DeviceListLock, irql);
+    KeAcquireSpinLock(&controlRecord->DeviceListLock, &irql);
+    InsertHeadList(&controlRecord->DeviceList, &filterRecord->Link);
+    InterlockedIncrement(&controlRecord->DeviceCount);
+    KeReleaseSpinLock(&controlRecord->DeviceListLock, irql);
 
-    if (filter->ReaderOpen) Filter_WriteEvent(filter, EVENT_RECEIVER_ADDED);
+    if (controlRecord->ReaderOpen) Filter_WriteEvent(controlRecord, EVENT_RECEIVER_ADDED);
     return STATUS_SUCCESS;
 }

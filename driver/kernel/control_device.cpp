@@ -2,64 +2,62 @@
 // codes, and the cleanup that ends a closing handle's pending read. Everything else addressed
 // to it is refused.
 #include "driver/decode/control_codes.h"
-#include "driver/kernel/complete_request.h"
-#include "driver/kernel/ddk_shims.h"
-#include "driver/kernel/debug_checks.h"
+#include "driver/kernel/control_device_record.h"
 #include "driver/kernel/dispatch.h"
 #include "driver/kernel/event_queue.h"
-#include "driver/kernel/filter_extension.h"
-#include "driver/kernel/parked_read.h"
-#include "driver/kernel/pass_down.h"
+#include "driver/kernel/filter_device_record.h"
+#include "kernelsupport/ddk_shims.h"
+#include "kernelsupport/parked_read.h"
 
 namespace {
 
-void OpenControl(PFILTER_EXTENSION filter) {
-    InterlockedIncrement(&filter->OpenCount);
-    filter->ReaderOpen = 1;
+void OpenControl(PFILTER_EXTENSION controlRecord) {
+    InterlockedIncrement(&controlRecord->OpenCount);
+    controlRecord->ReaderOpen = 1;
 }
 
-void CloseControl(PFILTER_EXTENSION filter, PFILE_OBJECT file) {
+void CloseControl(PFILTER_EXTENSION controlRecord, PFILE_OBJECT file) {
     // On Windows the cleanup has already ended this file's read (and a read still pending would
     // keep the file object from closing), so this finds nothing. Wine sends no cleanup and
     // closes a file object whose read is still pending.
-    CancelParkedReadOf(&filter->PendingRead, &filter->ReadLock, file);
-    if (InterlockedDecrement(&filter->OpenCount) != 0) return;
-    filter->ReaderOpen = 0;
+    CancelParkedReadOf(&controlRecord->PendingRead, &controlRecord->ReadLock, file);
+    if (InterlockedDecrement(&controlRecord->OpenCount) != 0) return;
+    controlRecord->ReaderOpen = 0;
     // An open may have counted itself and set ReaderOpen between the decrement and the store
     // above; look at the count again after the store so that case ends with ReaderOpen set.
     KeMemoryBarrier();
-    if (filter->OpenCount > 0) filter->ReaderOpen = 1;
+    if (controlRecord->OpenCount > 0) controlRecord->ReaderOpen = 1;
 }
 
-NTSTATUS ReadControl(PFILTER_EXTENSION filter, PIRP irp) {
+NTSTATUS ReadControl(PFILTER_EXTENSION controlRecord, PIRP irp) {
     KIRQL irql;
-    KeAcquireSpinLock(&filter->ReadLock, &irql);
-    if (filter->PendingRead != nullptr) {
-        KeReleaseSpinLock(&filter->ReadLock, irql);
+    KeAcquireSpinLock(&controlRecord->ReadLock, &irql);
+    if (controlRecord->PendingRead != nullptr) {
+        KeReleaseSpinLock(&controlRecord->ReadLock, irql);
         return CompleteRequest(irp, STATUS_UNSUCCESSFUL);
     }
     // A read with no room would take an event and deliver nothing of it.
     if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
-        KeReleaseSpinLock(&filter->ReadLock, irql);
+        KeReleaseSpinLock(&controlRecord->ReadLock, irql);
         return CompleteRequest(irp, STATUS_SUCCESS);
     }
-    if (Filter_ReadEvent(filter, irp)) {
-        KeReleaseSpinLock(&filter->ReadLock, irql);
+    if (Filter_ReadEvent(controlRecord, irp)) {
+        KeReleaseSpinLock(&controlRecord->ReadLock, irql);
         IoCompleteRequest(irp, IO_NO_INCREMENT);
         return STATUS_SUCCESS;
     }
-    const bool parked = ParkRead(&filter->PendingRead, irp, Filter_CancelIrp);
-    KeReleaseSpinLock(&filter->ReadLock, irql);
+    const bool parked = ParkRead(&controlRecord->PendingRead, irp, Filter_CancelIrp);
+    KeReleaseSpinLock(&controlRecord->ReadLock, irql);
     if (!parked) CompleteRequest(irp, STATUS_CANCELLED);
     return STATUS_PENDING;
 }
 
-NTSTATUS ControlCode(PFILTER_EXTENSION filter, PIRP irp) {
+NTSTATUS ControlCode(PFILTER_EXTENSION controlRecord, PIRP irp) {
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
     const ControlOutcome outcome = HandleControlCode(
         stack->Parameters.DeviceIoControl.IoControlCode, static_cast<UCHAR*>(irp->AssociatedIrp.SystemBuffer),
         stack->Parameters.DeviceIoControl.InputBufferLength, stack->Parameters.DeviceIoControl.OutputBufferLength,
-        ControlTarget{filter->RfData, filter->Mode});
+        ControlTarget{controlRecord->RfData, controlRecord->Mode});
     if (outcome.RfBufferTooSmall) DbgPrint("UVXNFTR - IOCTL - Get RF Data : Invalid Buffer Size\n");
     const NTSTATUS status = outcome.Status == ControlStatus::Success ? STATUS_SUCCESS : STATUS_INVALID_PARAMETER;
     return CompleteRequest(irp, status, outcome.BytesReturned);
@@ -69,17 +67,17 @@ NTSTATUS ControlCode(PFILTER_EXTENSION filter, PIRP irp) {
 
 NTSTATUS NTAPI DispatchAny(PDEVICE_OBJECT device, PIRP irp) {
     if (IsControlDevice(device)) return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
-    return PassDown(device, irp);
+    return PassDown(FilterRecord(device), irp);
 }
 
 NTSTATUS NTAPI DispatchCreateClose(PDEVICE_OBJECT device, PIRP irp) {
     KB_CHECK_PAGEABLE();
-    if (!IsControlDevice(device)) return PassDown(device, irp);
+    if (!IsControlDevice(device)) return PassDown(FilterRecord(device), irp);
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
     if (stack->MajorFunction == IRP_MJ_CREATE) {
-        OpenControl(ControlExtension());
+        OpenControl(ControlRecord());
     } else {
-        CloseControl(ControlExtension(), stack->FileObject);
+        CloseControl(ControlRecord(), stack->FileObject);
     }
     return CompleteRequest(irp, STATUS_SUCCESS);
 }
@@ -90,19 +88,19 @@ NTSTATUS NTAPI DispatchCreateClose(PDEVICE_OBJECT device, PIRP irp) {
 // status); on a filter device it goes down the stack like any other.
 NTSTATUS NTAPI DispatchCleanup(PDEVICE_OBJECT device, PIRP irp) {
     if (IsControlDevice(device)) {
-        PFILTER_EXTENSION filter = ControlExtension();
-        CancelParkedReadOf(&filter->PendingRead, &filter->ReadLock, IoGetCurrentIrpStackLocation(irp)->FileObject);
+        PFILTER_EXTENSION controlRecord = ControlRecord();
+        CancelParkedReadOf(&controlRecord->PendingRead, &controlRecord->ReadLock, IoGetCurrentIrpStackLocation(irp)->FileObject);
     }
     return DispatchAny(device, irp);
 }
 
 NTSTATUS NTAPI DispatchRead(PDEVICE_OBJECT device, PIRP irp) {
     if (!IsControlDevice(device)) return DispatchAny(device, irp);
-    return ReadControl(ControlExtension(), irp);
+    return ReadControl(ControlRecord(), irp);
 }
 
 NTSTATUS NTAPI DispatchControl(PDEVICE_OBJECT device, PIRP irp) {
     KB_CHECK_PAGEABLE();
     if (!IsControlDevice(device)) return DispatchAny(device, irp);
-    return ControlCode(ControlExtension(), irp);
+    return ControlCode(ControlRecord(), irp);
 }

@@ -1,12 +1,11 @@
 // Driver load and unload: the control device "\Device\UVXNFLTR" with its link, and the
 // dispatch table shared by the control device and the filter devices.
 #include "common/control_interface.h"
-#include "driver/kernel/attach.h"
-#include "driver/kernel/debug_checks.h"
+#include "driver/kernel/control_device_record.h"
 #include "driver/kernel/dispatch.h"
 #include "driver/kernel/event_queue.h"
-#include "driver/kernel/filter_extension.h"
-#include "driver/kernel/named_device.h"
+#include "kernelsupport/debug_checks.h"
+#include "kernelsupport/named_device.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ VOID NTAPI DriverUnload(PDRIVER_OBJECT DriverObject) {
     KB_CHECK_PAGEABLE();
     KB_CHECK(pGlobalCtrl == DriverObject->DeviceObject);
     KB_CHECK(NULL == pGlobalCtrl->NextDevice);
-    Filter_FreeEvents(ControlExtension());
+    Filter_FreeEvents(ControlRecord());
     DeleteNamedDevice(pGlobalCtrl, &ControlLinkName);
     pGlobalCtrl = nullptr;
 }
@@ -43,7 +42,7 @@ extern "C" NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT DriverObject, PUNICODE_STRI
                                               &ControlLinkName, &control);
     if (!NT_SUCCESS(status)) return status;
     pGlobalCtrl = control;
-    InitFilterExtension(ControlExtension());
+    InitControlDeviceRecord(ControlRecord());
 
     if (!IoIsWdmVersionAvailable(1, 0)) {
         DeleteNamedDevice(control, &ControlLinkName);

@@ -1,7 +1,7 @@
 #include "driver/kernel/event_queue.h"
 
 #include "driver/decode/event_pairing.h"
-#include "driver/kernel/parked_read.h"
+#include "kernelsupport/parked_read.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ constexpr ULONG EVENT_POOL_TAG = 0x206d6457;
 
 PEVENT_ENTRY EntryOf(EventLink* link) { return CONTAINING_RECORD(link, EVENT_ENTRY, Link); }
 
-BOOLEAN QueueEvent(PFILTER_EXTENSION filter, UCHAR code, const UCHAR* newAuxByte) {
+BOOLEAN QueueEvent(PFILTER_EXTENSION controlRecord, UCHAR code, const UCHAR* newAuxByte) {
     PEVENT_ENTRY entry =
         static_cast<PEVENT_ENTRY>(ExAllocatePoolWithTag(NonPagedPool, sizeof(EVENT_ENTRY), EVENT_POOL_TAG));
     EventLink* dropped = nullptr;
@@ -18,20 +18,20 @@ BOOLEAN QueueEvent(PFILTER_EXTENSION filter, UCHAR code, const UCHAR* newAuxByte
     // The queue changes under ReadLock as well as EventLock, so a read that found the queue
     // empty and parks itself can't miss an event queued in between.
     KIRQL irql, inner;
-    KeAcquireSpinLock(&filter->ReadLock, &irql);
-    KeAcquireSpinLock(&filter->EventLock, &inner);
-    const EVENT_RECORD record = PairEvent(filter->EventCode, filter->AuxByte, code, newAuxByte);
+    KeAcquireSpinLock(&controlRecord->ReadLock, &irql);
+    KeAcquireSpinLock(&controlRecord->EventLock, &inner);
+    const EVENT_RECORD record = PairEvent(controlRecord->EventCode, controlRecord->AuxByte, code, newAuxByte);
     if (entry != nullptr) {
         entry->Length = sizeof record;
         entry->Data[0] = record.Code;
         entry->Data[1] = record.AuxByte;
-        dropped = EventFifoPush(filter->EventQueue, &entry->Link);
+        dropped = EventFifoPush(controlRecord->EventQueue, &entry->Link);
     }
-    KeReleaseSpinLock(&filter->EventLock, inner);
+    KeReleaseSpinLock(&controlRecord->EventLock, inner);
 
-    PIRP read = entry != nullptr ? TakeParkedRead(&filter->PendingRead) : nullptr;
-    if (read != nullptr) Filter_ReadEvent(filter, read);
-    KeReleaseSpinLock(&filter->ReadLock, irql);
+    PIRP read = entry != nullptr ? TakeParkedRead(&controlRecord->PendingRead) : nullptr;
+    if (read != nullptr) Filter_ReadEvent(controlRecord, read);
+    KeReleaseSpinLock(&controlRecord->ReadLock, irql);
 
     if (read != nullptr) IoCompleteRequest(read, IO_NO_INCREMENT);
     if (dropped != nullptr) ExFreePool(EntryOf(dropped));
@@ -40,17 +40,17 @@ BOOLEAN QueueEvent(PFILTER_EXTENSION filter, UCHAR code, const UCHAR* newAuxByte
 
 }  // namespace
 
-BOOLEAN Filter_WriteEvent(PFILTER_EXTENSION filter, UCHAR code) { return QueueEvent(filter, code, nullptr); }
+BOOLEAN Filter_WriteEvent(PFILTER_EXTENSION controlRecord, UCHAR code) { return QueueEvent(controlRecord, code, nullptr); }
 
-BOOLEAN Filter_WriteEventWithAux(PFILTER_EXTENSION filter, UCHAR code, UCHAR auxByte) {
-    return QueueEvent(filter, code, &auxByte);
+BOOLEAN Filter_WriteEventWithAux(PFILTER_EXTENSION controlRecord, UCHAR code, UCHAR auxByte) {
+    return QueueEvent(controlRecord, code, &auxByte);
 }
 
-BOOLEAN Filter_ReadEvent(PFILTER_EXTENSION filter, PIRP irp) {
+BOOLEAN Filter_ReadEvent(PFILTER_EXTENSION controlRecord, PIRP irp) {
     KIRQL irql;
-    KeAcquireSpinLock(&filter->EventLock, &irql);
-    EventLink* oldest = EventFifoPop(filter->EventQueue);
-    KeReleaseSpinLock(&filter->EventLock, irql);
+    KeAcquireSpinLock(&controlRecord->EventLock, &irql);
+    EventLink* oldest = EventFifoPop(controlRecord->EventQueue);
+    KeReleaseSpinLock(&controlRecord->EventLock, irql);
     if (oldest == nullptr) return FALSE;
 
     PEVENT_ENTRY entry = EntryOf(oldest);
@@ -64,16 +64,16 @@ BOOLEAN Filter_ReadEvent(PFILTER_EXTENSION filter, PIRP irp) {
 }
 
 VOID NTAPI Filter_CancelIrp(PDEVICE_OBJECT device, PIRP irp) {
-    PFILTER_EXTENSION filter = static_cast<PFILTER_EXTENSION>(device->DeviceExtension);
-    EndCancelledRead(&filter->PendingRead, &filter->ReadLock, irp);
+    PFILTER_EXTENSION controlRecord = static_cast<PFILTER_EXTENSION>(device->DeviceExtension);
+    EndCancelledRead(&controlRecord->PendingRead, &controlRecord->ReadLock, irp);
 }
 
-void Filter_FreeEvents(PFILTER_EXTENSION filter) {
+void Filter_FreeEvents(PFILTER_EXTENSION controlRecord) {
     for (;;) {
         KIRQL irql;
-        KeAcquireSpinLock(&filter->EventLock, &irql);
-        EventLink* entry = EventFifoPop(filter->EventQueue);
-        KeReleaseSpinLock(&filter->EventLock, irql);
+        KeAcquireSpinLock(&controlRecord->EventLock, &irql);
+        EventLink* entry = EventFifoPop(controlRecord->EventQueue);
+        KeReleaseSpinLock(&controlRecord->EventLock, irql);
         if (entry == nullptr) return;
         ExFreePool(EntryOf(entry));
     }

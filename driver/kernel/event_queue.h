@@ -7,7 +7,7 @@
 
 #include <ddk/wdm.h>
 
-#include "driver/kernel/filter_extension.h"
+#include "driver/kernel/control_device_record.h"
 
 // One queued event, allocated from non-paged pool with the tag "Wdm " and freed when read: the
 // link, the length and the two data bytes, with no tail padding to round it up to the link's
@@ -34,20 +34,20 @@ static_assert(sizeof(EVENT_ENTRY) == 14, "an event entry is 14 bytes");
 // comes in as an argument (never through a shared field read later), so two completions running
 // at once can't queue each other's code. Returns TRUE when queued, FALSE when no memory could be
 // had (the event is lost).
-BOOLEAN Filter_WriteEvent(PFILTER_EXTENSION filter, UCHAR code);
+BOOLEAN Filter_WriteEvent(PFILTER_EXTENSION controlRecord, UCHAR code);
 
 // The same for an event whose report makes `auxByte` the current AuxByte: it becomes current in
 // the same step that queues the event, so the event carries exactly that byte. AuxByte changes
 // even when the event itself can't be queued.
-BOOLEAN Filter_WriteEventWithAux(PFILTER_EXTENSION filter, UCHAR code, UCHAR auxByte);
+BOOLEAN Filter_WriteEventWithAux(PFILTER_EXTENSION controlRecord, UCHAR code, UCHAR auxByte);
 
 // With ReadLock held: moves the oldest event into the buffered read `irp` (as many of its bytes
 // as the read asked for), frees it and fills in the read's status; the caller completes the
 // read after releasing ReadLock. Returns FALSE, touching nothing, when the queue is empty.
-BOOLEAN Filter_ReadEvent(PFILTER_EXTENSION filter, PIRP irp);
+BOOLEAN Filter_ReadEvent(PFILTER_EXTENSION controlRecord, PIRP irp);
 
 // Cancel routine of the pending read.
 VOID NTAPI Filter_CancelIrp(PDEVICE_OBJECT device, PIRP irp);
 
 // Frees every event still queued (driver unload).
-void Filter_FreeEvents(PFILTER_EXTENSION filter);
+void Filter_FreeEvents(PFILTER_EXTENSION controlRecord);

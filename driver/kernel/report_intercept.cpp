@@ -3,13 +3,13 @@
 #include "driver/decode/report_decoder.h"
 #include "driver/kernel/event_queue.h"
 
-void Filter_InterceptReport(PFILTER_EXTENSION filter, PUCHAR report, ULONG length) {
-    const ReportEffect effect = DecodeReport(report, length, filter->ReaderOpen != 0, filter->RfData);
+void Filter_InterceptReport(PFILTER_EXTENSION controlRecord, PUCHAR report, ULONG length) {
+    const ReportEffect effect = DecodeReport(report, length, controlRecord->ReaderOpen != 0, controlRecord->RfData);
     BlankReport(report, length, effect);
     if (!effect.QueuesEvent) return;
     if (effect.SetsAuxByte) {
-        Filter_WriteEventWithAux(filter, effect.EventCode, effect.AuxByte);
+        Filter_WriteEventWithAux(controlRecord, effect.EventCode, effect.AuxByte);
     } else {
-        Filter_WriteEvent(filter, effect.EventCode);
+        Filter_WriteEvent(controlRecord, effect.EventCode);
     }
 }

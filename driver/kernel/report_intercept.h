@@ -4,8 +4,8 @@
 
 #include <ddk/wdm.h>
 
-#include "driver/kernel/filter_extension.h"
+#include "driver/kernel/control_device_record.h"
 
 // `report` is the transfer buffer and `length` the bytes the transfer carried; nothing past
 // them is read or written. Runs at or below DISPATCH_LEVEL.
-void Filter_InterceptReport(PFILTER_EXTENSION filter, PUCHAR report, ULONG length);
+void Filter_InterceptReport(PFILTER_EXTENSION controlRecord, PUCHAR report, ULONG length);

@@ -173,6 +173,9 @@ def check(path, shipped, machine="i386"):
     for name in pe["functions"]:
         if name in NEWER_THAN_WINDOWS_2000:
             faults.append("imports %s, which Windows 2000 does not have" % name)
+    if b"--gtest_" in data:
+        # A test program, or a deliverable that pulled in the test framework.
+        faults.append("links GoogleTest")
     if pe["subsystem_version"] > (5, 0):
         faults.append("subsystem version %d.%d is newer than Windows 2000 accepts" % pe["subsystem_version"])
     return faults

@@ -4,16 +4,17 @@
 //   kbsim [--filter SERVICE FILE.sys] SESSION
 //
 // The filter is uvxnftr.sys (service UVXNFTR) from the program's own folder unless another is
-// named. The bench driver kbbench.sys and the companion filter's stand-in lvxnftr.sys (for
-// keyboard activity) are taken from that folder too.
+// named. The bench driver kbbench.sys and the test variant of the companion filter's stand-in,
+// lvxnftr_test.sys (which takes fed keyboard activity), are taken from that folder too.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "outside/lvxnftr/companion_interface.h"
 #include "tools/simulator/client/bench_session.h"
 #include "tools/simulator/script/session_script.h"
 #include "tools/simulator/session_player.h"
-#include "tools/winetest/build_files.h"
+#include "tools/winsupport/build_files.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ bool ParseOptions(int argc, char** argv, Options* options) {
 
 // A bare file name is looked for beside the program.
 std::string Locate(const std::string& file) {
-    return file.find_first_of("\\/:") == std::string::npos ? winetest::BuildFile(file.c_str()) : file;
+    return file.find_first_of("\\/:") == std::string::npos ? winsupport::BuildFile(file.c_str()) : file;
 }
 
 bool ReadFileText(const char* path, std::string* text) {
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     }
     if (!script.errors.empty()) return 2;
 
-    winetest::DriverService companion(KB_COMPANION_SERVICE_NAME, winetest::BuildFile("lvxnftr.sys"));
+    winsupport::DriverService companion(KB_COMPANION_SERVICE_NAME, winsupport::BuildFile(KB_COMPANION_TEST_FILE_NAME));
     if (!companion.running()) std::printf("the companion filter did not start (%s)\n", companion.error().c_str());
     sim::BenchSession session(options.filter_service.c_str(), Locate(options.filter_file));
     if (!session.ready()) {

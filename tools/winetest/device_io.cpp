@@ -2,35 +2,20 @@
 
 #include <algorithm>
 
+#include "deviceclient/control_devices.h"
+
 namespace winetest {
 
-DeviceHandle::DeviceHandle(const char* path, bool overlapped)
-    : handle_(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL | (overlapped ? FILE_FLAG_OVERLAPPED : 0), nullptr)) {
-    if (handle_ == INVALID_HANDLE_VALUE) open_error_ = GetLastError();
-}
-
-void DeviceHandle::Close() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-}
-
-ControlResult SendControl(const DeviceHandle& device, DWORD code, const std::vector<BYTE>& input, DWORD outputLength) {
-    std::vector<BYTE> buffer(std::max<size_t>(input.size(), outputLength) + 1, UNTOUCHED);
+ControlResult SendControl(const DeviceHandle& device, DWORD code, const std::vector<BYTE>& input, DWORD output_length) {
+    std::vector<BYTE> buffer(std::max<size_t>(input.size(), output_length) + 1, UNTOUCHED);
     std::copy(input.begin(), input.end(), buffer.begin());
-    OVERLAPPED overlapped = {};
-    overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     DWORD bytes = 0;
     ControlResult result;
-    result.Ok = DeviceIoControl(device.get(), code, input.empty() ? nullptr : buffer.data(), DWORD(input.size()),
-                                outputLength ? buffer.data() : nullptr, outputLength, &bytes, &overlapped) != FALSE;
-    if (!result.Ok && GetLastError() == ERROR_IO_PENDING) {
-        result.Ok = GetOverlappedResult(device.get(), &overlapped, &bytes, TRUE) != FALSE;
-    }
+    result.Ok = devclient::Control(device, code, input.empty() ? nullptr : buffer.data(), DWORD(input.size()),
+                                   output_length ? buffer.data() : nullptr, output_length, &bytes);
     if (!result.Ok) result.Error = GetLastError();
-    CloseHandle(overlapped.hEvent);
-    buffer.resize(outputLength);
-    result.Output.assign(buffer.begin(), buffer.begin() + std::min<DWORD>(bytes, outputLength));
+    buffer.resize(output_length);
+    result.Output.assign(buffer.begin(), buffer.begin() + std::min<DWORD>(bytes, output_length));
     result.Buffer = buffer;
     return result;
 }
@@ -55,7 +40,7 @@ bool PendingRead::Finished(DWORD ms) {
     return WaitForSingleObject(state_->Overlapped.hEvent, ms) == WAIT_OBJECT_0;
 }
 
-DWORD PendingRead::status() const { return DWORD(state_->Overlapped.Internal); }
+int32_t PendingRead::status() const { return static_cast<int32_t>(state_->Overlapped.Internal); }
 DWORD PendingRead::bytes() const { return DWORD(state_->Overlapped.InternalHigh); }
 const BYTE* PendingRead::data() const { return state_->Buffer; }
 

@@ -9,39 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include "deviceclient/device_handle.h"
+#include "tools/winetest/test_support.h"
+
 namespace winetest {
 
-// NTSTATUS values a completed request reports in its OVERLAPPED.
-constexpr DWORD NT_STATUS_SUCCESS = 0x00000000;
-constexpr DWORD NT_STATUS_CANCELLED = 0xC0000120;
-
-// How long a test waits for a request that should finish: far beyond what it takes, so only a
-// request that never finishes fails the test, however slow the machine.
-constexpr DWORD WAIT_LIMIT_MS = 5000;
+using devclient::DeviceHandle;
 
 // What a request buffer holds where the driver did not write.
 constexpr BYTE UNTOUCHED = 0xEE;
-
-// A device opened as the product opens it: read and write access, no sharing, open-existing.
-class DeviceHandle {
-public:
-    DeviceHandle(const char* path, bool overlapped);
-    ~DeviceHandle() { Close(); }
-    DeviceHandle(DeviceHandle&& other) noexcept : handle_(other.handle_), open_error_(other.open_error_) {
-        other.handle_ = INVALID_HANDLE_VALUE;
-    }
-    DeviceHandle(const DeviceHandle&) = delete;
-    DeviceHandle& operator=(const DeviceHandle&) = delete;
-
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-    DWORD open_error() const { return open_error_; }
-    void Close();
-
-private:
-    HANDLE handle_;
-    DWORD open_error_ = 0;
-};
 
 struct ControlResult {
     bool Ok = false;
@@ -50,8 +26,8 @@ struct ControlResult {
     std::vector<BYTE> Buffer;  // the whole output buffer, UNTOUCHED where not written
 };
 
-// One device-control request, waited for. The output buffer is outputLength bytes.
-ControlResult SendControl(const DeviceHandle& device, DWORD code, const std::vector<BYTE>& input, DWORD outputLength);
+// One device-control request, waited for. The output buffer is output_length bytes.
+ControlResult SendControl(const DeviceHandle& device, DWORD code, const std::vector<BYTE>& input, DWORD output_length);
 
 // Sends `code` with no input and room for exactly one Record, and expects it filled. Where it
 // isn't, the test fails and the record reads UNTOUCHED.
@@ -81,7 +57,7 @@ public:
     DWORD error() const { return error_; }
     // True once the read has ended, waiting up to `ms`.
     bool Finished(DWORD ms);
-    DWORD status() const;
+    int32_t status() const;
     DWORD bytes() const;
     const BYTE* data() const;
 

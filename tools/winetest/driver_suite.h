@@ -8,15 +8,15 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/winetest/build_files.h"
-#include "tools/winetest/driver_service.h"
+#include "tools/winsupport/build_files.h"
+#include "tools/winsupport/driver_service.h"
 
 namespace winetest {
 
 template <typename Driver>
 class DriverSuite : public testing::Test {
 protected:
-    static void SetUpTestSuite() { service_ = new DriverService(Driver::Service, BuildFile(Driver::File)); }
+    static void SetUpTestSuite() { service_ = new winsupport::DriverService(Driver::Service, winsupport::BuildFile(Driver::File)); }
     static void TearDownTestSuite() {
         delete service_;
         service_ = nullptr;
@@ -24,10 +24,10 @@ protected:
     void SetUp() override { ASSERT_TRUE(service_->running()) << service_->error(); }
 
 private:
-    static DriverService* service_;
+    static winsupport::DriverService* service_;
 };
 
 template <typename Driver>
-DriverService* DriverSuite<Driver>::service_ = nullptr;
+winsupport::DriverService* DriverSuite<Driver>::service_ = nullptr;
 
 }  // namespace winetest

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "common/registry_names.h"
-#include "tools/winetest/result_file.h"
+#include "tools/winsupport/result_file.h"
 #include "wheelhook/wheelhook.h"
 
 namespace {
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: wheelhook_event_bench RESULT_FILE\n");
         return 2;
     }
-    FILE* out = winetest::OpenResultFile(argv[1]);
+    FILE* out = winsupport::OpenResultFile(argv[1]);
     if (!out) return 5;
     WriteLines(kLines);
     HWND frame = CreateWindowExA(0, "STATIC", "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,

@@ -8,14 +8,14 @@
 
 #include <ostream>
 
-#include "outside/lvxnftr/test_feed.h"
-#include "tools/simulator/tests/wine/bench_test.h"
+#include "outside/lvxnftr/companion_interface.h"
+#include "tools/fixtures/bench_test.h"
 #include "tools/winetest/device_io.h"
 
 namespace {
 
-constexpr int32_t kInvalidDeviceRequest = static_cast<int32_t>(0xC0000010);
-constexpr int32_t kCancelled = static_cast<int32_t>(winetest::NT_STATUS_CANCELLED);
+using winetest::NT_STATUS_CANCELLED;
+using winetest::NT_STATUS_INVALID_DEVICE_REQUEST;
 struct ControlDriver {
     const char* Service;
     const char* File;
@@ -27,7 +27,7 @@ void PrintTo(const ControlDriver& driver, std::ostream* out) { *out << driver.Fi
 
 const ControlDriver kDrivers[] = {
     {KB_FILTER_SERVICE_NAME, "uvxnftr.sys", KB_FILTER_USER_PATH, false},
-    {KB_COMPANION_SERVICE_NAME, "lvxnftr.sys", KB_COMPANION_USER_PATH, true},
+    {KB_COMPANION_SERVICE_NAME, KB_COMPANION_TEST_FILE_NAME, KB_COMPANION_USER_PATH, true},
 };
 
 class ControlCleanup : public simtest::BenchTest, public testing::WithParamInterface<ControlDriver> {
@@ -63,9 +63,9 @@ protected:
 TEST_P(ControlCleanup, EndsThePendingReadOfThatFileObjectAndIsRefused) {
     const BENCH_CLEANUP_RESULT result = Cleanup(false);
     EXPECT_TRUE(result.ReadPended) << "nothing was queued, so the read must wait";
-    EXPECT_EQ(result.CleanupStatus, kInvalidDeviceRequest);
+    EXPECT_EQ(result.CleanupStatus, NT_STATUS_INVALID_DEVICE_REQUEST);
     EXPECT_TRUE(result.ReadEndedByCleanup);
-    EXPECT_EQ(result.ReadStatus, kCancelled);
+    EXPECT_EQ(result.ReadStatus, NT_STATUS_CANCELLED);
     EXPECT_EQ(result.ReadBytes, 0u);
     ExpectNextReaderGetsThePlace();
 }
@@ -73,9 +73,9 @@ TEST_P(ControlCleanup, EndsThePendingReadOfThatFileObjectAndIsRefused) {
 TEST_P(ControlCleanup, OfAnotherFileObjectLeavesThePendingReadAlone) {
     const BENCH_CLEANUP_RESULT result = Cleanup(true);
     EXPECT_TRUE(result.ReadPended);
-    EXPECT_EQ(result.CleanupStatus, kInvalidDeviceRequest);
+    EXPECT_EQ(result.CleanupStatus, NT_STATUS_INVALID_DEVICE_REQUEST);
     EXPECT_FALSE(result.ReadEndedByCleanup);
-    EXPECT_EQ(result.ReadStatus, kCancelled) << "the bench cancels the read the cleanup left";
+    EXPECT_EQ(result.ReadStatus, NT_STATUS_CANCELLED) << "the bench cancels the read the cleanup left";
     EXPECT_EQ(result.ReadBytes, 0u);
     ExpectNextReaderGetsThePlace();
 }
@@ -86,14 +86,14 @@ INSTANTIATE_TEST_SUITE_P(Drivers, ControlCleanup, testing::ValuesIn(kDrivers),
                          });
 
 TEST(ControlCleanupAlone, WithoutAControlDeviceTheRequestFails) {
-    sim::BenchSession session("KBPASS", winetest::BuildFile("kbpass.sys"));
+    sim::BenchSession session("KBPASS", winsupport::BuildFile("kbpass.sys"));
     ASSERT_TRUE(session.ready()) << session.error();
     BENCH_CLEANUP_RESULT result = {};
     EXPECT_FALSE(session.bench().Cleanup(false, &result));
 }
 
-TEST(ControlCleanupAlone, TheCompanionLoadsIntoTheBenchButTakesNoReceiver) {
-    sim::BenchSession session(KB_COMPANION_SERVICE_NAME, winetest::BuildFile("lvxnftr.sys"));
+TEST(ControlCleanupAlone, ADriverWithNoAddDeviceLoadsIntoTheBenchButTakesNoReceiver) {
+    sim::BenchSession session("KBPROBE", winsupport::BuildFile("kbprobe.sys"));
     ASSERT_TRUE(session.ready()) << session.error();
     BENCH_PLUG_RESULT result = {};
     EXPECT_FALSE(session.bench().Plug(1, &result)) << "it has no AddDevice to call";

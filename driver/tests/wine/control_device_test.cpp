@@ -13,9 +13,9 @@
 #include <gtest/gtest.h>
 
 #include "common/control_interface.h"
-#include "tools/winetest/build_files.h"
+#include "tools/winsupport/build_files.h"
 #include "tools/winetest/device_io.h"
-#include "tools/winetest/driver_service.h"
+#include "tools/winsupport/driver_service.h"
 #include "tools/winetest/driver_suite.h"
 
 namespace {
@@ -216,7 +216,7 @@ TEST_F(ControlDevice, OtherRequestsAreRefused) {
 // pending read doesn't outlive the driver's restart either.
 TEST(ControlDeviceLifetime, UnloadRemovesTheDeviceAndTheDriverLoadsAgain) {
     for (int load = 0; load < 2; ++load) {
-        winetest::DriverService service(KB_FILTER_SERVICE_NAME, winetest::BuildFile("uvxnftr.sys"));
+        winsupport::DriverService service(KB_FILTER_SERVICE_NAME, winsupport::BuildFile("uvxnftr.sys"));
         ASSERT_TRUE(service.running()) << "load " << load << ": " << service.error();
         {
             DeviceHandle device(KB_FILTER_USER_PATH, true);
@@ -262,11 +262,11 @@ TEST(ControlDeviceLifetime, ATakenLinkNameFailsTheLoad) {
     {
         TakenLinkName taken;
         ASSERT_EQ(taken.status(), 0) << std::hex << taken.status();
-        winetest::DriverService refused(KB_FILTER_SERVICE_NAME, winetest::BuildFile("uvxnftr.sys"));
+        winsupport::DriverService refused(KB_FILTER_SERVICE_NAME, winsupport::BuildFile("uvxnftr.sys"));
         EXPECT_TRUE(refused.registered()) << refused.error();
         EXPECT_FALSE(refused.running()) << "loaded with its link name taken";
     }
-    winetest::DriverService service(KB_FILTER_SERVICE_NAME, winetest::BuildFile("uvxnftr.sys"));
+    winsupport::DriverService service(KB_FILTER_SERVICE_NAME, winsupport::BuildFile("uvxnftr.sys"));
     ASSERT_TRUE(service.running()) << service.error();
     DeviceHandle device(KB_FILTER_USER_PATH, false);
     EXPECT_TRUE(device.valid()) << "error " << device.open_error();

@@ -8,15 +8,13 @@
 #include <memory>
 
 #include "tools/simulator/client/filter_reader.h"
-#include "tools/simulator/tests/wine/bench_test.h"
+#include "tools/fixtures/bench_test.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-using simtest::kStatusSuccess;
-constexpr int32_t kDeletePending = static_cast<int32_t>(0xC0000056);
-constexpr int32_t kConfigurationError = static_cast<int32_t>(0xC0000182);
+using winetest::NT_STATUS_SUCCESS;
 
 struct Expected {
     uint8_t code;
@@ -143,12 +141,12 @@ TEST_F(FilterInStack, ArrivalPutsADirectIoDeviceOnThePhysicalDevice) {
     constexpr uint32_t kBufferedIo = 0x04, kDirectIo = 0x10;
     BENCH_PLUG_RESULT result = {};
     ASSERT_TRUE(bench().Plug(1, &result)) << "error " << bench().error();
-    ASSERT_EQ(result.AddDeviceStatus, kStatusSuccess);
+    ASSERT_EQ(result.AddDeviceStatus, NT_STATUS_SUCCESS);
     ASSERT_TRUE(result.Attached);
     EXPECT_EQ(result.FilterType, KB_FILE_DEVICE_UNKNOWN);
     EXPECT_TRUE(result.FilterFlags & kDirectIo) << std::hex << result.FilterFlags;
     EXPECT_FALSE(result.FilterFlags & kBufferedIo) << "the buffered I/O of the device below is not copied";
-    EXPECT_EQ(result.StartStatus, kStatusSuccess);
+    EXPECT_EQ(result.StartStatus, NT_STATUS_SUCCESS);
 }
 
 TEST_F(FilterInStack, ArrivalIsToldOnlyToAReader) {
@@ -193,48 +191,17 @@ TEST_F(FilterInStack, RemovingOneOfTwoReceiversChangesNothing) {
 
 TEST_F(FilterInStack, RequestsPassDownUntilTheRemovalWhichWaitsForTransfers) {
     Plug(1);
-    for (uint32_t probe = 0; probe < BENCH_PROBE_COUNT; ++probe) {
-        BENCH_PROBE_RESULT result = {};
-        ASSERT_TRUE(bench().Probe(1, probe, &result));
-        EXPECT_EQ(result.Status, kStatusSuccess) << "probe " << probe;
-        EXPECT_EQ(result.Information, BENCH_PROBE_ANSWER + probe) << "probe " << probe << " reached the bottom";
-    }
-
-    BENCH_UNPLUG_RESULT removal = {};
-    ASSERT_TRUE(bench().Unplug(1, &removal, true));
-    EXPECT_EQ(removal.HeldTransfers, BENCH_TRANSFERS_IN_FLIGHT);
-    EXPECT_TRUE(removal.RemoveWaited) << "the device went away while its transfers were still inside";
-    EXPECT_TRUE(removal.Detached);
-    for (uint32_t probe = 0; probe < BENCH_PROBE_COUNT; ++probe) {
-        int32_t expected = probe == BENCH_PROBE_CLOSE ? kStatusSuccess : kDeletePending;
-        EXPECT_EQ(removal.Probe[probe].Status, expected) << "probe " << probe << " during the removal";
-        EXPECT_EQ(removal.Probe[probe].Information, 0u) << "probe " << probe << " during the removal";
-    }
+    ExpectRequestsReachTheBottom(1);
+    ExpectRemovalWaitsForTransfersInside(1);
 }
 
 TEST_F(FilterInStack, TheControlDeviceRefusesPlugAndPlayPowerAndInternalRequests) {
-    constexpr int32_t kInvalidDeviceRequest = static_cast<int32_t>(0xC0000010);  // STATUS_INVALID_DEVICE_REQUEST
-    for (uint32_t probe = BENCH_PROBE_INTERNAL_CONTROL; probe < BENCH_PROBE_COUNT; ++probe) {
-        BENCH_PROBE_RESULT result = {};
-        ASSERT_TRUE(bench().Probe(0, probe, &result)) << "error " << bench().error();
-        EXPECT_EQ(result.Status, kInvalidDeviceRequest) << "probe " << probe;
-        EXPECT_EQ(result.Information, 0u) << "probe " << probe;
-    }
+    ExpectControlDeviceRefusesStackRequests();
 }
 
 TEST_F(FilterInStack, AStartTheLowerDeviceFailsIsCompletedWithThatFailure) {
     OpenReader();
-    for (bool later : {false, true}) {
-        BENCH_PLUG_RESULT result = {};
-        ASSERT_TRUE(bench().Plug(1, &result, kConfigurationError, later));
-        EXPECT_EQ(result.AddDeviceStatus, kStatusSuccess);
-        EXPECT_EQ(result.StartStatus, kConfigurationError) << (later ? "answered later" : "answered at once");
-        EXPECT_FALSE(bench().FeedOne(1, {0x01, 0xE9, 0x00})) << "an unstarted receiver has no transfer out";
-        Unplug(1);
-    }
-    BENCH_PLUG_RESULT result = {};
-    ASSERT_TRUE(bench().Plug(1, &result, kStatusSuccess, true));
-    EXPECT_EQ(result.StartStatus, kStatusSuccess) << "a start answered later";
+    ExpectAFailedStartToComeBackFailed();
     EXPECT_EQ(FeedThrough({0x01, 0xE9, 0x00}), (Bytes{0x01, 0x00, 0x00}));
 }
 

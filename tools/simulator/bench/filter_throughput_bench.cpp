@@ -11,8 +11,8 @@
 #include "driver/decode/event_fifo.h"
 #include "tools/simulator/client/bench_session.h"
 #include "tools/simulator/client/filter_reader.h"
-#include "tools/winetest/build_files.h"
-#include "tools/winetest/result_file.h"
+#include "tools/winsupport/build_files.h"
+#include "tools/winsupport/result_file.h"
 
 namespace {
 
@@ -117,9 +117,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: simulator_filter_throughput_bench RESULT_FILE\n");
         return 2;
     }
-    std::FILE* out = winetest::OpenResultFile(argv[1]);
+    std::FILE* out = winsupport::OpenResultFile(argv[1]);
     if (!out) return 1;
-    sim::BenchSession session(KB_FILTER_SERVICE_NAME, winetest::BuildFile("uvxnftr.sys"));
+    sim::BenchSession session(KB_FILTER_SERVICE_NAME, winsupport::BuildFile("uvxnftr.sys"));
     if (!session.ready()) {
         std::fprintf(stderr, "%s\n", session.error().c_str());
         return 1;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tools/simulator/client/bench_client.h"
-#include "tools/winetest/driver_service.h"
+#include "tools/winsupport/driver_service.h"
 
 namespace sim {
 
@@ -24,8 +24,8 @@ public:
     BenchClient& bench() { return *client_; }
 
 private:
-    winetest::DriverService filter_;
-    winetest::DriverService bench_service_;
+    winsupport::DriverService filter_;
+    winsupport::DriverService bench_service_;
     std::unique_ptr<BenchClient> client_;
     bool ready_ = false;
     std::string error_;

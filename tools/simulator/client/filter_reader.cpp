@@ -1,21 +1,18 @@
 #include "tools/simulator/client/filter_reader.h"
 
+#include "deviceclient/control_devices.h"
+
 namespace sim {
 
-FilterReader::FilterReader() : read_done_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
-    handle_ = CreateFileA(KB_FILTER_USER_PATH, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
-    if (handle_ == INVALID_HANDLE_VALUE) error_ = GetLastError();
-}
+FilterReader::FilterReader()
+    : device_(devclient::OpenFilterDevice(true)), read_done_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      error_(device_.open_error()) {}
 
 FilterReader::~FilterReader() {
-    if (is_open()) {
-        if (outstanding_) {
-            CancelIo(handle_);
-            DWORD bytes;
-            GetOverlappedResult(handle_, &overlapped_, &bytes, TRUE);
-        }
-        CloseHandle(handle_);
+    if (is_open() && outstanding_) {
+        CancelIo(device_.get());
+        DWORD bytes;
+        GetOverlappedResult(device_.get(), &overlapped_, &bytes, TRUE);
     }
     CloseHandle(read_done_);
 }
@@ -26,7 +23,7 @@ bool FilterReader::Issue() {
         overlapped_ = {};
         overlapped_.hEvent = read_done_;
         DWORD bytes = 0;
-        if (ReadFile(handle_, &buffer_, sizeof buffer_, &bytes, &overlapped_)) {
+        if (ReadFile(device_.get(), &buffer_, sizeof buffer_, &bytes, &overlapped_)) {
             if (bytes == sizeof buffer_) early_.push_back(buffer_);
             continue;
         }
@@ -49,7 +46,7 @@ bool FilterReader::Collect(EVENT_RECORD* event, DWORD timeout_ms) {
     if (WaitForSingleObject(read_done_, timeout_ms) != WAIT_OBJECT_0) return false;
     outstanding_ = false;
     DWORD bytes = 0;
-    if (!GetOverlappedResult(handle_, &overlapped_, &bytes, FALSE) || bytes != sizeof buffer_) {
+    if (!GetOverlappedResult(device_.get(), &overlapped_, &bytes, FALSE) || bytes != sizeof buffer_) {
         error_ = GetLastError();
         return false;
     }
@@ -77,13 +74,9 @@ std::vector<EVENT_RECORD> FilterReader::Drain(BenchClient& bench) {
 bool FilterReader::Next(EVENT_RECORD* event, DWORD timeout_ms) { return Collect(event, timeout_ms); }
 
 bool FilterReader::RfData(RF_DATA* table, DWORD* returned) {
-    OVERLAPPED overlapped = {};
-    overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     DWORD bytes = 0;
-    BOOL done = DeviceIoControl(handle_, IOCTL_GET_RF_DATA, nullptr, 0, table, sizeof *table, &bytes, &overlapped);
-    if (!done && GetLastError() == ERROR_IO_PENDING) done = GetOverlappedResult(handle_, &overlapped, &bytes, TRUE);
+    const bool done = devclient::Control(device_, IOCTL_GET_RF_DATA, nullptr, 0, table, sizeof *table, &bytes);
     if (!done) error_ = GetLastError();
-    CloseHandle(overlapped.hEvent);
     if (returned) *returned = bytes;
     return done && bytes == sizeof *table;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/control_interface.h"
+#include "deviceclient/device_handle.h"
 #include "tools/simulator/client/bench_client.h"
 
 namespace sim {
@@ -19,7 +20,7 @@ public:
     FilterReader(const FilterReader&) = delete;
     FilterReader& operator=(const FilterReader&) = delete;
 
-    bool is_open() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool is_open() const { return device_.valid(); }
     DWORD error() const { return error_; }
 
     // Every event the filter has queued by now. The round trip through the bench (which lives
@@ -34,7 +35,7 @@ private:
     bool Issue();    // starts a read unless one is outstanding; false on a failure
     bool Collect(EVENT_RECORD* event, DWORD timeout_ms);
 
-    HANDLE handle_;
+    devclient::DeviceHandle device_;
     HANDLE read_done_;
     OVERLAPPED overlapped_ = {};
     EVENT_RECORD buffer_ = {};

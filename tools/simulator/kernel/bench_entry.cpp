@@ -3,6 +3,9 @@
 // reports; every other device of this driver is the physical device of a receiver.
 #include "tools/simulator/kernel/bench.h"
 
+#include "kernelsupport/complete_request.h"
+#include "kernelsupport/named_device.h"
+
 namespace bench {
 
 PDRIVER_OBJECT BenchDriver;
@@ -18,13 +21,6 @@ constexpr ULONG kFeedPoolTag = 0x68636E42;  // "Bnch" as the pool shows it
 
 // Control requests change the receivers one at a time.
 KEVENT ControlTurn;
-
-NTSTATUS Complete(PIRP irp, NTSTATUS status, ULONG_PTR bytes) {
-    irp->IoStatus.Status = status;
-    irp->IoStatus.Information = bytes;
-    IoCompleteRequest(irp, IO_NO_INCREMENT);
-    return status;
-}
 
 template <typename T>
 const T* Input(PIRP irp, ULONG in_length) {
@@ -145,7 +141,7 @@ NTSTATUS DispatchControlDevice(PIRP irp) {
     case IRP_MJ_CREATE:
     case IRP_MJ_CLOSE:
     case IRP_MJ_CLEANUP:
-        return Complete(irp, STATUS_SUCCESS, 0);
+        return CompleteRequest(irp, STATUS_SUCCESS);
     case IRP_MJ_DEVICE_CONTROL: {
         KeWaitForSingleObject(&ControlTurn, Executive, KernelMode, FALSE, nullptr);
         irp->IoStatus.Information = 0;
@@ -156,7 +152,7 @@ NTSTATUS DispatchControlDevice(PIRP irp) {
         return status;
     }
     default:
-        return Complete(irp, STATUS_INVALID_DEVICE_REQUEST, 0);
+        return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
     }
 }
 
@@ -167,8 +163,7 @@ NTSTATUS NTAPI Dispatch(PDEVICE_OBJECT device, PIRP irp) {
 
 VOID NTAPI Unload(PDRIVER_OBJECT) {
     UnloadFilter();
-    IoDeleteSymbolicLink(&LinkName);
-    IoDeleteDevice(ControlDevice);
+    DeleteNamedDevice(ControlDevice, &LinkName);
 }
 
 }  // namespace
@@ -181,15 +176,9 @@ extern "C" NTSTATUS NTAPI DriverEntry(PDRIVER_OBJECT driver, PUNICODE_STRING) {
     KeInitializeEvent(&ControlTurn, SynchronizationEvent, TRUE);
     InitReceivers();
 
-    NTSTATUS status = IoCreateDevice(driver, 0, &DeviceName, FILE_DEVICE_UNKNOWN, 0, FALSE, &ControlDevice);
+    const NTSTATUS status = CreateNamedDevice(driver, 0, &DeviceName, &LinkName, &ControlDevice);
     if (!NT_SUCCESS(status)) return status;
-    status = IoCreateSymbolicLink(&LinkName, &DeviceName);
-    if (!NT_SUCCESS(status)) {
-        IoDeleteDevice(ControlDevice);
-        return status;
-    }
-    ControlDevice->Flags = DO_BUFFERED_IO;
-    for (int i = 0; i <= IRP_MJ_MAXIMUM_FUNCTION; ++i) driver->MajorFunction[i] = Dispatch;
+    DispatchAllTo(driver, Dispatch);
     driver->DriverUnload = Unload;
     return STATUS_SUCCESS;
 }

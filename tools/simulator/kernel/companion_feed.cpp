@@ -3,7 +3,7 @@
 // program reaches it, with its private feed request.
 #include "tools/simulator/kernel/bench.h"
 
-#include "outside/lvxnftr/test_feed.h"
+#include "outside/lvxnftr/companion_interface.h"
 
 // Exported by the kernel; declared only in the file-system headers.
 extern "C" NTSYSAPI NTSTATUS NTAPI ZwDeviceIoControlFile(HANDLE file, HANDLE event, PIO_APC_ROUTINE apc,

@@ -5,17 +5,12 @@
 
 #include <usbioctl.h>
 
+#include "kernelsupport/complete_request.h"
+
 namespace bench {
 namespace {
 
-NTSTATUS Complete(PIRP irp, NTSTATUS status, ULONG_PTR information) {
-    irp->IoStatus.Status = status;
-    irp->IoStatus.Information = information;
-    IoCompleteRequest(irp, IO_NO_INCREMENT);
-    return status;
-}
-
-NTSTATUS Answer(PIRP irp, ULONG probe) { return Complete(irp, STATUS_SUCCESS, BENCH_PROBE_ANSWER + probe); }
+NTSTATUS Answer(PIRP irp, ULONG probe) { return CompleteRequest(irp, STATUS_SUCCESS, BENCH_PROBE_ANSWER + probe); }
 
 VOID NTAPI CancelPending(PDEVICE_OBJECT, PIRP irp) {
     IoReleaseCancelSpinLock(irp->CancelIrql);
@@ -66,7 +61,7 @@ VOID NTAPI AnswerStartLater(PVOID context) {
     PIRP irp = receiver->StartRequest;
     SleepMilliseconds(20);
     receiver->Started = NT_SUCCESS(receiver->StartStatus);
-    Complete(irp, receiver->StartStatus, 0);
+    CompleteRequest(irp, receiver->StartStatus);
     PsTerminateSystemThread(STATUS_SUCCESS);
 }
 
@@ -76,23 +71,23 @@ NTSTATUS Pnp(Receiver* receiver, PIRP irp) {
         if (receiver->StartLater) {
             IoMarkIrpPending(irp);
             receiver->StartRequest = irp;
-            if (!StartThread(AnswerStartLater, receiver)) Complete(irp, STATUS_INSUFFICIENT_RESOURCES, 0);
+            if (!StartThread(AnswerStartLater, receiver)) CompleteRequest(irp, STATUS_INSUFFICIENT_RESOURCES);
             return STATUS_PENDING;
         }
         receiver->Started = NT_SUCCESS(receiver->StartStatus);
-        return Complete(irp, receiver->StartStatus, 0);
+        return CompleteRequest(irp, receiver->StartStatus);
     case IRP_MN_SURPRISE_REMOVAL:
         receiver->Gone = true;
-        return Complete(irp, STATUS_SUCCESS, 0);
+        return CompleteRequest(irp, STATUS_SUCCESS);
     case IRP_MN_REMOVE_DEVICE:
         receiver->Gone = true;
         if (receiver->HoldOnRemove) KeSetEvent(&receiver->RemoveSeen, IO_NO_INCREMENT, FALSE);
-        return Complete(irp, STATUS_SUCCESS, 0);
+        return CompleteRequest(irp, STATUS_SUCCESS);
     case IRP_MN_QUERY_PNP_DEVICE_STATE:
         return Answer(irp, BENCH_PROBE_PNP);
     default:
         // A bus driver leaves the status of a request it does not handle as it found it.
-        return Complete(irp, irp->IoStatus.Status, irp->IoStatus.Information);
+        return CompleteRequest(irp, irp->IoStatus.Status, irp->IoStatus.Information);
     }
 }
 
@@ -105,7 +100,7 @@ void CompleteTransfer(PIRP irp, NTSTATUS status, USBD_STATUS usb_status, const U
     if (bytes) RtlCopyMemory(transfer.TransferBuffer, bytes, length);
     transfer.TransferBufferLength = length;
     urb->UrbHeader.Status = usb_status;
-    Complete(irp, status, 0);
+    CompleteRequest(irp, status);
 }
 
 PIRP TakePendingTransfer(Receiver* receiver) {
@@ -137,7 +132,7 @@ NTSTATUS DispatchPhysical(PDEVICE_OBJECT device, PIRP irp) {
     case IRP_MJ_CLOSE: return Answer(irp, BENCH_PROBE_CLOSE);
     case IRP_MJ_READ: return Answer(irp, BENCH_PROBE_READ);
     case IRP_MJ_DEVICE_CONTROL: return Answer(irp, BENCH_PROBE_DEVICE_CONTROL);
-    default: return Complete(irp, STATUS_SUCCESS, 0);
+    default: return CompleteRequest(irp, STATUS_SUCCESS);
     }
 }
 

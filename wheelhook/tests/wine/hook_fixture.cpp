@@ -2,7 +2,7 @@
 
 #include "common/registry_names.h"
 #include "common/window_classes.h"
-#include "tools/winetest/build_files.h"
+#include "tools/winsupport/build_files.h"
 #include "wheelhook/wheelhook.h"
 
 namespace wheeltest {
@@ -92,7 +92,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
 const std::vector<Posted>& Seen() { return g_seen; }
 
 DWORD RunPeer(const std::string& arguments) {
-    std::string command = "\"" + winetest::BuildFile("wheelhook_peer.exe") + "\" " + arguments;
+    std::string command = "\"" + winsupport::BuildFile("wheelhook_peer.exe") + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

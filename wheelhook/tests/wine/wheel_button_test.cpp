@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/registry_names.h"
-#include "tools/winetest/build_files.h"
+#include "tools/winsupport/build_files.h"
 #include "wheelhook/wheelhook.h"
 
 namespace wheeltest {
@@ -193,7 +193,7 @@ TEST_F(FunctionTest, LaunchRowRunsTheRegisteredProgram) {
     GetTempPathA(sizeof temp, temp);
     const std::string marker = std::string(temp) + "wheelhook_launch.txt";
     DeleteFileA(marker.c_str());
-    const std::string command = "\"" + winetest::BuildFile("wheelhook_peer.exe") + "\" touch " + marker;
+    const std::string command = "\"" + winsupport::BuildFile("wheelhook_peer.exe") + "\" touch " + marker;
     HKEY key;
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, KB_REG_APP_PATH_NETSCAPE, 0, nullptr, 0,
                               KEY_WRITE, nullptr, &key, nullptr),

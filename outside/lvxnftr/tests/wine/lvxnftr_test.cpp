@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "common/control_interface.h"
-#include "outside/lvxnftr/test_feed.h"
+#include "outside/lvxnftr/companion_interface.h"
 #include "tools/winetest/device_io.h"
 #include "tools/winetest/driver_suite.h"
 
@@ -32,7 +32,7 @@ std::vector<BYTE> DisableKeys(DWORD caps, DWORD left, DWORD right, DWORD applica
 
 struct CompanionDriver {
     static constexpr const char* Service = KB_COMPANION_SERVICE_NAME;
-    static constexpr const char* File = "lvxnftr.sys";
+    static constexpr const char* File = KB_COMPANION_TEST_FILE_NAME;
 };
 
 class Companion : public winetest::DriverSuite<CompanionDriver> {
@@ -186,6 +186,27 @@ TEST_F(Companion, OtherRequestsAreRefused) {
     const BYTE data[1] = {1};
     EXPECT_FALSE(WriteFile(device.get(), data, sizeof data, &written, nullptr));
     EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_FUNCTION));
+}
+
+struct ShippedCompanionDriver {
+    static constexpr const char* Service = KB_COMPANION_SERVICE_NAME;
+    static constexpr const char* File = "lvxnftr.sys";
+};
+
+class ShippedCompanion : public winetest::DriverSuite<ShippedCompanionDriver> {};
+
+// What a user copies carries no back door: the test variant's requests are refused like any
+// other unknown request, and the lock byte still works.
+TEST_F(ShippedCompanion, RefusesTheTestRequestsAndTakesTheLockByte) {
+    DeviceHandle device(KB_COMPANION_USER_PATH);
+    ASSERT_TRUE(device.valid()) << "error " << device.open_error();
+    for (DWORD code : {IOCTL_LVX_TEST_FEED_ACTIVITY, IOCTL_LVX_TEST_GET_STATE}) {
+        const ControlResult result = SendControl(device, code, {}, sizeof(LVX_KEPT_STATE));
+        EXPECT_FALSE(result.Ok) << "control code 0x" << std::hex << code;
+        EXPECT_EQ(result.Error, DWORD(ERROR_INVALID_FUNCTION)) << "control code 0x" << std::hex << code;
+        EXPECT_TRUE(result.Output.empty());
+    }
+    EXPECT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x80}, 0).Ok);
 }
 
 }  // namespace

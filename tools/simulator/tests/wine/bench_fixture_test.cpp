@@ -3,14 +3,13 @@
 // requests pass down to the physical device, and every request comes back exactly once.
 #include <gtest/gtest.h>
 
-#include "tools/simulator/tests/wine/bench_test.h"
+#include "tools/fixtures/bench_test.h"
 
 namespace {
 
 using simtest::Bytes;
-using simtest::kStatusSuccess;
-
-constexpr int32_t kStatusDeviceConfigurationError = static_cast<int32_t>(0xC0000182);
+using winetest::NT_STATUS_DEVICE_CONFIGURATION_ERROR;
+using winetest::NT_STATUS_SUCCESS;
 
 class BenchWithFixture : public simtest::BenchTest {
 protected:
@@ -62,7 +61,7 @@ TEST_F(BenchWithFixture, RequestsOfEveryKindPassDownToThePhysicalDevice) {
     for (uint32_t probe = 0; probe < BENCH_PROBE_COUNT; ++probe) {
         BENCH_PROBE_RESULT result = {};
         ASSERT_TRUE(bench().Probe(1, probe, &result));
-        EXPECT_EQ(result.Status, kStatusSuccess) << "probe " << probe;
+        EXPECT_EQ(result.Status, NT_STATUS_SUCCESS) << "probe " << probe;
         EXPECT_EQ(result.Information, BENCH_PROBE_ANSWER + probe) << "probe " << probe;
     }
 }
@@ -81,13 +80,13 @@ TEST_F(BenchWithFixture, OtherTransfersAreSentOnceAndComeBack) {
 
 TEST_F(BenchWithFixture, StartAnsweredLaterOrRefused) {
     BENCH_PLUG_RESULT later = {};
-    ASSERT_TRUE(bench().Plug(1, &later, kStatusSuccess, true));
-    EXPECT_EQ(later.StartStatus, kStatusSuccess);
+    ASSERT_TRUE(bench().Plug(1, &later, NT_STATUS_SUCCESS, true));
+    EXPECT_EQ(later.StartStatus, NT_STATUS_SUCCESS);
     EXPECT_TRUE(bench().FeedOne(1, {0x01, 0x00}));
 
     BENCH_PLUG_RESULT refused = {};
-    ASSERT_TRUE(bench().Plug(2, &refused, kStatusDeviceConfigurationError, true));
-    EXPECT_EQ(refused.StartStatus, kStatusDeviceConfigurationError);
+    ASSERT_TRUE(bench().Plug(2, &refused, NT_STATUS_DEVICE_CONFIGURATION_ERROR, true));
+    EXPECT_EQ(refused.StartStatus, NT_STATUS_DEVICE_CONFIGURATION_ERROR);
     EXPECT_FALSE(bench().FeedOne(2, {0x01, 0x00})) << "a receiver that did not start has no transfer out";
     Unplug(2);
 }

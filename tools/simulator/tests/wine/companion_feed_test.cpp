@@ -2,8 +2,9 @@
 // record for a reader of "\\.\LVXNFLTR", as the agent's activity reader meets it.
 #include <gtest/gtest.h>
 
+#include "outside/lvxnftr/companion_interface.h"
 #include "tools/simulator/client/bench_session.h"
-#include "tools/winetest/build_files.h"
+#include "tools/winsupport/build_files.h"
 #include "tools/winetest/device_io.h"
 
 namespace {
@@ -11,15 +12,15 @@ namespace {
 class CompanionFeed : public testing::Test {
 protected:
     CompanionFeed()
-        : companion_(KB_COMPANION_SERVICE_NAME, winetest::BuildFile("lvxnftr.sys")),
-          session_("KBPASS", winetest::BuildFile("kbpass.sys")) {}
+        : companion_(KB_COMPANION_SERVICE_NAME, winsupport::BuildFile(KB_COMPANION_TEST_FILE_NAME)),
+          session_("KBPASS", winsupport::BuildFile("kbpass.sys")) {}
 
     void SetUp() override {
         ASSERT_TRUE(companion_.running()) << companion_.error();
         ASSERT_TRUE(session_.ready()) << session_.error();
     }
 
-    winetest::DriverService companion_;
+    winsupport::DriverService companion_;
     sim::BenchSession session_;
 };
 
@@ -43,7 +44,7 @@ TEST_F(CompanionFeed, ACountOutsideTheLimitsIsRefused) {
 }
 
 TEST(CompanionFeedAlone, WithNoCompanionRunningTheFeedFails) {
-    sim::BenchSession session("KBPASS", winetest::BuildFile("kbpass.sys"));
+    sim::BenchSession session("KBPASS", winsupport::BuildFile("kbpass.sys"));
     ASSERT_TRUE(session.ready()) << session.error();
     EXPECT_FALSE(session.bench().Keyboard(1));
 }

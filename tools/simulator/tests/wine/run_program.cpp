@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "tools/winetest/build_files.h"
+#include "tools/winsupport/build_files.h"
 
 namespace simtest {
 
@@ -43,7 +43,7 @@ ProgramRun RunProgram(const char* program, const std::string& command_tail) {
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = output;
     startup.hStdError = output;
-    std::string command = "\"" + winetest::BuildFile(program) + "\" " + command_tail;
+    std::string command = "\"" + winsupport::BuildFile(program) + "\" " + command_tail;
     PROCESS_INFORMATION process = {};
     run.started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(output);

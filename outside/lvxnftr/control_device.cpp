@@ -1,0 +1,96 @@
+// "\\.\LVXNFLTR": the lock byte and the key-disable flags kept as sent, and 1-byte reads that
+// wait for keyboard activity. One read may pend at a time; it ends when its handle goes.
+#include "kernelsupport/complete_request.h"
+#include "kernelsupport/parked_read.h"
+#include "outside/lvxnftr/companion.h"
+
+namespace {
+
+NTSTATUS CompleteWithRecord(PIRP irp) {
+    *static_cast<UCHAR*>(irp->AssociatedIrp.SystemBuffer) = LVX_ACTIVITY_RECORD;
+    return CompleteRequest(irp, STATUS_SUCCESS, 1);
+}
+
+VOID NTAPI CancelRead(PDEVICE_OBJECT device, PIRP irp) {
+    auto* control = static_cast<COMPANION_CONTROL_RECORD*>(device->DeviceExtension);
+    EndCancelledRead(&control->PendingRead, &control->Lock, irp);
+}
+
+NTSTATUS Read(COMPANION_CONTROL_RECORD* control, PIRP irp) {
+    KIRQL irql;
+    KeAcquireSpinLock(&control->Lock, &irql);
+    if (control->PendingRead != nullptr) {
+        KeReleaseSpinLock(&control->Lock, irql);
+        return CompleteRequest(irp, STATUS_UNSUCCESSFUL);
+    }
+    // A read with no room would take an activity record and deliver nothing of it.
+    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
+        KeReleaseSpinLock(&control->Lock, irql);
+        return CompleteRequest(irp, STATUS_SUCCESS);
+    }
+    if (control->ActivityWaiting > 0) {
+        --control->ActivityWaiting;
+        KeReleaseSpinLock(&control->Lock, irql);
+        return CompleteWithRecord(irp);
+    }
+    const bool parked = ParkRead(&control->PendingRead, irp, CancelRead);
+    KeReleaseSpinLock(&control->Lock, irql);
+    if (!parked) CompleteRequest(irp, STATUS_CANCELLED);
+    return STATUS_PENDING;
+}
+
+NTSTATUS Control(COMPANION_CONTROL_RECORD* control, PIRP irp) {
+    PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
+    const ULONG input = stack->Parameters.DeviceIoControl.InputBufferLength;
+    const UCHAR* buffer = static_cast<const UCHAR*>(irp->AssociatedIrp.SystemBuffer);
+    switch (stack->Parameters.DeviceIoControl.IoControlCode) {
+    case IOCTL_SET_LOCK:
+        if (input < 1) return CompleteRequest(irp, STATUS_INVALID_PARAMETER);
+        control->LockByte = buffer[0];
+        return CompleteRequest(irp, STATUS_SUCCESS);
+    case IOCTL_DISABLE_KEYS:
+        if (input < sizeof(DISABLE_KEYS_INPUT)) return CompleteRequest(irp, STATUS_INVALID_PARAMETER);
+        RtlCopyMemory(&control->DisabledKeys, buffer, sizeof(DISABLE_KEYS_INPUT));
+        return CompleteRequest(irp, STATUS_SUCCESS);
+    default:
+        return ExtraControl(control, irp);
+    }
+}
+
+}  // namespace
+
+void NoteActivity(COMPANION_CONTROL_RECORD* control) {
+    KIRQL irql;
+    KeAcquireSpinLock(&control->Lock, &irql);
+    PIRP read = TakeParkedRead(&control->PendingRead);
+    if (read == nullptr && control->ActivityWaiting < LVX_ACTIVITY_LIMIT) ++control->ActivityWaiting;
+    KeReleaseSpinLock(&control->Lock, irql);
+    if (read != nullptr) CompleteWithRecord(read);
+}
+
+NTSTATUS ServeControlDevice(PIRP irp) {
+    COMPANION_CONTROL_RECORD* control = ControlRecord();
+    PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
+    switch (stack->MajorFunction) {
+    case IRP_MJ_CREATE:
+        return CompleteRequest(irp, STATUS_SUCCESS);
+    case IRP_MJ_READ:
+        return Read(control, irp);
+    case IRP_MJ_DEVICE_CONTROL:
+        return Control(control, irp);
+    case IRP_MJ_CLOSE:
+        // Wine sends no cleanup, so the closing handle's read ends here too.
+        CancelParkedReadOf(&control->PendingRead, &control->Lock, stack->FileObject);
+        return CompleteRequest(irp, STATUS_SUCCESS);
+    case IRP_MJ_CLEANUP:
+        // The closing handle's pending read ends with it, so the next reader finds the place
+        // free; the cleanup is then refused like every request the device doesn't serve.
+        CancelParkedReadOf(&control->PendingRead, &control->Lock, stack->FileObject);
+        return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
+    case IRP_MJ_POWER:
+        PoStartNextPowerIrp(irp);
+        return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
+    default:
+        return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
+    }
+}

@@ -1,0 +1,21 @@
+#include "tools/winsupport/result_file.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace winsupport {
+
+std::FILE* OpenResultFile(const char* path) {
+    const std::string text(path);
+    // Every folder on the way, from the top; the ones that exist already are left as they are.
+    for (size_t slash = text.find_first_of("\\/", 3); slash != std::string::npos;
+         slash = text.find_first_of("\\/", slash + 1))
+        CreateDirectoryA(text.substr(0, slash).c_str(), nullptr);
+    std::FILE* file = std::fopen(path, "w");
+    if (!file)
+        std::fprintf(stderr, "cannot write the results to %s (error %lu)\n", path, GetLastError());
+    return file;
+}
+
+}  // namespace winsupport

@@ -4,6 +4,7 @@
 // depends on nothing but the compiler's own fixed-width integer types.
 #pragma once
 
+#include <stddef.h>
 #include <stdint.h>
 
 #include "device_kinds.h"
@@ -91,6 +92,12 @@ static_assert(sizeof(EVENT_RECORD) == 2, "an event record is 2 bytes");
 static_assert(sizeof(RF_RECORD) == 5, "RF_RECORD is a 5-byte wire record");
 static_assert(sizeof(RF_DATA) == 40, "the status table is 40 bytes");
 static_assert(sizeof(DISABLE_KEYS_INPUT) == 16, "IOCTL_DISABLE_KEYS takes 16 bytes");
+// The same offsets in every build, kernel or user mode, i686 or x86_64.
+static_assert(offsetof(RF_RECORD, Channel) == 1 && offsetof(RF_RECORD, Id) == 2 && offsetof(RF_RECORD, Flags) == 4,
+              "RF_RECORD: State, Channel, Id, Flags");
+static_assert(offsetof(RF_DATA, Record[DEVICE_MOUSE]) == 10, "records follow each other by kind");
+static_assert(offsetof(EVENT_RECORD, AuxByte) == 1, "the event code, then the auxiliary byte");
+static_assert(offsetof(DISABLE_KEYS_INPUT, Application) == 12, "four 32-bit flags");
 
 constexpr uint8_t RF_STATE_LINKED = 0x01;
 constexpr uint8_t RF_STATE_REPORTED = 0x80;

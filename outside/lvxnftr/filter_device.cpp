@@ -10,7 +10,7 @@ namespace {
 
 // A pass-through filter takes the I/O method and the power paging of the device below, so that
 // the driver above meets the stack as it would without the filter.
-constexpr ULONG kFlagsFromBelow = DO_BUFFERED_IO | DO_DIRECT_IO | DO_POWER_PAGABLE;
+constexpr ULONG FLAGS_FROM_BELOW = DO_BUFFERED_IO | DO_DIRECT_IO | DO_POWER_PAGABLE;
 
 NTSTATUS NTAPI TransferComplete(PDEVICE_OBJECT, PIRP irp, PVOID context) {
     if (irp->PendingReturned) IoMarkIrpPending(irp);
@@ -30,7 +30,7 @@ NTSTATUS NTAPI AddDevice(PDRIVER_OBJECT driver, PDEVICE_OBJECT physical) {
     COMPANION_FILTER_RECORD* filter = nullptr;
     const NTSTATUS status = CreateFilterDevice(driver, physical, 0, &filter);
     if (!NT_SUCCESS(status)) return status;
-    filter->Self->Flags |= filter->TopOfStack->Flags & kFlagsFromBelow;
+    filter->Self->Flags |= filter->TopOfStack->Flags & FLAGS_FROM_BELOW;
     return STATUS_SUCCESS;
 }
 

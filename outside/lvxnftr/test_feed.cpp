@@ -1,4 +1,4 @@
-// The test variant's private requests (test_feed.h): keyboard activity fed without a keyboard,
+// The test variant's private requests (companion_interface.h): keyboard activity fed without a keyboard,
 // and what the driver was last sent, read back. Never built into the shipped driver.
 #include "kernelsupport/complete_request.h"
 #include "outside/lvxnftr/companion.h"

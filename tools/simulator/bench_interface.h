@@ -169,6 +169,10 @@ struct BENCH_STATS {
     uint32_t TransfersLost;      // never came back before their receiver went away
     uint32_t HidRecordsDropped;  // the HID queue was full
     uint32_t ReceiversPlugged;
+    // Pool blocks the loaded filter allocated and freed since its load; kept after its unload,
+    // until the next load.
+    uint32_t PoolAllocated;
+    uint32_t PoolFreed;
 };
 
 static_assert(sizeof(BENCH_REPORT) == 68, "a fed report is a fixed 68-byte record");

@@ -14,12 +14,12 @@ struct Driver {
     uint8_t Mode = 2;
 
     // The system buffer of a buffered request is as large as the larger of the two lengths.
-    ControlOutcome Send(uint32_t code, std::vector<uint8_t> input, uint32_t outputLength, std::vector<uint8_t>* output = nullptr) {
-        const auto inputLength = static_cast<uint32_t>(input.size());
-        std::vector<uint8_t> buffer(std::max<size_t>(inputLength, outputLength), 0xEE);
+    ControlOutcome Send(uint32_t code, std::vector<uint8_t> input, uint32_t output_length, std::vector<uint8_t>* output = nullptr) {
+        const auto input_length = static_cast<uint32_t>(input.size());
+        std::vector<uint8_t> buffer(std::max<size_t>(input_length, output_length), 0xEE);
         std::copy(input.begin(), input.end(), buffer.begin());
-        ControlOutcome outcome = HandleControlCode(code, buffer.empty() ? nullptr : buffer.data(), inputLength,
-                                                   outputLength, ControlTarget{Table, Mode});
+        ControlOutcome outcome = HandleControlCode(code, buffer.empty() ? nullptr : buffer.data(), input_length,
+                                                   output_length, ControlTarget{Table, Mode});
         if (output) *output = buffer;
         return outcome;
     }

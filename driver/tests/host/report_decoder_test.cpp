@@ -21,13 +21,13 @@ struct Decoded {
     std::vector<uint8_t> ReportAfter;  // as the HID driver receives it
 };
 
-Decoded Decode(const std::vector<uint8_t>& bytes, bool readerOpen) {
+Decoded Decode(const std::vector<uint8_t>& bytes, bool reader_open) {
     RF_DATA table = {};
     std::unique_ptr<uint8_t[]> exact(new uint8_t[bytes.size()]);
     std::copy(bytes.begin(), bytes.end(), exact.get());
     const auto length = static_cast<uint32_t>(bytes.size());
     Decoded out;
-    out.Effect = DecodeReport(exact.get(), length, readerOpen, table);
+    out.Effect = DecodeReport(exact.get(), length, reader_open, table);
     BlankReport(exact.get(), length, out.Effect);
     out.ReportAfter.assign(exact.get(), exact.get() + length);
     return out;
@@ -118,12 +118,12 @@ TEST(DecodeReport, ShortDeviceStatusLeavesTheTableAlone) {
 }
 
 TEST(DecodeReport, DeviceStatusUpdatesTheTableWithOrWithoutReader) {
-    for (bool readerOpen : {false, true}) {
+    for (bool reader_open : {false, true}) {
         RF_DATA table = {};
         const uint8_t report[] = {3, 2, 5, 0x34, 0xF2, 0x10};
-        DecodeReport(report, sizeof report, readerOpen, table);
-        EXPECT_EQ(table.Record[2].State, 0x81) << "reader open: " << readerOpen;
-        EXPECT_EQ(table.Record[2].Id, 0x234) << "reader open: " << readerOpen;
+        DecodeReport(report, sizeof report, reader_open, table);
+        EXPECT_EQ(table.Record[2].State, 0x81) << "reader open: " << reader_open;
+        EXPECT_EQ(table.Record[2].Id, 0x234) << "reader open: " << reader_open;
     }
 }
 

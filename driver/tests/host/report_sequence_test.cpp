@@ -15,8 +15,8 @@ struct Receiver {
     uint8_t AuxByte = 0;
     std::vector<EVENT_RECORD> Queue;
 
-    void Report(std::vector<uint8_t> bytes, bool readerOpen) {
-        const ReportEffect effect = DecodeReport(bytes.data(), uint32_t(bytes.size()), readerOpen, Table);
+    void Report(std::vector<uint8_t> bytes, bool reader_open) {
+        const ReportEffect effect = DecodeReport(bytes.data(), uint32_t(bytes.size()), reader_open, Table);
         if (!effect.QueuesEvent) return;
         Queue.push_back(PairEvent(EventCode, AuxByte, effect.EventCode, effect.SetsAuxByte ? &effect.AuxByte : nullptr));
     }

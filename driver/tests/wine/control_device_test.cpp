@@ -240,11 +240,11 @@ public:
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtCreateSymbolicLinkObject")));
         if (!create) return;
         wchar_t name[] = L"\\??\\UVXNFLTR", target[] = L"\\Device\\Null";
-        UNICODE_STRING nameString = {sizeof name - sizeof(wchar_t), sizeof name, name};
-        UNICODE_STRING targetString = {sizeof target - sizeof(wchar_t), sizeof target, target};
+        UNICODE_STRING name_string = {sizeof name - sizeof(wchar_t), sizeof name, name};
+        UNICODE_STRING target_string = {sizeof target - sizeof(wchar_t), sizeof target, target};
         OBJECT_ATTRIBUTES attributes;
-        InitializeObjectAttributes(&attributes, &nameString, OBJ_CASE_INSENSITIVE, nullptr, nullptr);
-        status_ = create(&link_, 0xF0001 /* SYMBOLIC_LINK_ALL_ACCESS */, &attributes, &targetString);
+        InitializeObjectAttributes(&attributes, &name_string, OBJ_CASE_INSENSITIVE, nullptr, nullptr);
+        status_ = create(&link_, 0xF0001 /* SYMBOLIC_LINK_ALL_ACCESS */, &attributes, &target_string);
     }
     ~TakenLinkName() {
         if (link_) CloseHandle(link_);

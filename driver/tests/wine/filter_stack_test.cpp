@@ -2,53 +2,16 @@
 // bottom come out as events at "\\.\UVXNFLTR" and, blanked or not, at the HID side; receivers
 // come and go; the removal waits for what is still inside; and every request the bench sent
 // came back completed exactly once.
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <memory>
 
-#include "tools/simulator/client/filter_reader.h"
-#include "tools/fixtures/bench_test.h"
+#include "driver/tests/wine/filter_in_stack.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
+using drivertest::Expected;
+using drivertest::FilterInStack;
 using winetest::NT_STATUS_SUCCESS;
-
-struct Expected {
-    uint8_t code;
-    uint8_t aux;
-};
-
-class FilterInStack : public simtest::BenchTest {
-protected:
-    FilterInStack() : BenchTest(KB_FILTER_SERVICE_NAME, "uvxnftr.sys") {}
-
-    void OpenReader() {
-        reader_.reset(new sim::FilterReader);
-        ASSERT_TRUE(reader_->is_open()) << "error " << reader_->error();
-    }
-
-    std::vector<EVENT_RECORD> Events() { return reader_->Drain(bench()); }
-
-    void ExpectEvents(const std::vector<Expected>& expected, const char* when) {
-        std::vector<EVENT_RECORD> events = Events();
-        ASSERT_EQ(events.size(), expected.size()) << when;
-        for (size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ(events[i].Code, expected[i].code) << when << ", event " << i;
-            EXPECT_EQ(events[i].AuxByte, expected[i].aux) << when << ", event " << i;
-        }
-    }
-
-    RF_DATA Table() {
-        RF_DATA table = {};
-        EXPECT_TRUE(reader_->RfData(&table));
-        return table;
-    }
-
-    std::unique_ptr<sim::FilterReader> reader_;
-};
 
 TEST_F(FilterInStack, WithNoReaderReportsPassUnchangedAndQueueNothing) {
     Plug(1);

@@ -69,6 +69,10 @@ PDRIVER_OBJECT Filter();
 // The filter driver's one device while no receiver is plugged in, or null.
 PDEVICE_OBJECT FilterControlDevice();
 
+// ---- pool_watch.cpp: the pool the loaded filter takes and gives back, from its load on.
+void WatchPool(PDRIVER_OBJECT driver);
+void FillPoolStats(BENCH_STATS* out);
+
 // ---- cleanup_request.cpp: a reader's cleanup sent to the filter's control device.
 NTSTATUS SendCleanup(const BENCH_CLEANUP& in, BENCH_CLEANUP_RESULT* out);
 
@@ -78,7 +82,7 @@ NTSTATUS FeedKeyboardActivity(ULONG count);
 // ---- physical_device.cpp: the bottom of each stack.
 NTSTATUS DispatchPhysical(PDEVICE_OBJECT device, PIRP irp);
 PIRP TakePendingTransfer(Receiver* receiver);  // null when none waits
-void CompleteTransfer(PIRP irp, NTSTATUS status, USBD_STATUS usb_status, const UCHAR* bytes, ULONG length);
+void CompleteTransfer(PIRP irp, NTSTATUS status, USBD_STATUS usbStatus, const UCHAR* bytes, ULONG length);
 
 // ---- hid_side.cpp: the driver above the filter.
 void SubmitTransfers(Receiver* receiver);
@@ -107,7 +111,7 @@ NTSTATUS SendAndWait(PDEVICE_OBJECT top, PIRP irp, ULONG_PTR* information);
 NTSTATUS SendPnp(PDEVICE_OBJECT top, UCHAR minor);
 BENCH_PROBE_RESULT SendProbe(PDEVICE_OBJECT top, ULONG probe);
 void CountSent();
-void CountCompletion(LONG completions_of_this_request);
+void CountCompletion(LONG completionsOfThisRequest);
 void CountStatusMismatch();
 void CountLostTransfer();
 void FillStats(BENCH_STATS* out);

@@ -17,14 +17,14 @@ namespace {
 UNICODE_STRING DeviceName = RTL_CONSTANT_STRING(KB_BENCH_DEVICE_NAME_W);
 UNICODE_STRING LinkName = RTL_CONSTANT_STRING(KB_BENCH_LINK_NAME_W);
 
-constexpr ULONG kFeedPoolTag = 0x68636E42;  // "Bnch" as the pool shows it
+constexpr ULONG FEED_POOL_TAG = 0x68636E42;  // "Bnch" as the pool shows it
 
 // Control requests change the receivers one at a time.
 KEVENT ControlTurn;
 
 template <typename T>
-const T* Input(PIRP irp, ULONG in_length) {
-    return in_length >= sizeof(T) ? static_cast<const T*>(irp->AssociatedIrp.SystemBuffer) : nullptr;
+const T* Input(PIRP irp, ULONG inLength) {
+    return inLength >= sizeof(T) ? static_cast<const T*>(irp->AssociatedIrp.SystemBuffer) : nullptr;
 }
 
 // Where a probe goes: the top of a receiver's stack, or the filter's control device for the
@@ -37,13 +37,13 @@ PDEVICE_OBJECT ProbeTarget(const BENCH_PROBE& in) {
 
 NTSTATUS Control(PIRP irp) {
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
-    ULONG in_length = stack->Parameters.DeviceIoControl.InputBufferLength;
-    ULONG out_length = stack->Parameters.DeviceIoControl.OutputBufferLength;
+    ULONG inLength = stack->Parameters.DeviceIoControl.InputBufferLength;
+    ULONG outLength = stack->Parameters.DeviceIoControl.OutputBufferLength;
     void* buffer = irp->AssociatedIrp.SystemBuffer;
 
     switch (stack->Parameters.DeviceIoControl.IoControlCode) {
     case IOCTL_BENCH_LOAD_FILTER: {
-        const BENCH_FILTER* in = Input<BENCH_FILTER>(irp, in_length);
+        const BENCH_FILTER* in = Input<BENCH_FILTER>(irp, inLength);
         if (!in) return STATUS_INVALID_PARAMETER;
         NTSTATUS status = LoadFilter(*in);
         irp->IoStatus.Information = 0;
@@ -53,8 +53,8 @@ NTSTATUS Control(PIRP irp) {
         irp->IoStatus.Information = 0;
         return UnloadFilter();
     case IOCTL_BENCH_PLUG: {
-        const BENCH_PLUG* in = Input<BENCH_PLUG>(irp, in_length);
-        if (!in || out_length < sizeof(BENCH_PLUG_RESULT)) return STATUS_INVALID_PARAMETER;
+        const BENCH_PLUG* in = Input<BENCH_PLUG>(irp, inLength);
+        if (!in || outLength < sizeof(BENCH_PLUG_RESULT)) return STATUS_INVALID_PARAMETER;
         BENCH_PLUG copy = *in;
         BENCH_PLUG_RESULT result = {};
         NTSTATUS status = Plug(copy, &result);
@@ -63,8 +63,8 @@ NTSTATUS Control(PIRP irp) {
         return status;
     }
     case IOCTL_BENCH_UNPLUG: {
-        const BENCH_UNPLUG* in = Input<BENCH_UNPLUG>(irp, in_length);
-        if (!in || out_length < sizeof(BENCH_UNPLUG_RESULT)) return STATUS_INVALID_PARAMETER;
+        const BENCH_UNPLUG* in = Input<BENCH_UNPLUG>(irp, inLength);
+        if (!in || outLength < sizeof(BENCH_UNPLUG_RESULT)) return STATUS_INVALID_PARAMETER;
         BENCH_UNPLUG copy = *in;
         BENCH_UNPLUG_RESULT result = {};
         NTSTATUS status = Unplug(copy, &result);
@@ -73,30 +73,30 @@ NTSTATUS Control(PIRP irp) {
         return status;
     }
     case IOCTL_BENCH_FEED: {
-        if (in_length == 0 || in_length % sizeof(BENCH_REPORT) != 0 ||
-            out_length < sizeof(BENCH_FEED_RESULT)) {
+        if (inLength == 0 || inLength % sizeof(BENCH_REPORT) != 0 ||
+            outLength < sizeof(BENCH_FEED_RESULT)) {
             return STATUS_INVALID_PARAMETER;
         }
         // The reports are fed from a copy: the system buffer is also where the result goes.
-        ULONG count = in_length / sizeof(BENCH_REPORT);
-        auto* reports = static_cast<BENCH_REPORT*>(ExAllocatePoolWithTag(NonPagedPool, in_length, kFeedPoolTag));
+        ULONG count = inLength / sizeof(BENCH_REPORT);
+        auto* reports = static_cast<BENCH_REPORT*>(ExAllocatePoolWithTag(NonPagedPool, inLength, FEED_POOL_TAG));
         if (!reports) return STATUS_INSUFFICIENT_RESOURCES;
-        RtlCopyMemory(reports, buffer, in_length);
+        RtlCopyMemory(reports, buffer, inLength);
         BENCH_FEED_RESULT result = {};
         NTSTATUS status = Feed(reports, count, &result);
-        ExFreePoolWithTag(reports, kFeedPoolTag);
+        ExFreePoolWithTag(reports, FEED_POOL_TAG);
         RtlCopyMemory(buffer, &result, sizeof result);
         irp->IoStatus.Information = sizeof result;
         return status;
     }
     case IOCTL_BENCH_TAKE_HID: {
-        ULONG taken = TakeHidRecords(static_cast<BENCH_HID_RECORD*>(buffer), out_length / sizeof(BENCH_HID_RECORD));
+        ULONG taken = TakeHidRecords(static_cast<BENCH_HID_RECORD*>(buffer), outLength / sizeof(BENCH_HID_RECORD));
         irp->IoStatus.Information = taken * sizeof(BENCH_HID_RECORD);
         return STATUS_SUCCESS;
     }
     case IOCTL_BENCH_PROBE: {
-        const BENCH_PROBE* in = Input<BENCH_PROBE>(irp, in_length);
-        if (!in || out_length < sizeof(BENCH_PROBE_RESULT) || in->Probe >= BENCH_PROBE_COUNT) {
+        const BENCH_PROBE* in = Input<BENCH_PROBE>(irp, inLength);
+        if (!in || outLength < sizeof(BENCH_PROBE_RESULT) || in->Probe >= BENCH_PROBE_COUNT) {
             return STATUS_INVALID_PARAMETER;
         }
         PDEVICE_OBJECT target = ProbeTarget(*in);
@@ -107,13 +107,13 @@ NTSTATUS Control(PIRP irp) {
         return STATUS_SUCCESS;
     }
     case IOCTL_BENCH_KEYBOARD: {
-        const BENCH_KEYBOARD* in = Input<BENCH_KEYBOARD>(irp, in_length);
+        const BENCH_KEYBOARD* in = Input<BENCH_KEYBOARD>(irp, inLength);
         if (!in || in->Activities == 0 || in->Activities > BENCH_MAX_ACTIVITIES) return STATUS_INVALID_PARAMETER;
         return FeedKeyboardActivity(in->Activities);
     }
     case IOCTL_BENCH_CLEANUP: {
-        const BENCH_CLEANUP* in = Input<BENCH_CLEANUP>(irp, in_length);
-        if (!in || out_length < sizeof(BENCH_CLEANUP_RESULT)) return STATUS_INVALID_PARAMETER;
+        const BENCH_CLEANUP* in = Input<BENCH_CLEANUP>(irp, inLength);
+        if (!in || outLength < sizeof(BENCH_CLEANUP_RESULT)) return STATUS_INVALID_PARAMETER;
         BENCH_CLEANUP copy = *in;
         BENCH_CLEANUP_RESULT result = {};
         NTSTATUS status = SendCleanup(copy, &result);
@@ -122,7 +122,7 @@ NTSTATUS Control(PIRP irp) {
         return status;
     }
     case IOCTL_BENCH_STATS: {
-        if (out_length < sizeof(BENCH_STATS)) return STATUS_INVALID_PARAMETER;
+        if (outLength < sizeof(BENCH_STATS)) return STATUS_INVALID_PARAMETER;
         BENCH_STATS stats = {};
         FillStats(&stats);
         RtlCopyMemory(buffer, &stats, sizeof stats);

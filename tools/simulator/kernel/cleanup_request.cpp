@@ -10,7 +10,7 @@
 namespace bench {
 namespace {
 
-constexpr ULONG kFilePoolTag = 0x6C664E42;  // "BNfl" as the pool shows it
+constexpr ULONG FILE_POOL_TAG = 0x6C664E42;  // "BNfl" as the pool shows it
 
 PIRP FileRequest(PDEVICE_OBJECT device, PFILE_OBJECT file, UCHAR major) {
     PIRP irp = AllocateRequest(device);
@@ -30,43 +30,43 @@ NTSTATUS SendFileRequest(PDEVICE_OBJECT device, PFILE_OBJECT file, UCHAR major) 
 
 // A file object on `device`, opened by the filter; null when it could not be had.
 PFILE_OBJECT OpenFile(PDEVICE_OBJECT device) {
-    auto* file = static_cast<PFILE_OBJECT>(ExAllocatePoolWithTag(NonPagedPool, sizeof(FILE_OBJECT), kFilePoolTag));
+    auto* file = static_cast<PFILE_OBJECT>(ExAllocatePoolWithTag(NonPagedPool, sizeof(FILE_OBJECT), FILE_POOL_TAG));
     if (!file) return nullptr;
     RtlZeroMemory(file, sizeof *file);
     file->Type = IO_TYPE_FILE;
     file->Size = sizeof *file;
     file->DeviceObject = device;
     if (NT_SUCCESS(SendFileRequest(device, file, IRP_MJ_CREATE))) return file;
-    ExFreePoolWithTag(file, kFilePoolTag);
+    ExFreePoolWithTag(file, FILE_POOL_TAG);
     return nullptr;
 }
 
 void CloseFile(PDEVICE_OBJECT device, PFILE_OBJECT file) {
     if (!file) return;
     SendFileRequest(device, file, IRP_MJ_CLOSE);
-    ExFreePoolWithTag(file, kFilePoolTag);
+    ExFreePoolWithTag(file, FILE_POOL_TAG);
 }
 
 NTSTATUS ReadThenCleanup(PDEVICE_OBJECT device, PFILE_OBJECT reading, PFILE_OBJECT cleaned,
                          BENCH_CLEANUP_RESULT* out) {
-    PIRP read_irp = FileRequest(device, reading, IRP_MJ_READ);
+    PIRP readIrp = FileRequest(device, reading, IRP_MJ_READ);
     PIRP cleanup = FileRequest(device, cleaned, IRP_MJ_CLEANUP);
-    if (!read_irp || !cleanup) {
-        if (read_irp) IoFreeIrp(read_irp);
+    if (!readIrp || !cleanup) {
+        if (readIrp) IoFreeIrp(readIrp);
         if (cleanup) IoFreeIrp(cleanup);
         return STATUS_INSUFFICIENT_RESOURCES;
     }
     EVENT_RECORD record = {};
-    read_irp->AssociatedIrp.SystemBuffer = &record;
-    IoGetNextIrpStackLocation(read_irp)->Parameters.Read.Length = sizeof record;
+    readIrp->AssociatedIrp.SystemBuffer = &record;
+    IoGetNextIrpStackLocation(readIrp)->Parameters.Read.Length = sizeof record;
 
     SentRequest read;
-    Send(device, read_irp, &read);
+    Send(device, readIrp, &read);
     out->ReadPended = read.Returned == STATUS_PENDING && !CameBack(&read);
     out->CleanupStatus = SendAndWait(device, cleanup, nullptr);
     out->ReadEndedByCleanup = out->ReadPended && CameBack(&read);
     // What the cleanup left pending would otherwise outlive its file object.
-    if (!CameBack(&read)) IoCancelIrp(read_irp);
+    if (!CameBack(&read)) IoCancelIrp(readIrp);
     ULONG_PTR bytes = 0;
     out->ReadStatus = Finish(&read, &bytes);
     out->ReadBytes = static_cast<uint32_t>(bytes);

@@ -7,9 +7,9 @@
 
 // Exported by the kernel; declared only in the file-system headers.
 extern "C" NTSYSAPI NTSTATUS NTAPI ZwDeviceIoControlFile(HANDLE file, HANDLE event, PIO_APC_ROUTINE apc,
-                                                         PVOID apc_context, PIO_STATUS_BLOCK io, ULONG code,
-                                                         PVOID input, ULONG input_length, PVOID output,
-                                                         ULONG output_length);
+                                                         PVOID apcContext, PIO_STATUS_BLOCK io, ULONG code,
+                                                         PVOID input, ULONG inputLength, PVOID output,
+                                                         ULONG outputLength);
 
 namespace bench {
 

@@ -7,18 +7,18 @@ extern "C" {
 // Exported by the kernel without a declaration in the WDM headers.
 __declspec(dllimport) extern POBJECT_TYPE IoDriverObjectType;
 NTKERNELAPI NTSTATUS NTAPI ObReferenceObjectByName(PUNICODE_STRING name, ULONG attributes,
-                                                    PACCESS_STATE access_state, ACCESS_MASK access,
+                                                    PACCESS_STATE accessState, ACCESS_MASK access,
                                                     POBJECT_TYPE type, KPROCESSOR_MODE mode,
-                                                    PVOID parse_context, PVOID* object);
+                                                    PVOID parseContext, PVOID* object);
 }
 
 namespace bench {
 namespace {
 
-constexpr ULONG kNameChars = 128;
+constexpr ULONG NAME_CHARS = 128;
 
 PDRIVER_OBJECT FilterDriver;
-WCHAR ServiceKeyText[kNameChars];
+WCHAR ServiceKeyText[NAME_CHARS];
 UNICODE_STRING ServiceKey;
 
 // Prefix + the ASCII service name into a counted string over buffer; false when invalid.
@@ -28,7 +28,7 @@ bool BuildName(const WCHAR* prefix, const char* service, WCHAR* buffer, UNICODE_
     for (ULONG i = 0; service[i]; ++i) {
         char c = service[i];
         bool usable = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-        if (!usable || n + 1 >= kNameChars) return false;
+        if (!usable || n + 1 >= NAME_CHARS) return false;
         buffer[n++] = static_cast<WCHAR>(c);
     }
     buffer[n] = 0;
@@ -57,20 +57,21 @@ NTSTATUS LoadFilter(const BENCH_FILTER& in) {
                    &ServiceKey)) {
         return STATUS_INVALID_PARAMETER;
     }
-    WCHAR driver_text[kNameChars];
-    UNICODE_STRING driver_name;
-    BuildName(L"\\Driver\\", service, driver_text, &driver_name);
+    WCHAR driverText[NAME_CHARS];
+    UNICODE_STRING driverName;
+    BuildName(L"\\Driver\\", service, driverText, &driverName);
 
     NTSTATUS status = ZwLoadDriver(&ServiceKey);
     if (!NT_SUCCESS(status)) return status;
     PVOID object = nullptr;
-    status = ObReferenceObjectByName(&driver_name, OBJ_CASE_INSENSITIVE, nullptr, 0, IoDriverObjectType,
+    status = ObReferenceObjectByName(&driverName, OBJ_CASE_INSENSITIVE, nullptr, 0, IoDriverObjectType,
                                      KernelMode, nullptr, &object);
     if (!NT_SUCCESS(status)) {
         ZwUnloadDriver(&ServiceKey);
         return status;
     }
     FilterDriver = static_cast<PDRIVER_OBJECT>(object);
+    WatchPool(FilterDriver);
     return STATUS_SUCCESS;
 }
 

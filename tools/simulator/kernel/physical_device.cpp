@@ -93,13 +93,13 @@ NTSTATUS Pnp(Receiver* receiver, PIRP irp) {
 
 }  // namespace
 
-void CompleteTransfer(PIRP irp, NTSTATUS status, USBD_STATUS usb_status, const UCHAR* bytes, ULONG length) {
+void CompleteTransfer(PIRP irp, NTSTATUS status, USBD_STATUS usbStatus, const UCHAR* bytes, ULONG length) {
     auto* urb = static_cast<URB*>(IoGetCurrentIrpStackLocation(irp)->Parameters.Others.Argument1);
     _URB_BULK_OR_INTERRUPT_TRANSFER& transfer = urb->UrbBulkOrInterruptTransfer;
     if (length > transfer.TransferBufferLength) length = transfer.TransferBufferLength;
     if (bytes) RtlCopyMemory(transfer.TransferBuffer, bytes, length);
     transfer.TransferBufferLength = length;
-    urb->UrbHeader.Status = usb_status;
+    urb->UrbHeader.Status = usbStatus;
     CompleteRequest(irp, status);
 }
 

@@ -119,10 +119,10 @@ NTSTATUS Unplug(const BENCH_UNPLUG& in, BENCH_UNPLUG_RESULT* out) {
 
     out->SurpriseStatus = SendPnp(receiver->Top, IRP_MN_SURPRISE_REMOVAL);
     out->RemoveStatus = SendPnp(receiver->Top, IRP_MN_REMOVE_DEVICE);
-    LONG remove_returned_at = NextSequence();
+    LONG removeReturnedAt = NextSequence();
     if (receiver->HoldOnRemove) {
         KeWaitForSingleObject(&receiver->HolderDone, Executive, KernelMode, FALSE, nullptr);
-        out->RemoveWaited = receiver->TransfersReleasedAt < remove_returned_at;
+        out->RemoveWaited = receiver->TransfersReleasedAt < removeReturnedAt;
         RtlCopyMemory(out->Probe, receiver->HeldProbe, sizeof out->Probe);
     }
     out->Detached = receiver->Pdo->AttachedDevice == nullptr;

@@ -63,8 +63,8 @@ void FillProbe(PIRP irp, ULONG probe, _URB_CONTROL_TRANSFER* urb) {
 
 void CountSent() { InterlockedIncrement(&Sent); }
 
-void CountCompletion(LONG completions_of_this_request) {
-    if (completions_of_this_request == 1) {
+void CountCompletion(LONG completionsOfThisRequest) {
+    if (completionsOfThisRequest == 1) {
         InterlockedIncrement(&Completed);
     } else {
         InterlockedIncrement(&CompletedTwice);
@@ -83,6 +83,7 @@ void FillStats(BENCH_STATS* out) {
     out->TransfersLost = TransfersLost;
     out->HidRecordsDropped = HidRecordsDropped();
     out->ReceiversPlugged = PluggedCount();
+    FillPoolStats(out);
     ULONG pending = 0;
     for (ULONG n = 1; n <= BENCH_MAX_RECEIVERS; ++n) {
         Receiver* receiver = ReceiverByNumber(n);
@@ -117,8 +118,8 @@ NTSTATUS Finish(SentRequest* request, ULONG_PTR* information) {
     // A request comes back marked pending exactly when its dispatch said STATUS_PENDING; a
     // status that disagrees with the completed one, or a pending mark on a request answered at
     // once, would make a real caller finish the request twice or wait for nothing.
-    bool said_pending = request->Returned == STATUS_PENDING;
-    if (said_pending != (request->PendingReturned != FALSE) || (!said_pending && request->Returned != status)) {
+    bool saidPending = request->Returned == STATUS_PENDING;
+    if (saidPending != (request->PendingReturned != FALSE) || (!saidPending && request->Returned != status)) {
         CountStatusMismatch();
     }
     IoFreeIrp(irp);

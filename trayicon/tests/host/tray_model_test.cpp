@@ -1,4 +1,4 @@
-#include "trayicon/tray_model.h"
+#include "trayicon/logic/tray_model.h"
 
 #include <string>
 

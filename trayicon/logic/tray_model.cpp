@@ -1,6 +1,6 @@
-#include "trayicon/tray_model.h"
+#include "trayicon/logic/tray_model.h"
 
-#include "trayicon/tray_resources.h"
+#include "trayicon/logic/tray_resources.h"
 
 namespace tray {
 namespace {

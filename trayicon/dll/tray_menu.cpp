@@ -1,6 +1,6 @@
-#include "trayicon/tray_menu.h"
+#include "trayicon/dll/tray_menu.h"
 
-#include "trayicon/tray_model.h"
+#include "trayicon/logic/tray_model.h"
 
 namespace tray {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "trayicon/tray_texts.h"
+#include "trayicon/logic/tray_texts.h"
 
 namespace tray {
 

@@ -1,4 +1,4 @@
-#include "trayicon/notify_icons.h"
+#include "trayicon/dll/notify_icons.h"
 
 #include <shellapi.h>
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "trayicon/tray_texts.h"
+#include "trayicon/logic/tray_texts.h"
 
 namespace tray {
 

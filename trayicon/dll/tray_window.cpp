@@ -1,12 +1,12 @@
-#include "trayicon/tray_window.h"
+#include "trayicon/dll/tray_window.h"
 
 #include "common/private_messages.h"
 #include "common/window_classes.h"
-#include "trayicon/icon_set.h"
-#include "trayicon/notify_icons.h"
-#include "trayicon/tray_menu.h"
-#include "trayicon/tray_model.h"
-#include "trayicon/tray_module.h"
+#include "trayicon/dll/icon_set.h"
+#include "trayicon/dll/notify_icons.h"
+#include "trayicon/dll/tray_menu.h"
+#include "trayicon/dll/tray_module.h"
+#include "trayicon/logic/tray_model.h"
 
 namespace tray {
 namespace {

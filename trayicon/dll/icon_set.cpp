@@ -1,6 +1,6 @@
-#include "trayicon/icon_set.h"
+#include "trayicon/dll/icon_set.h"
 
-#include "trayicon/tray_resources.h"
+#include "trayicon/logic/tray_resources.h"
 
 namespace tray {
 namespace {

@@ -1,10 +1,10 @@
 // Loading and unloading the library: the tray window class lives exactly as long as the
 // library is mapped into the process.
-#include "trayicon/tray_module.h"
+#include "trayicon/dll/tray_module.h"
 
 #include "common/window_classes.h"
-#include "trayicon/tray_resources.h"
-#include "trayicon/tray_window.h"
+#include "trayicon/dll/tray_window.h"
+#include "trayicon/logic/tray_resources.h"
 
 namespace tray {
 namespace {

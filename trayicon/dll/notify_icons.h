@@ -8,7 +8,7 @@
 
 namespace tray {
 
-void AddNotifyIcon(HWND window, unsigned id, HICON icon, const char* tooltip, UINT callbackMessage);
+void AddNotifyIcon(HWND window, unsigned id, HICON icon, const char* tooltip, UINT callback_message);
 void ModifyNotifyIcon(HWND window, unsigned id, HICON icon, const Tooltip& tooltip);
 void DeleteNotifyIcon(HWND window, unsigned id);
 

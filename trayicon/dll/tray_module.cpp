@@ -25,9 +25,9 @@ bool RegisterTrayClass(HINSTANCE instance) {
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = TrayWndProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_CLASS_ICON));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_CLASS_SMALL_ICON), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(KB_IDI_CLASS_ICON));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(KB_IDI_CLASS_SMALL_ICON),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);

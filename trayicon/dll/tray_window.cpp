@@ -22,15 +22,15 @@ TrayWindowState g_state;
 
 void Show(HWND window, const IconChange& change) {
     if (!change.needed) return;
-    ModifyNotifyIcon(window, change.id, g_state.icons.Get(change.iconResource), change.tooltip);
+    ModifyNotifyIcon(window, change.id, g_state.icons.Get(change.icon_resource), change.tooltip);
 }
 
 void UpdateBatteryIcon(HWND window, bool active) {
     Show(window, BatteryIcon(g_state.model, active));
 }
 
-void UpdateLockIcon(HWND window, WPARAM lockState) {
-    Show(window, OnLockKeys(g_state.model, lockState));
+void UpdateLockIcon(HWND window, WPARAM lock_state) {
+    Show(window, OnLockKeys(g_state.model, lock_state));
 }
 
 void ShowRadioForm(HWND window, RadioForm form) {
@@ -40,8 +40,8 @@ void ShowRadioForm(HWND window, RadioForm form) {
 LRESULT OnCreate(HWND window, const CREATESTRUCTA& create) {
     g_state.icons.Load(create.hInstance);
     for (const InitialIcon& icon : kInitialIcons) {
-        AddNotifyIcon(window, icon.id, g_state.icons.Get(icon.iconResource), icon.tooltip,
-                      icon.hasCallback ? WM_TRAY_NOTIFY : 0);
+        AddNotifyIcon(window, icon.id, g_state.icons.Get(icon.icon_resource), icon.tooltip,
+                      icon.has_callback ? WM_TRAY_NOTIFY : 0);
     }
     StartWindow(g_state.model);
     SetTimer(window, kBlinkTimerId, kBlinkTimerPeriodMs, nullptr);
@@ -57,8 +57,8 @@ void OnDestroy(HWND window) {
     PostQuitMessage(0);
 }
 
-void OnIconMouse(HWND window, LPARAM mouseMessage) {
-    switch (tray::OnIconMouse(static_cast<unsigned>(mouseMessage))) {
+void OnIconMouse(HWND window, LPARAM mouse_message) {
+    switch (tray::OnIconMouse(static_cast<unsigned>(mouse_message))) {
     case ClickAction::OpenApplet:
         WinExec(kAppletCommandLine, SW_SHOWDEFAULT);
         break;
@@ -76,7 +76,7 @@ void OnCommand(HWND window, unsigned command) {
         return;
     }
     // A launch that fails leaves everything as it was; nobody is told.
-    if (const char* commandLine = CommandLineOf(command)) WinExec(commandLine, SW_SHOWDEFAULT);
+    if (const char* command_line = CommandLineOf(command)) WinExec(command_line, SW_SHOWDEFAULT);
 }
 
 }  // namespace

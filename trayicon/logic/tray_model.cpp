@@ -17,33 +17,33 @@ const MenuItem kMenuItems[2] = {
 };
 
 const InitialIcon kInitialIcons[3] = {
-    {kProductIconId, IDI_PRODUCT, "Skyrel", true},
-    {kRadioIconId, IDI_RADIO_IDLE, "Battery Normal", true},
-    {kLockIconId, IDI_LOCK_STATE_0, "", false},
+    {kProductIconId, KB_IDI_PRODUCT, "Skyrel", true},
+    {kRadioIconId, KB_IDI_RADIO_IDLE, "Battery Normal", true},
+    {kLockIconId, KB_IDI_LOCK_STATE_0, "", false},
 };
 
 const unsigned kIconsToDelete[3] = {kRadioIconId, kProductIconId, kLockIconId};
 
 const char kAppletCommandLine[] = "Control.exe skyrel.cpl";
 
-unsigned BatteryIconResource(std::uint8_t lowBatteryMask, bool active) {
-    if (lowBatteryMask != 0) return active ? IDI_RADIO_LOW_ACTIVE : IDI_RADIO_LOW_IDLE;
-    return active ? IDI_RADIO_ACTIVE : IDI_RADIO_IDLE;
+unsigned BatteryIconResource(std::uint8_t low_battery_mask, bool active) {
+    if (low_battery_mask != 0) return active ? KB_IDI_RADIO_LOW_ACTIVE : KB_IDI_RADIO_LOW_IDLE;
+    return active ? KB_IDI_RADIO_ACTIVE : KB_IDI_RADIO_IDLE;
 }
 
-unsigned LockIconResource(unsigned lockState) {
-    return IDI_LOCK_STATE_0 + (lockState & kLockStateBits);
+unsigned LockIconResource(unsigned lock_state) {
+    return KB_IDI_LOCK_STATE_0 + (lock_state & kLockStateBits);
 }
 
 IconChange BatteryIcon(const TrayState& state, bool active) {
-    return IconChange{true, kRadioIconId, BatteryIconResource(state.lowBatteryMask, active),
-                      BatteryTooltip(state.lowBatteryMask)};
+    return IconChange{true, kRadioIconId, BatteryIconResource(state.low_battery_mask, active),
+                      BatteryTooltip(state.low_battery_mask)};
 }
 
 void StartWindow(TrayState& state) {
     state.blinking = false;
-    state.blinkCounter = 0;
-    state.lastLockStateShown = kNoLockStateShown;
+    state.blink_counter = 0;
+    state.last_lock_state_shown = kNoLockStateShown;
 }
 
 RadioForm OnActivity(TrayState& state) {
@@ -52,35 +52,35 @@ RadioForm OnActivity(TrayState& state) {
         state.blinking = true;
         form = RadioForm::Active;
     }
-    state.blinkCounter = 0;
+    state.blink_counter = 0;
     return form;
 }
 
 RadioForm OnBattery(TrayState& state, std::uintptr_t mask) {
-    state.lowBatteryMask = static_cast<std::uint8_t>(mask & 0xFFu);
+    state.low_battery_mask = static_cast<std::uint8_t>(mask & 0xFFu);
     state.blinking = true;
-    state.blinkCounter = 0;
+    state.blink_counter = 0;
     return RadioForm::Active;
 }
 
 RadioForm OnTimerTick(TrayState& state) {
     if (!state.blinking) return RadioForm::Unchanged;
-    if (++state.blinkCounter < kBlinkTicks) return RadioForm::Unchanged;
-    state.blinkCounter = 0;
+    if (++state.blink_counter < kBlinkTicks) return RadioForm::Unchanged;
+    state.blink_counter = 0;
     state.blinking = false;
     return RadioForm::Idle;
 }
 
-IconChange OnLockKeys(TrayState& state, std::uintptr_t lockState) {
-    unsigned shown = static_cast<unsigned>(lockState & kLockStateBits);
-    if (shown == state.lastLockStateShown) return IconChange{false, kLockIconId, 0, {}};
-    state.lastLockStateShown = shown;
+IconChange OnLockKeys(TrayState& state, std::uintptr_t lock_state) {
+    unsigned shown = static_cast<unsigned>(lock_state & kLockStateBits);
+    if (shown == state.last_lock_state_shown) return IconChange{false, kLockIconId, 0, {}};
+    state.last_lock_state_shown = shown;
     return IconChange{true, kLockIconId, LockIconResource(shown), LockTooltip(shown)};
 }
 
-ClickAction OnIconMouse(unsigned mouseMessage) {
-    if (mouseMessage == kMouseLeftDoubleClick) return ClickAction::OpenApplet;
-    if (mouseMessage == kMouseRightDown) return ClickAction::ShowMenu;
+ClickAction OnIconMouse(unsigned mouse_message) {
+    if (mouse_message == kMouseLeftDoubleClick) return ClickAction::OpenApplet;
+    if (mouse_message == kMouseRightDown) return ClickAction::ShowMenu;
     return ClickAction::None;
 }
 

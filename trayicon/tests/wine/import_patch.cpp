@@ -24,7 +24,7 @@ std::vector<ImportedFunction> ImportsOf(HMODULE module) {
         for (; lookup->u1.AddressOfData != 0; ++lookup, ++address) {
             ImportedFunction f{At<char>(module, d->Name), false, 0, {}, reinterpret_cast<void**>(&address->u1.Function)};
             if (IMAGE_SNAP_BY_ORDINAL(lookup->u1.Ordinal)) {
-                f.byOrdinal = true;
+                f.by_ordinal = true;
                 f.ordinal = IMAGE_ORDINAL(lookup->u1.Ordinal);
             } else {
                 f.name = reinterpret_cast<char*>(At<IMAGE_IMPORT_BY_NAME>(module, static_cast<DWORD>(lookup->u1.AddressOfData))->Name);
@@ -37,7 +37,7 @@ std::vector<ImportedFunction> ImportsOf(HMODULE module) {
 
 void* PatchImport(HMODULE module, const char* dll, const char* function, void* replacement) {
     for (const ImportedFunction& f : ImportsOf(module)) {
-        if (f.byOrdinal || lstrcmpiA(f.dll.c_str(), dll) != 0 || f.name != function) continue;
+        if (f.by_ordinal || lstrcmpiA(f.dll.c_str(), dll) != 0 || f.name != function) continue;
         DWORD protection;
         if (!VirtualProtect(f.slot, sizeof(void*), PAGE_READWRITE, &protection)) return nullptr;
         void* previous = *f.slot;

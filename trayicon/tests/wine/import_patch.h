@@ -11,8 +11,8 @@ namespace tray_test {
 
 struct ImportedFunction {
     std::string dll;
-    bool byOrdinal;
-    unsigned ordinal;  // when byOrdinal
+    bool by_ordinal;
+    unsigned ordinal;  // when by_ordinal
     std::string name;  // otherwise
     void** slot;       // the module's address-table entry for it
 };

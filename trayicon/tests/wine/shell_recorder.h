@@ -19,14 +19,14 @@ struct NotifyCall {
     HWND window;
     UINT id;
     UINT flags;
-    UINT callbackMessage;
-    int iconResource;  // as IconCatalog::ResourceOf tells it, when NIF_ICON
+    UINT callback_message;
+    int icon_resource;  // as IconCatalog::ResourceOf tells it, when NIF_ICON
     std::string tooltip;  // when NIF_TIP
-    size_t tooltipBytes;  // up to the NUL, within the 64-byte field
+    size_t tooltip_bytes;  // up to the NUL, within the 64-byte field
 };
 
 struct ExecCall {
-    std::string commandLine;
+    std::string command_line;
     UINT show;
 };
 

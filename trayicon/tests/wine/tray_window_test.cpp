@@ -38,7 +38,7 @@ constexpr DWORD kFirstFormSize = 88;
 
 struct Pumped {
     bool quit = false;
-    WPARAM quitCode = 0;
+    WPARAM quit_code = 0;
 };
 
 // Dispatches one queued message, remembering a WM_QUIT; false when the queue is empty.
@@ -47,7 +47,7 @@ bool DispatchOne(Pumped& pumped) {
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
     if (msg.message == WM_QUIT) {
         pumped.quit = true;
-        pumped.quitCode = msg.wParam;
+        pumped.quit_code = msg.wParam;
     } else {
         DispatchMessageA(&msg);
     }
@@ -139,8 +139,8 @@ protected:
     }
 
     // Posts a message to the tray window and dispatches it.
-    void Post(UINT message, WPARAM wParam, LPARAM lParam = 0) {
-        ASSERT_TRUE(PostMessageA(window_, message, wParam, lParam));
+    void Post(UINT message, WPARAM wparam, LPARAM lparam = 0) {
+        ASSERT_TRUE(PostMessageA(window_, message, wparam, lparam));
         PumpQueued(pumped_);
     }
 
@@ -190,7 +190,7 @@ TEST(TrayLibrary, ExportsHaveTheirNamesAtTheirOrdinals) {
 }
 
 TEST_F(TrayWindow, IconPicturesAreSixteenPixelsAndAllDifferent) {
-    const auto& entries = catalog_->entries();
+    const auto& entries = catalog_->Entries();
     for (size_t i = 0; i < entries.size(); ++i) {
         EXPECT_EQ(entries[i].second.width, 16) << entries[i].first;
         EXPECT_EQ(entries[i].second.height, 16) << entries[i].first;
@@ -210,8 +210,8 @@ TEST_F(TrayWindow, InitCreatesOneHiddenWindowOfTheClass) {
     EXPECT_EQ(GetParent(window_), nullptr);
     LONG style = GetWindowLongA(window_, GWL_STYLE);
     EXPECT_EQ(style & (WS_POPUP | WS_BORDER), WS_POPUP | WS_BORDER);
-    LONG exStyle = GetWindowLongA(window_, GWL_EXSTYLE);
-    EXPECT_EQ(exStyle & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST), WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
+    LONG ex_style = GetWindowLongA(window_, GWL_EXSTYLE);
+    EXPECT_EQ(ex_style & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST), WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
     RECT rect;
     GetWindowRect(window_, &rect);
     EXPECT_EQ(rect.left, 0);
@@ -244,8 +244,8 @@ TEST_F(TrayWindow, CreationAddsTheThreeIconsInOrder) {
         EXPECT_EQ(calls[i].window, window_);
         EXPECT_EQ(calls[i].id, expected[i].id);
         EXPECT_EQ(calls[i].flags, expected[i].flags) << calls[i].id;
-        EXPECT_EQ(calls[i].callbackMessage, expected[i].callback) << calls[i].id;
-        EXPECT_EQ(calls[i].iconResource, expected[i].icon) << calls[i].id;
+        EXPECT_EQ(calls[i].callback_message, expected[i].callback) << calls[i].id;
+        EXPECT_EQ(calls[i].icon_resource, expected[i].icon) << calls[i].id;
         EXPECT_EQ(calls[i].tooltip, expected[i].tip) << calls[i].id;
     }
 }
@@ -257,13 +257,13 @@ TEST_F(TrayWindow, LowBatteryShowsRedWavesThenTheDarkRedDot) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].flags, static_cast<UINT>(NIF_ICON | NIF_TIP));
     EXPECT_EQ(shown[0].size, kFirstFormSize);
-    EXPECT_EQ(shown[0].iconResource, 146);
+    EXPECT_EQ(shown[0].icon_resource, 146);
     EXPECT_EQ(shown[0].tooltip, "Battery Low:\nKeyboard\nMouse\n");
 
     DWORD posted = GetTickCount();
     NotifyCall idle = NextRadioChange(from + 1);
     EXPECT_GE(GetTickCount() - posted, 400u) << "five ticks of 100 ms";
-    EXPECT_EQ(idle.iconResource, 145);
+    EXPECT_EQ(idle.icon_resource, 145);
     EXPECT_EQ(idle.tooltip, "Battery Low:\nKeyboard\nMouse\n");
 }
 
@@ -271,10 +271,10 @@ TEST_F(TrayWindow, NormalBatteryShowsGreenWavesThenTheBlueDot) {
     size_t from = Recorded().notifications.size();
     Post(WM_TRAY_BATTERY, 0);
     NotifyCall active = NextRadioChange(from);
-    EXPECT_EQ(active.iconResource, 131);
+    EXPECT_EQ(active.icon_resource, 131);
     EXPECT_EQ(active.tooltip, "Battery Normal");
     NotifyCall idle = NextRadioChange(from + 1);
-    EXPECT_EQ(idle.iconResource, 130);
+    EXPECT_EQ(idle.icon_resource, 130);
     EXPECT_EQ(idle.tooltip, "Battery Normal");
 }
 
@@ -282,20 +282,20 @@ TEST_F(TrayWindow, AllEightLowIsCutAtSixtyThreeCharacters) {
     size_t from = Recorded().notifications.size();
     Post(WM_TRAY_BATTERY, 0xFF);
     NotifyCall shown = NextRadioChange(from);
-    EXPECT_EQ(shown.tooltipBytes, 63u);
+    EXPECT_EQ(shown.tooltip_bytes, 63u);
     EXPECT_EQ(shown.tooltip, std::string("Battery Low:\nKeyboard\nTen Key\nMouse\nGame Pad 1\nGame Pad 2\n"
                                          "88 Key Keyboard\nSpace Ball\nTouch Pad\n").substr(0, 63));
 }
 
 TEST_F(TrayWindow, StreamOfActivityKeepsTheActiveFormUntilItStops) {
     size_t from = Recorded().notifications.size();
-    DWORD start = GetTickCount(), lastPost = 0;
+    DWORD start = GetTickCount(), last_post = 0;
     // One activity about every 100 ms for 1.5 s, always posted before the tray sees five ticks.
     bool first = true;
     while (GetTickCount() - start < 1500) {
-        if (first || GetTickCount() - lastPost >= 100) {
+        if (first || GetTickCount() - last_post >= 100) {
             ASSERT_TRUE(PostMessageA(window_, WM_TRAY_ACTIVITY, 0, 0));
-            lastPost = GetTickCount();
+            last_post = GetTickCount();
             first = false;
         }
         PumpQueued(pumped_);
@@ -304,24 +304,24 @@ TEST_F(TrayWindow, StreamOfActivityKeepsTheActiveFormUntilItStops) {
     PumpQueued(pumped_);
     std::vector<NotifyCall> during = CallsFor(NIM_MODIFY, 100, from);
     ASSERT_EQ(during.size(), 1u) << "only the first activity changes the icon";
-    EXPECT_EQ(during[0].iconResource, 131);
+    EXPECT_EQ(during[0].icon_resource, 131);
 
     DWORD stopped = GetTickCount();
     NotifyCall idle = NextRadioChange(from + 1);
-    EXPECT_EQ(idle.iconResource, 130);
+    EXPECT_EQ(idle.icon_resource, 130);
     EXPECT_GE(GetTickCount() - stopped + 100, 400u);
 }
 
 TEST_F(TrayWindow, ActivityAfterALowBatteryReportBlinksRed) {
     Post(WM_TRAY_BATTERY, 0x80);
-    size_t idleAt = Recorded().notifications.size();
-    NotifyCall idle = NextRadioChange(idleAt);
-    EXPECT_EQ(idle.iconResource, 145);
+    size_t idle_at = Recorded().notifications.size();
+    NotifyCall idle = NextRadioChange(idle_at);
+    EXPECT_EQ(idle.icon_resource, 145);
     size_t from = Recorded().notifications.size();
     Post(WM_TRAY_ACTIVITY, 0);
     std::vector<NotifyCall> shown = CallsFor(NIM_MODIFY, 100, from);
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].iconResource, 146);
+    EXPECT_EQ(shown[0].icon_resource, 146);
     EXPECT_EQ(shown[0].tooltip, "Battery Low:\nTouch Pad\n");
 }
 
@@ -351,7 +351,7 @@ TEST_F(TrayWindow, LockKeysShowEachNewState) {
         }
         ASSERT_EQ(calls.size(), 1u) << "state " << step.state;
         EXPECT_EQ(calls[0].flags, static_cast<UINT>(NIF_ICON | NIF_TIP));
-        EXPECT_EQ(calls[0].iconResource, step.icon) << "state " << step.state;
+        EXPECT_EQ(calls[0].icon_resource, step.icon) << "state " << step.state;
         EXPECT_EQ(calls[0].tooltip, step.tip) << "state " << step.state;
     }
 }
@@ -385,15 +385,15 @@ TEST_F(TrayWindow, DoubleClickOpensTheApplet) {
             continue;
         }
         ASSERT_EQ(Recorded().launches.size(), 1u) << click.icon;
-        EXPECT_EQ(Recorded().launches[0].commandLine, "Control.exe skyrel.cpl");
+        EXPECT_EQ(Recorded().launches[0].command_line, "Control.exe skyrel.cpl");
         EXPECT_EQ(Recorded().launches[0].show, 10u);
     }
 }
 
 TEST_F(TrayWindow, MenuCommandsStartTheControlPanels) {
     struct Command {
-        WPARAM wParam;
-        const char* commandLine;
+        WPARAM wparam;
+        const char* command_line;
     } commands[] = {
         {101, "Control.exe keyboard"},
         {102, "Control.exe mouse"},
@@ -402,13 +402,13 @@ TEST_F(TrayWindow, MenuCommandsStartTheControlPanels) {
     };
     for (const Command& command : commands) {
         Recorded().launches.clear();
-        Post(WM_COMMAND, command.wParam);
-        if (!command.commandLine) {
+        Post(WM_COMMAND, command.wparam);
+        if (!command.command_line) {
             EXPECT_TRUE(Recorded().launches.empty());
             continue;
         }
-        ASSERT_EQ(Recorded().launches.size(), 1u) << command.wParam;
-        EXPECT_EQ(Recorded().launches[0].commandLine, command.commandLine);
+        ASSERT_EQ(Recorded().launches.size(), 1u) << command.wparam;
+        EXPECT_EQ(Recorded().launches[0].command_line, command.command_line);
         EXPECT_EQ(Recorded().launches[0].show, 10u);
     }
     EXPECT_TRUE(IsWindow(window_));
@@ -426,24 +426,24 @@ struct MenuPlayer {
     static DWORD WINAPI Run(void* self) {
         auto* player = static_cast<MenuPlayer*>(self);
         DWORD start = GetTickCount();
-        HWND menuWindow = nullptr;
+        HWND menu_window = nullptr;
         while (GetTickCount() - start < kGiveUpMs) {
-            menuWindow = FindWindowA("#32768", nullptr);
-            if (menuWindow && IsWindowVisible(menuWindow)) break;
-            menuWindow = nullptr;
+            menu_window = FindWindowA("#32768", nullptr);
+            if (menu_window && IsWindowVisible(menu_window)) break;
+            menu_window = nullptr;
             Sleep(20);
         }
-        if (!menuWindow) return 0;
+        if (!menu_window) return 0;
         player->found = true;
-        GetWindowRect(menuWindow, &player->rect);
-        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+        GetWindowRect(menu_window, &player->rect);
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menu_window, MN_GETHMENU, 0, 0));
         for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
             char text[64] = {};
             GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
             player->items.emplace_back(GetMenuItemID(menu, i), text);
         }
         for (WPARAM key : player->keys) {
-            PostMessageA(menuWindow, WM_KEYDOWN, key, 0);
+            PostMessageA(menu_window, WM_KEYDOWN, key, 0);
             Sleep(50);
         }
         return 0;
@@ -487,7 +487,7 @@ TEST_F(TrayMenu, ChosenItemStartsItsControlPanel) {
     struct Case {
         WPARAM icon;
         std::vector<WPARAM> keys;
-        const char* commandLine;
+        const char* command_line;
     } cases[] = {
         {102, {VK_DOWN, VK_RETURN}, "Control.exe keyboard"},
         {100, {VK_DOWN, VK_DOWN, VK_RETURN}, "Control.exe mouse"},
@@ -497,8 +497,8 @@ TEST_F(TrayMenu, ChosenItemStartsItsControlPanel) {
         player.keys = c.keys;
         RightClick(c.icon, player);
         ASSERT_TRUE(player.found) << "no popup menu appeared";
-        ASSERT_EQ(Recorded().launches.size(), 1u) << c.commandLine;
-        EXPECT_EQ(Recorded().launches[0].commandLine, c.commandLine);
+        ASSERT_EQ(Recorded().launches.size(), 1u) << c.command_line;
+        EXPECT_EQ(Recorded().launches[0].command_line, c.command_line);
         EXPECT_EQ(Recorded().launches[0].show, 10u);
     }
 }
@@ -520,7 +520,7 @@ TEST_F(TrayWindow, CommandHundredClosesTheTrayAndEndsTheLoop) {
     Post(WM_COMMAND, 100);
     EXPECT_FALSE(IsWindow(window_));
     EXPECT_TRUE(pumped_.quit);
-    EXPECT_EQ(pumped_.quitCode, 0u);
+    EXPECT_EQ(pumped_.quit_code, 0u);
     ExpectIconsDeleted(window_, from);
     EXPECT_EQ(FindWindowA(KB_CLASS_STATUS_TRAY, nullptr), nullptr);
 

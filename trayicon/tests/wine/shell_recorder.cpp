@@ -10,10 +10,12 @@ namespace tray_test {
 namespace {
 
 using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+using DestroyIconFunction = BOOL(WINAPI*)(HICON);
 
 ShellRecord g_record;
 const IconCatalog* g_catalog = nullptr;
 NotifyFunction g_real_notify = nullptr;
+DestroyIconFunction g_real_destroy_icon = nullptr;
 
 BOOL WINAPI RecordNotify(DWORD message, PNOTIFYICONDATAA data) {
     NotifyCall call{message, data->cbSize, data->hWnd, data->uID, data->uFlags, 0, 0, {}, 0};
@@ -33,6 +35,11 @@ UINT WINAPI RecordWinExec(LPCSTR command_line, UINT show) {
     return 33;  // what WinExec returns for a program it started
 }
 
+BOOL WINAPI RecordDestroyIcon(HICON icon) {
+    g_record.destroyed_icons.push_back(icon);
+    return g_real_destroy_icon(icon);
+}
+
 }  // namespace
 
 bool InstallShellRecorder(HMODULE dll, const IconCatalog* catalog) {
@@ -40,8 +47,10 @@ bool InstallShellRecorder(HMODULE dll, const IconCatalog* catalog) {
     g_record = {};
     void* notify = PatchImport(dll, "shell32.dll", "Shell_NotifyIconA", reinterpret_cast<void*>(RecordNotify));
     void* exec = PatchImport(dll, "kernel32.dll", "WinExec", reinterpret_cast<void*>(RecordWinExec));
+    void* destroy_icon = PatchImport(dll, "user32.dll", "DestroyIcon", reinterpret_cast<void*>(RecordDestroyIcon));
     if (notify) g_real_notify = reinterpret_cast<NotifyFunction>(notify);
-    return notify != nullptr && exec != nullptr;
+    if (destroy_icon) g_real_destroy_icon = reinterpret_cast<DestroyIconFunction>(destroy_icon);
+    return notify != nullptr && exec != nullptr && destroy_icon != nullptr;
 }
 
 ShellRecord& Recorded() {

@@ -1,7 +1,8 @@
-// Records what the tray DLL asks of the shell (Shell_NotifyIconA) and what it starts
-// (WinExec). The recorder replaces those two entries of the DLL's import table in the test
-// process: the DLL under test is the one that ships, only its calls are seen first. Calls to
-// the notification area go on to the real function; programs are not started.
+// Records what the tray DLL asks of the shell (Shell_NotifyIconA), what it starts (WinExec)
+// and which icons it destroys (DestroyIcon). The recorder replaces those entries of the DLL's
+// import table in the test process: the DLL under test is the one that ships, only its calls
+// are seen first. Calls to the notification area and DestroyIcon go on to the real functions;
+// programs are not started.
 #pragma once
 
 #include <windows.h>
@@ -33,9 +34,10 @@ struct ExecCall {
 struct ShellRecord {
     std::vector<NotifyCall> notifications;
     std::vector<ExecCall> launches;
+    std::vector<HICON> destroyed_icons;
 };
 
-// Installs the recorder into `dll`; false when the DLL does not import one of the two.
+// Installs the recorder into `dll`; false when the DLL does not import one of the three.
 bool InstallShellRecorder(HMODULE dll, const IconCatalog* catalog);
 ShellRecord& Recorded();
 

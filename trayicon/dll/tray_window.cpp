@@ -1,5 +1,7 @@
 #include "trayicon/dll/tray_window.h"
 
+#include <type_traits>
+
 #include "common/private_messages.h"
 #include "common/window_classes.h"
 #include "trayicon/dll/icon_set.h"
@@ -19,6 +21,8 @@ struct TrayWindowState {
 };
 
 TrayWindowState g_state;
+// Nothing of it may be torn down at process exit: the window's destruction releases what it holds.
+static_assert(std::is_trivially_destructible<TrayWindowState>::value, "no destructor runs at process exit");
 
 void Show(HWND window, const IconChange& change) {
     if (!change.needed) return;

@@ -23,4 +23,8 @@ std::vector<ImportedFunction> ImportsOf(HMODULE module);
 // called before, or nullptr when the module does not import that function.
 void* PatchImport(HMODULE module, const char* dll, const char* function, void* replacement);
 
+// Points every call the module makes into `dll` at `replacement`; returns how many entries it
+// changed.
+int PatchEveryImport(HMODULE module, const char* dll, void* replacement);
+
 }  // namespace tray_test

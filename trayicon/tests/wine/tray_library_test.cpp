@@ -1,9 +1,14 @@
-// The library in a process: its window class and its exports, for as long as it is loaded.
+// The library in a process: its window class and its exports for as long as it is loaded,
+// and a process that ends with the tray window still open.
 #include <windows.h>
+
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "common/window_classes.h"
+#include "trayicon/tests/wine/tray_fixture.h"
+#include "trayicon/tests/wine/tray_open_at_exit.h"
 
 namespace {
 
@@ -34,6 +39,28 @@ TEST(TrayLibrary, ExportsHaveTheirNamesAtTheirOrdinals) {
     EXPECT_NE(GetProcAddress(dll, MAKEINTRESOURCEA(1)), nullptr);
     EXPECT_NE(GetProcAddress(dll, MAKEINTRESOURCEA(2)), nullptr);
     FreeLibrary(dll);
+}
+
+// The process ends as it asked: no crash, no hang in the library's detach, and no call into
+// user32 or shell32 while it ends (see tray_open_at_exit.cpp). The system takes the window,
+// its icons and their pictures away with the process.
+TEST(TrayLibrary, ProcessEndingWithTheTrayOpenEndsCleanly) {
+    std::string command = "trayicon_open_at_exit.exe";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process))
+        << "CreateProcessA, error " << GetLastError();
+    DWORD waited = WaitForSingleObject(process.hProcess, tray_test::kGiveUpMs);
+    if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    DWORD exit_code = 0;
+    GetExitCodeProcess(process.hProcess, &exit_code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    ASSERT_EQ(waited, static_cast<DWORD>(WAIT_OBJECT_0)) << "the process never ended";
+    EXPECT_EQ(exit_code, tray_test::kEndedAsAsked)
+        << "exit code " << exit_code << ", as tray_open_at_exit.h names them";
 }
 
 }  // namespace

@@ -50,6 +50,16 @@ protected:
         for (unsigned tick = 0; tick < count; ++tick) SendMessageA(window_, WM_TIMER, kBlinkTimer, 0);
     }
 
+    // Posts a message and returns the one change of the radio icon it made; more or fewer fail
+    // the test.
+    NotifyCall PostForRadioChange(UINT message, WPARAM wparam) {
+        size_t from = Recorded().notifications.size();
+        Post(message, wparam);
+        std::vector<NotifyCall> changes = RadioChangesSince(from);
+        EXPECT_EQ(changes.size(), 1u) << "changes of the radio icon";
+        return changes.size() == 1 ? changes[0] : NotifyCall{};
+    }
+
     NotifyCall LastRadioChange() {
         std::vector<NotifyCall> changes = RadioChangesSince(0);
         return changes.empty() ? NotifyCall{} : changes.back();
@@ -57,14 +67,11 @@ protected:
 };
 
 TEST_F(RadioIcon, LowBatteryShowsRedWavesThenTheDarkRedDot) {
-    size_t from = Recorded().notifications.size();
-    Post(WM_TRAY_BATTERY, 0x05);
-    std::vector<NotifyCall> shown = RadioChangesSince(from);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].flags, static_cast<UINT>(NIF_ICON | NIF_TIP));
-    EXPECT_EQ(shown[0].size, kFirstFormSize);
-    EXPECT_EQ(shown[0].icon_resource, 146);
-    EXPECT_EQ(shown[0].tooltip, "Battery Low:\nKeyboard\nMouse\n");
+    NotifyCall shown = PostForRadioChange(WM_TRAY_BATTERY, 0x05);
+    EXPECT_EQ(shown.flags, static_cast<UINT>(NIF_ICON | NIF_TIP));
+    EXPECT_EQ(shown.size, kFirstFormSize);
+    EXPECT_EQ(shown.icon_resource, 146);
+    EXPECT_EQ(shown.tooltip, "Battery Low:\nKeyboard\nMouse\n");
 
     EXPECT_EQ(TicksUntilRadioChange(), 5u) << "the blink ends on the fifth tick";
     NotifyCall idle = LastRadioChange();
@@ -74,12 +81,9 @@ TEST_F(RadioIcon, LowBatteryShowsRedWavesThenTheDarkRedDot) {
 }
 
 TEST_F(RadioIcon, NormalBatteryShowsGreenWavesThenTheBlueDot) {
-    size_t from = Recorded().notifications.size();
-    Post(WM_TRAY_BATTERY, 0);
-    std::vector<NotifyCall> shown = RadioChangesSince(from);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].icon_resource, 131);
-    EXPECT_EQ(shown[0].tooltip, "Battery Normal");
+    NotifyCall shown = PostForRadioChange(WM_TRAY_BATTERY, 0);
+    EXPECT_EQ(shown.icon_resource, 131);
+    EXPECT_EQ(shown.tooltip, "Battery Normal");
 
     EXPECT_EQ(TicksUntilRadioChange(), 5u);
     NotifyCall idle = LastRadioChange();
@@ -88,26 +92,21 @@ TEST_F(RadioIcon, NormalBatteryShowsGreenWavesThenTheBlueDot) {
 }
 
 TEST_F(RadioIcon, AllEightLowIsCutAtSixtyThreeCharacters) {
-    size_t from = Recorded().notifications.size();
-    Post(WM_TRAY_BATTERY, 0xFF);
-    std::vector<NotifyCall> shown = RadioChangesSince(from);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].tooltip_bytes, 63u);
-    EXPECT_EQ(shown[0].tooltip, std::string("Battery Low:\nKeyboard\nTen Key\nMouse\nGame Pad 1\nGame Pad 2\n"
-                                            "88 Key Keyboard\nSpace Ball\nTouch Pad\n").substr(0, 63));
+    NotifyCall shown = PostForRadioChange(WM_TRAY_BATTERY, 0xFF);
+    EXPECT_EQ(shown.tooltip_bytes, 63u);
+    EXPECT_EQ(shown.tooltip, std::string("Battery Low:\nKeyboard\nTen Key\nMouse\nGame Pad 1\nGame Pad 2\n"
+                                         "88 Key Keyboard\nSpace Ball\nTouch Pad\n").substr(0, 63));
 }
 
 TEST_F(RadioIcon, StreamOfActivityKeepsTheActiveFormUntilItStops) {
+    EXPECT_EQ(PostForRadioChange(WM_TRAY_ACTIVITY, 0).icon_resource, 131);
     size_t from = Recorded().notifications.size();
-    Post(WM_TRAY_ACTIVITY, 0);
     // Four ticks between two activities: each one starts the countdown again.
     for (int activity = 0; activity < 10; ++activity) {
         Ticks(4);
         Post(WM_TRAY_ACTIVITY, 0);
     }
-    std::vector<NotifyCall> during = RadioChangesSince(from);
-    ASSERT_EQ(during.size(), 1u) << "only the first activity changes the icon";
-    EXPECT_EQ(during[0].icon_resource, 131);
+    EXPECT_TRUE(RadioChangesSince(from).empty()) << "only the first activity changes the icon";
 
     EXPECT_EQ(TicksUntilRadioChange(), 5u) << "idle on the fifth tick after the last activity";
     EXPECT_EQ(LastRadioChange().icon_resource, 130);
@@ -117,12 +116,9 @@ TEST_F(RadioIcon, ActivityAfterALowBatteryReportBlinksRed) {
     Post(WM_TRAY_BATTERY, 0x80);
     EXPECT_EQ(TicksUntilRadioChange(), 5u);
     EXPECT_EQ(LastRadioChange().icon_resource, 145);
-    size_t from = Recorded().notifications.size();
-    Post(WM_TRAY_ACTIVITY, 0);
-    std::vector<NotifyCall> shown = RadioChangesSince(from);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].icon_resource, 146);
-    EXPECT_EQ(shown[0].tooltip, "Battery Low:\nTouch Pad\n");
+    NotifyCall shown = PostForRadioChange(WM_TRAY_ACTIVITY, 0);
+    EXPECT_EQ(shown.icon_resource, 146);
+    EXPECT_EQ(shown.tooltip, "Battery Low:\nTouch Pad\n");
 }
 
 // The window's own timer, as the agent runs it: waited for, however long the machine takes.

@@ -1,4 +1,4 @@
-#include "trayicon/tray_model.h"
+#include "trayicon/logic/tray_model.h"
 
 #include <string>
 
@@ -64,13 +64,13 @@ TEST(Blinking, FormsOverTimerTicks) {
 TEST(Blinking, BatteryReportKeepsTheLowEightBits) {
     TrayState state;
     OnBattery(state, 0x105);
-    EXPECT_EQ(state.lowBatteryMask, 0x05);
+    EXPECT_EQ(state.low_battery_mask, 0x05);
     IconChange shown = BatteryIcon(state, true);
     EXPECT_EQ(shown.id, 100u);
-    EXPECT_EQ(shown.iconResource, 146u);
+    EXPECT_EQ(shown.icon_resource, 146u);
     EXPECT_STREQ(shown.tooltip.text, "Battery Low:\nKeyboard\nMouse\n");
     OnBattery(state, 0x100);
-    EXPECT_EQ(BatteryIcon(state, false).iconResource, 130u);
+    EXPECT_EQ(BatteryIcon(state, false).icon_resource, 130u);
     EXPECT_STREQ(BatteryIcon(state, false).tooltip.text, "Battery Normal");
 }
 
@@ -80,9 +80,9 @@ TEST(Blinking, NewWindowStartsIdleButKeepsTheProcessMask) {
     OnLockKeys(state, 3);
     StartWindow(state);
     EXPECT_FALSE(state.blinking);
-    EXPECT_EQ(state.blinkCounter, 0u);
-    EXPECT_EQ(state.lastLockStateShown, kNoLockStateShown);
-    EXPECT_EQ(state.lowBatteryMask, 0x04);
+    EXPECT_EQ(state.blink_counter, 0u);
+    EXPECT_EQ(state.last_lock_state_shown, kNoLockStateShown);
+    EXPECT_EQ(state.low_battery_mask, 0x04);
 }
 
 TEST(LockKeys, ShowsEachNewStateOnce) {
@@ -91,12 +91,12 @@ TEST(LockKeys, ShowsEachNewStateOnce) {
     IconChange six = OnLockKeys(state, 6);
     EXPECT_TRUE(six.needed);
     EXPECT_EQ(six.id, 103u);
-    EXPECT_EQ(six.iconResource, 143u);
+    EXPECT_EQ(six.icon_resource, 143u);
     EXPECT_STREQ(six.tooltip.text, "NUM  CAPS  ");
     EXPECT_FALSE(OnLockKeys(state, 6).needed);
     IconChange zero = OnLockKeys(state, 0);
     EXPECT_TRUE(zero.needed);
-    EXPECT_EQ(zero.iconResource, 137u);
+    EXPECT_EQ(zero.icon_resource, 137u);
     EXPECT_STREQ(zero.tooltip.text, "");
 }
 
@@ -122,7 +122,7 @@ TEST(LockKeys, StatesAboveSevenUseTheirLowThreeBits) {
         StartWindow(state);
         IconChange change = OnLockKeys(state, c.state);
         EXPECT_TRUE(change.needed);
-        EXPECT_EQ(change.iconResource, c.resource) << c.state;
+        EXPECT_EQ(change.icon_resource, c.resource) << c.state;
         EXPECT_STREQ(change.tooltip.text, c.tooltip) << c.state;
     }
     TrayState state;

@@ -1,4 +1,4 @@
-#include "trayicon/tray_texts.h"
+#include "trayicon/logic/tray_texts.h"
 
 #include <cstring>
 #include <string>

@@ -29,9 +29,9 @@ IconPicture PictureOf(HICON icon) {
     IconPicture picture;
     ICONINFO info = {};
     if (icon == nullptr || !GetIconInfo(icon, &info)) return picture;
-    int maskWidth = 0, maskHeight = 0;
+    int mask_width = 0, mask_height = 0;
     picture.colour = BitmapPixels(info.hbmColor, picture.width, picture.height);
-    picture.mask = BitmapPixels(info.hbmMask, maskWidth, maskHeight);
+    picture.mask = BitmapPixels(info.hbmMask, mask_width, mask_height);
     if (info.hbmColor) DeleteObject(info.hbmColor);
     if (info.hbmMask) DeleteObject(info.hbmMask);
     return picture;

@@ -26,7 +26,7 @@ public:
     IconCatalog(HMODULE module, const std::vector<unsigned>& resources);
     // The resource whose picture the icon shows; 0 for no icon, -1 for a picture not in the catalog.
     int ResourceOf(HICON icon) const;
-    const std::vector<std::pair<unsigned, IconPicture>>& entries() const { return entries_; }
+    const std::vector<std::pair<unsigned, IconPicture>>& Entries() const { return entries_; }
 
 private:
     std::vector<std::pair<unsigned, IconPicture>> entries_;

@@ -8,6 +8,15 @@ T* At(HMODULE module, DWORD rva) {
     return reinterpret_cast<T*>(reinterpret_cast<BYTE*>(module) + rva);
 }
 
+// Writes `replacement` into an address-table entry, which the loader leaves read-only.
+bool Replace(void** slot, void* replacement) {
+    DWORD protection;
+    if (!VirtualProtect(slot, sizeof(void*), PAGE_READWRITE, &protection)) return false;
+    *slot = replacement;
+    VirtualProtect(slot, sizeof(void*), protection, &protection);
+    return true;
+}
+
 }  // namespace
 
 std::vector<ImportedFunction> ImportsOf(HMODULE module) {
@@ -24,7 +33,7 @@ std::vector<ImportedFunction> ImportsOf(HMODULE module) {
         for (; lookup->u1.AddressOfData != 0; ++lookup, ++address) {
             ImportedFunction f{At<char>(module, d->Name), false, 0, {}, reinterpret_cast<void**>(&address->u1.Function)};
             if (IMAGE_SNAP_BY_ORDINAL(lookup->u1.Ordinal)) {
-                f.byOrdinal = true;
+                f.by_ordinal = true;
                 f.ordinal = IMAGE_ORDINAL(lookup->u1.Ordinal);
             } else {
                 f.name = reinterpret_cast<char*>(At<IMAGE_IMPORT_BY_NAME>(module, static_cast<DWORD>(lookup->u1.AddressOfData))->Name);
@@ -37,15 +46,19 @@ std::vector<ImportedFunction> ImportsOf(HMODULE module) {
 
 void* PatchImport(HMODULE module, const char* dll, const char* function, void* replacement) {
     for (const ImportedFunction& f : ImportsOf(module)) {
-        if (f.byOrdinal || lstrcmpiA(f.dll.c_str(), dll) != 0 || f.name != function) continue;
-        DWORD protection;
-        if (!VirtualProtect(f.slot, sizeof(void*), PAGE_READWRITE, &protection)) return nullptr;
+        if (f.by_ordinal || lstrcmpiA(f.dll.c_str(), dll) != 0 || f.name != function) continue;
         void* previous = *f.slot;
-        *f.slot = replacement;
-        VirtualProtect(f.slot, sizeof(void*), protection, &protection);
-        return previous;
+        return Replace(f.slot, replacement) ? previous : nullptr;
     }
     return nullptr;
+}
+
+int PatchEveryImport(HMODULE module, const char* dll, void* replacement) {
+    int changed = 0;
+    for (const ImportedFunction& f : ImportsOf(module)) {
+        if (lstrcmpiA(f.dll.c_str(), dll) == 0 && Replace(f.slot, replacement)) ++changed;
+    }
+    return changed;
 }
 
 }  // namespace tray_test

@@ -17,7 +17,7 @@ TEST(TrayImportLibrary, BindsBothExportsByOrdinalOnly) {
     std::vector<unsigned> ordinals;
     for (const tray_test::ImportedFunction& f : tray_test::ImportsOf(GetModuleHandleA(nullptr))) {
         if (lstrcmpiA(f.dll.c_str(), "trayicon.dll") != 0) continue;
-        EXPECT_TRUE(f.byOrdinal) << "imported by name: " << f.name;
+        EXPECT_TRUE(f.by_ordinal) << "imported by name: " << f.name;
         ordinals.push_back(f.ordinal);
     }
     std::sort(ordinals.begin(), ordinals.end());

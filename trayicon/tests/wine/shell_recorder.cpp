@@ -10,27 +10,34 @@ namespace tray_test {
 namespace {
 
 using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+using DestroyIconFunction = BOOL(WINAPI*)(HICON);
 
 ShellRecord g_record;
 const IconCatalog* g_catalog = nullptr;
-NotifyFunction g_realNotify = nullptr;
+NotifyFunction g_real_notify = nullptr;
+DestroyIconFunction g_real_destroy_icon = nullptr;
 
 BOOL WINAPI RecordNotify(DWORD message, PNOTIFYICONDATAA data) {
     NotifyCall call{message, data->cbSize, data->hWnd, data->uID, data->uFlags, 0, 0, {}, 0};
-    if (data->uFlags & NIF_MESSAGE) call.callbackMessage = data->uCallbackMessage;
-    if (data->uFlags & NIF_ICON) call.iconResource = g_catalog->ResourceOf(data->hIcon);
+    if (data->uFlags & NIF_MESSAGE) call.callback_message = data->uCallbackMessage;
+    if (data->uFlags & NIF_ICON) call.icon_resource = g_catalog->ResourceOf(data->hIcon);
     if (data->uFlags & NIF_TIP) {
         const void* end = std::memchr(data->szTip, '\0', 64);
-        call.tooltipBytes = end ? static_cast<const char*>(end) - data->szTip : 64;
-        call.tooltip.assign(data->szTip, call.tooltipBytes);
+        call.tooltip_bytes = end ? static_cast<const char*>(end) - data->szTip : 64;
+        call.tooltip.assign(data->szTip, call.tooltip_bytes);
     }
     g_record.notifications.push_back(call);
-    return g_realNotify(message, data);
+    return g_real_notify(message, data);
 }
 
-UINT WINAPI RecordWinExec(LPCSTR commandLine, UINT show) {
-    g_record.launches.push_back({commandLine, show});
+UINT WINAPI RecordWinExec(LPCSTR command_line, UINT show) {
+    g_record.launches.push_back({command_line, show});
     return 33;  // what WinExec returns for a program it started
+}
+
+BOOL WINAPI RecordDestroyIcon(HICON icon) {
+    g_record.destroyed_icons.push_back(icon);
+    return g_real_destroy_icon(icon);
 }
 
 }  // namespace
@@ -40,8 +47,10 @@ bool InstallShellRecorder(HMODULE dll, const IconCatalog* catalog) {
     g_record = {};
     void* notify = PatchImport(dll, "shell32.dll", "Shell_NotifyIconA", reinterpret_cast<void*>(RecordNotify));
     void* exec = PatchImport(dll, "kernel32.dll", "WinExec", reinterpret_cast<void*>(RecordWinExec));
-    if (notify) g_realNotify = reinterpret_cast<NotifyFunction>(notify);
-    return notify != nullptr && exec != nullptr;
+    void* destroy_icon = PatchImport(dll, "user32.dll", "DestroyIcon", reinterpret_cast<void*>(RecordDestroyIcon));
+    if (notify) g_real_notify = reinterpret_cast<NotifyFunction>(notify);
+    if (destroy_icon) g_real_destroy_icon = reinterpret_cast<DestroyIconFunction>(destroy_icon);
+    return notify != nullptr && exec != nullptr && destroy_icon != nullptr;
 }
 
 ShellRecord& Recorded() {

@@ -1,7 +1,8 @@
-// Records what the tray DLL asks of the shell (Shell_NotifyIconA) and what it starts
-// (WinExec). The recorder replaces those two entries of the DLL's import table in the test
-// process: the DLL under test is the one that ships, only its calls are seen first. Calls to
-// the notification area go on to the real function; programs are not started.
+// Records what the tray DLL asks of the shell (Shell_NotifyIconA), what it starts (WinExec)
+// and which icons it destroys (DestroyIcon). The recorder replaces those entries of the DLL's
+// import table in the test process: the DLL under test is the one that ships, only its calls
+// are seen first. Calls to the notification area and DestroyIcon go on to the real functions;
+// programs are not started.
 #pragma once
 
 #include <windows.h>
@@ -19,23 +20,24 @@ struct NotifyCall {
     HWND window;
     UINT id;
     UINT flags;
-    UINT callbackMessage;
-    int iconResource;  // as IconCatalog::ResourceOf tells it, when NIF_ICON
+    UINT callback_message;
+    int icon_resource;  // as IconCatalog::ResourceOf tells it, when NIF_ICON
     std::string tooltip;  // when NIF_TIP
-    size_t tooltipBytes;  // up to the NUL, within the 64-byte field
+    size_t tooltip_bytes;  // up to the NUL, within the 64-byte field
 };
 
 struct ExecCall {
-    std::string commandLine;
+    std::string command_line;
     UINT show;
 };
 
 struct ShellRecord {
     std::vector<NotifyCall> notifications;
     std::vector<ExecCall> launches;
+    std::vector<HICON> destroyed_icons;
 };
 
-// Installs the recorder into `dll`; false when the DLL does not import one of the two.
+// Installs the recorder into `dll`; false when the DLL does not import one of the three.
 bool InstallShellRecorder(HMODULE dll, const IconCatalog* catalog);
 ShellRecord& Recorded();
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "trayicon/tray_texts.h"
+#include "trayicon/logic/tray_texts.h"
 
 namespace tray {
 
@@ -35,9 +35,9 @@ extern const MenuItem kMenuItems[2];
 // A notification icon as it is added when the window is created.
 struct InitialIcon {
     unsigned id;
-    unsigned iconResource;
+    unsigned icon_resource;
     const char* tooltip;
-    bool hasCallback;  // only these tell the window about mouse messages
+    bool has_callback;  // only these tell the window about mouse messages
 };
 // In the order they are added.
 extern const InitialIcon kInitialIcons[3];
@@ -48,22 +48,22 @@ extern const unsigned kIconsToDelete[3];
 struct IconChange {
     bool needed;
     unsigned id;
-    unsigned iconResource;
+    unsigned icon_resource;
     Tooltip tooltip;
 };
 
 // The per-process state of the tray window.
 struct TrayState {
-    std::uint8_t lowBatteryMask = 0;
+    std::uint8_t low_battery_mask = 0;
     bool blinking = false;
-    unsigned blinkCounter = 0;
-    unsigned lastLockStateShown = kNoLockStateShown;
+    unsigned blink_counter = 0;
+    unsigned last_lock_state_shown = kNoLockStateShown;
 };
 
 // The icon resource of the radio icon for a low-battery mask, in its active or idle form.
-unsigned BatteryIconResource(std::uint8_t lowBatteryMask, bool active);
+unsigned BatteryIconResource(std::uint8_t low_battery_mask, bool active);
 // The icon resource of a lock state 0 to 7.
-unsigned LockIconResource(unsigned lockState);
+unsigned LockIconResource(unsigned lock_state);
 
 // The radio icon's picture and tooltip for the state's mask (what UpdateBatteryIcon shows).
 IconChange BatteryIcon(const TrayState& state, bool active);
@@ -83,12 +83,12 @@ RadioForm OnBattery(TrayState& state, std::uintptr_t mask);
 RadioForm OnTimerTick(TrayState& state);
 // A lock state: only its low three bits name locks, so higher bits are dropped; a state equal
 // to the one shown changes nothing.
-IconChange OnLockKeys(TrayState& state, std::uintptr_t lockState);
+IconChange OnLockKeys(TrayState& state, std::uintptr_t lock_state);
 
 enum class ClickAction { None, OpenApplet, ShowMenu };
 // What a mouse message from the notification area does, whichever icon it names. Only the
 // product and radio icons have a callback, so the lock-key icon never sends one.
-ClickAction OnIconMouse(unsigned mouseMessage);
+ClickAction OnIconMouse(unsigned mouse_message);
 
 // The command line a menu command starts, or nullptr (for kCommandClose and unknown commands).
 const char* CommandLineOf(unsigned command);

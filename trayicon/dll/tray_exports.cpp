@@ -1,8 +1,8 @@
 // The two exports, bound by ordinal (see trayicon.def).
 #include "trayicon/trayicon.h"
 
-#include "trayicon/tray_module.h"
-#include "trayicon/tray_window.h"
+#include "trayicon/dll/tray_module.h"
+#include "trayicon/dll/tray_window.h"
 
 extern "C" HWND WINAPI Init_StatusTray(void) {
     tray::TrayModule& module = tray::Module();

@@ -1,4 +1,4 @@
-#include "trayicon/tray_texts.h"
+#include "trayicon/logic/tray_texts.h"
 
 #include "common/device_kinds.h"
 
@@ -19,26 +19,26 @@ void Append(Tooltip& tip, std::size_t& length, const char* text) {
 
 }  // namespace
 
-Tooltip BatteryTooltip(std::uint8_t lowBatteryMask) {
+Tooltip BatteryTooltip(std::uint8_t low_battery_mask) {
     Tooltip tip{};
     std::size_t length = 0;
-    if (lowBatteryMask == 0) {
+    if (low_battery_mask == 0) {
         Append(tip, length, "Battery Normal");
         return tip;
     }
     Append(tip, length, "Battery Low:\n");
     for (int kind = 0; kind < DEVICE_KIND_COUNT; ++kind) {
-        if (lowBatteryMask & (1u << kind)) Append(tip, length, kDeviceNames[kind]);
+        if (low_battery_mask & (1u << kind)) Append(tip, length, kDeviceNames[kind]);
     }
     return tip;
 }
 
-Tooltip LockTooltip(unsigned lockState) {
+Tooltip LockTooltip(unsigned lock_state) {
     Tooltip tip{};
     std::size_t length = 0;
-    if (lockState & 4u) Append(tip, length, "NUM  ");
-    if (lockState & 2u) Append(tip, length, "CAPS  ");
-    if (lockState & 1u) Append(tip, length, "SCROLL");
+    if (lock_state & 4u) Append(tip, length, "NUM  ");
+    if (lock_state & 2u) Append(tip, length, "CAPS  ");
+    if (lock_state & 1u) Append(tip, length, "SCROLL");
     return tip;
 }
 

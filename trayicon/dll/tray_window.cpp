@@ -1,12 +1,14 @@
-#include "trayicon/tray_window.h"
+#include "trayicon/dll/tray_window.h"
+
+#include <type_traits>
 
 #include "common/private_messages.h"
 #include "common/window_classes.h"
-#include "trayicon/icon_set.h"
-#include "trayicon/notify_icons.h"
-#include "trayicon/tray_menu.h"
-#include "trayicon/tray_model.h"
-#include "trayicon/tray_module.h"
+#include "trayicon/dll/icon_set.h"
+#include "trayicon/dll/notify_icons.h"
+#include "trayicon/dll/tray_menu.h"
+#include "trayicon/dll/tray_module.h"
+#include "trayicon/logic/tray_model.h"
 
 namespace tray {
 namespace {
@@ -19,18 +21,20 @@ struct TrayWindowState {
 };
 
 TrayWindowState g_state;
+// Nothing of it may be torn down at process exit: the window's destruction releases what it holds.
+static_assert(std::is_trivially_destructible<TrayWindowState>::value, "no destructor runs at process exit");
 
 void Show(HWND window, const IconChange& change) {
     if (!change.needed) return;
-    ModifyNotifyIcon(window, change.id, g_state.icons.Get(change.iconResource), change.tooltip);
+    ModifyNotifyIcon(window, change.id, g_state.icons.Get(change.icon_resource), change.tooltip);
 }
 
 void UpdateBatteryIcon(HWND window, bool active) {
     Show(window, BatteryIcon(g_state.model, active));
 }
 
-void UpdateLockIcon(HWND window, WPARAM lockState) {
-    Show(window, OnLockKeys(g_state.model, lockState));
+void UpdateLockIcon(HWND window, WPARAM lock_state) {
+    Show(window, OnLockKeys(g_state.model, lock_state));
 }
 
 void ShowRadioForm(HWND window, RadioForm form) {
@@ -40,8 +44,8 @@ void ShowRadioForm(HWND window, RadioForm form) {
 LRESULT OnCreate(HWND window, const CREATESTRUCTA& create) {
     g_state.icons.Load(create.hInstance);
     for (const InitialIcon& icon : kInitialIcons) {
-        AddNotifyIcon(window, icon.id, g_state.icons.Get(icon.iconResource), icon.tooltip,
-                      icon.hasCallback ? WM_TRAY_NOTIFY : 0);
+        AddNotifyIcon(window, icon.id, g_state.icons.Get(icon.icon_resource), icon.tooltip,
+                      icon.has_callback ? WM_TRAY_NOTIFY : 0);
     }
     StartWindow(g_state.model);
     SetTimer(window, kBlinkTimerId, kBlinkTimerPeriodMs, nullptr);
@@ -57,8 +61,8 @@ void OnDestroy(HWND window) {
     PostQuitMessage(0);
 }
 
-void OnIconMouse(HWND window, LPARAM mouseMessage) {
-    switch (tray::OnIconMouse(static_cast<unsigned>(mouseMessage))) {
+void OnIconMouse(HWND window, LPARAM mouse_message) {
+    switch (tray::OnIconMouse(static_cast<unsigned>(mouse_message))) {
     case ClickAction::OpenApplet:
         WinExec(kAppletCommandLine, SW_SHOWDEFAULT);
         break;
@@ -76,7 +80,7 @@ void OnCommand(HWND window, unsigned command) {
         return;
     }
     // A launch that fails leaves everything as it was; nobody is told.
-    if (const char* commandLine = CommandLineOf(command)) WinExec(commandLine, SW_SHOWDEFAULT);
+    if (const char* command_line = CommandLineOf(command)) WinExec(command_line, SW_SHOWDEFAULT);
 }
 
 }  // namespace

@@ -5,12 +5,15 @@
 
 namespace tray {
 
+// The set has no destructor on purpose: it lives in static storage, and a destructor would run
+// when the process ends with the window still open, from the library's detach, where calling
+// user32 is not safe. The window's destruction releases the pictures; a process that ends
+// without destroying the window leaves them to the system.
 class IconSet {
 public:
     IconSet() = default;
     IconSet(const IconSet&) = delete;
     IconSet& operator=(const IconSet&) = delete;
-    ~IconSet() { Release(); }
 
     // Loads every icon resource the tray shows, at the notification area's 16 by 16.
     void Load(HINSTANCE instance);

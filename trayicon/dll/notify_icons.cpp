@@ -1,4 +1,4 @@
-#include "trayicon/notify_icons.h"
+#include "trayicon/dll/notify_icons.h"
 
 #include <shellapi.h>
 
@@ -30,12 +30,12 @@ void SetTooltip(NOTIFYICONDATAA& data, const char* text) {
 
 }  // namespace
 
-void AddNotifyIcon(HWND window, unsigned id, HICON icon, const char* tooltip, UINT callbackMessage) {
+void AddNotifyIcon(HWND window, unsigned id, HICON icon, const char* tooltip, UINT callback_message) {
     NOTIFYICONDATAA data = IconData(window, id);
     data.uFlags = NIF_ICON | NIF_TIP;
-    if (callbackMessage != 0) {
+    if (callback_message != 0) {
         data.uFlags |= NIF_MESSAGE;
-        data.uCallbackMessage = callbackMessage;
+        data.uCallbackMessage = callback_message;
     }
     data.hIcon = icon;
     SetTooltip(data, tooltip);

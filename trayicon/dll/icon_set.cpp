@@ -1,14 +1,15 @@
-#include "trayicon/icon_set.h"
+#include "trayicon/dll/icon_set.h"
 
-#include "trayicon/tray_resources.h"
+#include "trayicon/logic/tray_resources.h"
 
 namespace tray {
 namespace {
 
 const unsigned kTrayIconResources[] = {
-    IDI_PRODUCT,      IDI_RADIO_IDLE,   IDI_RADIO_ACTIVE, IDI_RADIO_LOW_IDLE, IDI_RADIO_LOW_ACTIVE,
-    IDI_LOCK_STATE_0, IDI_LOCK_STATE_1, IDI_LOCK_STATE_2, IDI_LOCK_STATE_3,   IDI_LOCK_STATE_4,
-    IDI_LOCK_STATE_5, IDI_LOCK_STATE_6, IDI_LOCK_STATE_7,
+    KB_IDI_PRODUCT,
+    KB_IDI_RADIO_IDLE,   KB_IDI_RADIO_ACTIVE, KB_IDI_RADIO_LOW_IDLE, KB_IDI_RADIO_LOW_ACTIVE,
+    KB_IDI_LOCK_STATE_0, KB_IDI_LOCK_STATE_1, KB_IDI_LOCK_STATE_2,   KB_IDI_LOCK_STATE_3,
+    KB_IDI_LOCK_STATE_4, KB_IDI_LOCK_STATE_5, KB_IDI_LOCK_STATE_6,   KB_IDI_LOCK_STATE_7,
 };
 constexpr int kIconSize = 16;
 

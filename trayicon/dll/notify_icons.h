@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include "trayicon/tray_texts.h"
+#include "trayicon/logic/tray_texts.h"
 
 namespace tray {
 
-void AddNotifyIcon(HWND window, unsigned id, HICON icon, const char* tooltip, UINT callbackMessage);
+void AddNotifyIcon(HWND window, unsigned id, HICON icon, const char* tooltip, UINT callback_message);
 void ModifyNotifyIcon(HWND window, unsigned id, HICON icon, const Tooltip& tooltip);
 void DeleteNotifyIcon(HWND window, unsigned id);
 

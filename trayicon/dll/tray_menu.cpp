@@ -1,6 +1,6 @@
-#include "trayicon/tray_menu.h"
+#include "trayicon/dll/tray_menu.h"
 
-#include "trayicon/tray_model.h"
+#include "trayicon/logic/tray_model.h"
 
 namespace tray {
 namespace {
@@ -13,7 +13,7 @@ public:
     ~PopupMenu() {
         if (menu_ != nullptr) DestroyMenu(menu_);
     }
-    HMENU get() const { return menu_; }
+    HMENU Get() const { return menu_; }
 
 private:
     HMENU menu_;
@@ -28,13 +28,13 @@ void ShowTrayMenu(HWND owner) {
     int y = static_cast<short>(HIWORD(position));
 
     PopupMenu menu;
-    if (menu.get() == nullptr) return;
-    for (const MenuItem& item : kMenuItems) AppendMenuA(menu.get(), MF_STRING, item.command, item.text);
+    if (menu.Get() == nullptr) return;
+    for (const MenuItem& item : kMenuItems) AppendMenuA(menu.Get(), MF_STRING, item.command, item.text);
 
     // Without the foreground the menu would not close when the user clicks elsewhere, and
     // the message after tracking lets the next menu open at the first click.
     SetForegroundWindow(owner);
-    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON, x, y, 0, owner, nullptr);
+    TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_LEFTBUTTON, x, y, 0, owner, nullptr);
     PostMessageA(owner, WM_NULL, 0, 0);
 }
 

@@ -15,9 +15,9 @@ struct Tooltip {
 
 // "Battery Normal" for mask 0; otherwise "Battery Low:\n" and the name of each device kind whose
 // bit is set, bit 0 first, each followed by a newline; cut to what the notification area takes.
-Tooltip BatteryTooltip(std::uint8_t lowBatteryMask);
+Tooltip BatteryTooltip(std::uint8_t low_battery_mask);
 
 // "NUM  ", "CAPS  " and "SCROLL" for the locks of the state that are on (bits 2, 1 and 0).
-Tooltip LockTooltip(unsigned lockState);
+Tooltip LockTooltip(unsigned lock_state);
 
 }  // namespace tray

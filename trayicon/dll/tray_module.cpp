@@ -1,10 +1,10 @@
 // Loading and unloading the library: the tray window class lives exactly as long as the
 // library is mapped into the process.
-#include "trayicon/tray_module.h"
+#include "trayicon/dll/tray_module.h"
 
 #include "common/window_classes.h"
-#include "trayicon/tray_resources.h"
-#include "trayicon/tray_window.h"
+#include "trayicon/dll/tray_window.h"
+#include "trayicon/logic/tray_resources.h"
 
 namespace tray {
 namespace {
@@ -25,9 +25,9 @@ bool RegisterTrayClass(HINSTANCE instance) {
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = TrayWndProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_CLASS_ICON));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_CLASS_SMALL_ICON), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(KB_IDI_CLASS_ICON));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(KB_IDI_CLASS_SMALL_ICON),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);

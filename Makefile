@@ -38,11 +38,11 @@ $(HOST)/build.ninja: CMakeLists.txt | deps
 $(BENCH_HOST)/build.ninja: CMakeLists.txt | deps
 	cmake -S . -B $(BENCH_HOST) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DKB_SANITIZE=OFF
 
-$(WIN32)/build.ninja: CMakeLists.txt cmake/toolchain-i686-mingw.cmake | deps
+$(WIN32)/build.ninja: CMakeLists.txt cmake/toolchain-i686-mingw.cmake cmake/toolchain-mingw.cmake | deps
 	cmake -S . -B $(WIN32) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-mingw.cmake
 
-$(WIN64)/build.ninja: CMakeLists.txt cmake/toolchain-x86_64-mingw.cmake | deps
+$(WIN64)/build.ninja: CMakeLists.txt cmake/toolchain-x86_64-mingw.cmake cmake/toolchain-mingw.cmake | deps
 	cmake -S . -B $(WIN64) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-mingw.cmake
 

@@ -6,6 +6,8 @@
 
 #include <ddk/wdm.h>
 
+#include "kernelsupport/complete_request.h"
+
 // Parks `irp` in the empty slot: marks it pending and gives it `cancel` before publishing it,
 // so a writer can never complete a request the read path still touches. Returns false when the
 // request was cancelled before it could be parked; the caller then completes it with
@@ -28,3 +30,33 @@ void EndCancelledRead(PIRP* slot, PKSPIN_LOCK lock, PIRP irp);
 // STATUS_CANCELLED. For the cleanup and the close of a file object, so that a reader that goes
 // away never leaves the one place taken for the next reader.
 void CancelParkedReadOf(PIRP* slot, PKSPIN_LOCK lock, PFILE_OBJECT file);
+
+// A read of a device that keeps at most one read parked, at once or parked: refused with
+// STATUS_UNSUCCESSFUL while another is parked; a read with no room completes at once with
+// nothing, since it would take a record and deliver nothing of it; a record waiting is
+// delivered at once; otherwise the read is parked with `cancel` until one comes. `deliver(irp)`
+// runs with `lock` held: it fills the read from what waits (data, status and byte count) and
+// returns true, or returns false when nothing waits. Returns the dispatch routine's status.
+template <typename Deliver>
+NTSTATUS ServeRead(PIRP* slot, PKSPIN_LOCK lock, PIRP irp, PDRIVER_CANCEL cancel, Deliver deliver) {
+    KIRQL irql;
+    KeAcquireSpinLock(lock, &irql);
+    if (*slot != nullptr) {
+        KeReleaseSpinLock(lock, irql);
+        return CompleteRequest(irp, STATUS_UNSUCCESSFUL);
+    }
+    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
+        KeReleaseSpinLock(lock, irql);
+        return CompleteRequest(irp, STATUS_SUCCESS);
+    }
+    if (deliver(irp)) {
+        KeReleaseSpinLock(lock, irql);
+        const NTSTATUS status = irp->IoStatus.Status;
+        IoCompleteRequest(irp, IO_NO_INCREMENT);
+        return status;
+    }
+    const bool parked = ParkRead(slot, irp, cancel);
+    KeReleaseSpinLock(lock, irql);
+    if (!parked) CompleteRequest(irp, STATUS_CANCELLED);
+    return STATUS_PENDING;
+}

@@ -30,26 +30,8 @@ void CloseControl(PFILTER_EXTENSION controlRecord, PFILE_OBJECT file) {
 }
 
 NTSTATUS ReadControl(PFILTER_EXTENSION controlRecord, PIRP irp) {
-    KIRQL irql;
-    KeAcquireSpinLock(&controlRecord->ReadLock, &irql);
-    if (controlRecord->PendingRead != nullptr) {
-        KeReleaseSpinLock(&controlRecord->ReadLock, irql);
-        return CompleteRequest(irp, STATUS_UNSUCCESSFUL);
-    }
-    // A read with no room would take an event and deliver nothing of it.
-    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
-        KeReleaseSpinLock(&controlRecord->ReadLock, irql);
-        return CompleteRequest(irp, STATUS_SUCCESS);
-    }
-    if (Filter_ReadEvent(controlRecord, irp)) {
-        KeReleaseSpinLock(&controlRecord->ReadLock, irql);
-        IoCompleteRequest(irp, IO_NO_INCREMENT);
-        return STATUS_SUCCESS;
-    }
-    const bool parked = ParkRead(&controlRecord->PendingRead, irp, Filter_CancelIrp);
-    KeReleaseSpinLock(&controlRecord->ReadLock, irql);
-    if (!parked) CompleteRequest(irp, STATUS_CANCELLED);
-    return STATUS_PENDING;
+    return ServeRead(&controlRecord->PendingRead, &controlRecord->ReadLock, irp, Filter_CancelIrp,
+                     [controlRecord](PIRP read) { return Filter_ReadEvent(controlRecord, read) != FALSE; });
 }
 
 NTSTATUS ControlCode(PFILTER_EXTENSION controlRecord, PIRP irp) {

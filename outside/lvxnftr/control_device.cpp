@@ -6,9 +6,11 @@
 
 namespace {
 
-NTSTATUS CompleteWithRecord(PIRP irp) {
+// The one byte of an activity record, in the read's buffer; the caller completes the read.
+void FillWithRecord(PIRP irp) {
     *static_cast<UCHAR*>(irp->AssociatedIrp.SystemBuffer) = LVX_ACTIVITY_RECORD;
-    return CompleteRequest(irp, STATUS_SUCCESS, 1);
+    irp->IoStatus.Status = STATUS_SUCCESS;
+    irp->IoStatus.Information = 1;
 }
 
 VOID NTAPI CancelRead(PDEVICE_OBJECT device, PIRP irp) {
@@ -17,26 +19,12 @@ VOID NTAPI CancelRead(PDEVICE_OBJECT device, PIRP irp) {
 }
 
 NTSTATUS Read(COMPANION_CONTROL_RECORD* control, PIRP irp) {
-    KIRQL irql;
-    KeAcquireSpinLock(&control->Lock, &irql);
-    if (control->PendingRead != nullptr) {
-        KeReleaseSpinLock(&control->Lock, irql);
-        return CompleteRequest(irp, STATUS_UNSUCCESSFUL);
-    }
-    // A read with no room would take an activity record and deliver nothing of it.
-    if (IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length == 0) {
-        KeReleaseSpinLock(&control->Lock, irql);
-        return CompleteRequest(irp, STATUS_SUCCESS);
-    }
-    if (control->ActivityWaiting > 0) {
+    return ServeRead(&control->PendingRead, &control->Lock, irp, CancelRead, [control](PIRP read) {
+        if (control->ActivityWaiting == 0) return false;
         --control->ActivityWaiting;
-        KeReleaseSpinLock(&control->Lock, irql);
-        return CompleteWithRecord(irp);
-    }
-    const bool parked = ParkRead(&control->PendingRead, irp, CancelRead);
-    KeReleaseSpinLock(&control->Lock, irql);
-    if (!parked) CompleteRequest(irp, STATUS_CANCELLED);
-    return STATUS_PENDING;
+        FillWithRecord(read);
+        return true;
+    });
 }
 
 NTSTATUS Control(COMPANION_CONTROL_RECORD* control, PIRP irp) {
@@ -65,7 +53,10 @@ void NoteActivity(COMPANION_CONTROL_RECORD* control) {
     PIRP read = TakeParkedRead(&control->PendingRead);
     if (read == nullptr && control->ActivityWaiting < LVX_ACTIVITY_LIMIT) ++control->ActivityWaiting;
     KeReleaseSpinLock(&control->Lock, irql);
-    if (read != nullptr) CompleteWithRecord(read);
+    if (read != nullptr) {
+        FillWithRecord(read);
+        IoCompleteRequest(read, IO_NO_INCREMENT);
+    }
 }
 
 NTSTATUS ServeControlDevice(PIRP irp) {

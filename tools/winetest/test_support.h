@@ -22,4 +22,8 @@ constexpr int32_t NT_STATUS_DEVICE_CONFIGURATION_ERROR = static_cast<int32_t>(0x
 // what never happens fails the test, however slow the machine.
 constexpr DWORD WAIT_LIMIT_MS = 5000;
 
+// The same for what a window's own timer or another program brings about, which a loaded
+// machine can hold back much longer than a request.
+constexpr DWORD SLOW_WAIT_LIMIT_MS = 30000;
+
 }  // namespace winetest

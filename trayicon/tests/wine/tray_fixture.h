@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "trayicon/tests/wine/icon_pixels.h"
+#include "tools/winetest/test_support.h"
 #include "trayicon/tests/wine/shell_recorder.h"
 
 namespace tray_test {
@@ -19,8 +20,7 @@ namespace tray_test {
 using InitFunction = HWND(WINAPI*)();
 using ExitFunction = BOOL(WINAPI*)();
 
-// Long enough for any machine: only something that never happens waits this long.
-constexpr DWORD kGiveUpMs = 30000;
+constexpr DWORD kGiveUpMs = winetest::SLOW_WAIT_LIMIT_MS;
 
 // The notification icons and the window's timer, by their numbers.
 constexpr UINT kRadioIcon = 100;

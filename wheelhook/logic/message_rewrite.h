@@ -6,9 +6,6 @@
 
 #include "wheelhook/logic/wheel_settings.h"
 
-// The platform's notch is 120 units; a line is a third of it.
-constexpr int32_t kWheelUnitsPerLine = 40;
-
 struct WheelRewrite {
     uint32_t WParam;    // the message's new wParam: key flags kept, delta replaced
     uint8_t Key;        // key to press, 0 for none

@@ -44,7 +44,7 @@ ScrollDecision DecideScroll(const WheelSettings& settings, WindowQuery& windows,
             decision.Target = parent;
         }
     }
-    if (windows.IsWindow(decision.Target)) decision.Count = settings.ScrollLine;
+    if (windows.IsWindow(decision.Target)) decision.Count = LinesPerNotch(settings);
     return decision;
 }
 

@@ -66,7 +66,7 @@ TEST(MessageRewrite, HugeLineCountKeepsItsDirection) {
 TEST(MessageRewrite, HugeLineCountPressesABoundedNumberOfKeys) {
     const WheelRewrite sideways = RewriteWheelMessage(Settings(0, 0xFFFFFFFF, 0), WheelWParam(-120, 0), true);
     EXPECT_EQ(sideways.Key, vk::kRight);
-    EXPECT_EQ(sideways.KeyCount, 0x7FFFu / kWheelUnitsPerLine) << "as many as a notch scrolls upright";
+    EXPECT_EQ(sideways.KeyCount, kMaxLinesPerNotch) << "as many as a notch scrolls upright";
     EXPECT_EQ(RewriteWheelMessage(Settings(0, 64, 0), WheelWParam(1, 0), false).KeyCount, 64u);
 }
 

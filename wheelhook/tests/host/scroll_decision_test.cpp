@@ -81,6 +81,19 @@ TEST_F(ListBoxFocus, NotchesBecomeScrollCodesByDirectionReverseAndMode) {
     }
 }
 
+// Inside the low-level hook every post happens before the hook returns: a huge stored value
+// posts no more lines per notch than the message hook would scroll, and page mode one page.
+TEST_F(ListBoxFocus, HugeLineCountPostsABoundedNumberPerNotch) {
+    for (uint32_t stored : {kMaxLinesPerNotch, kMaxLinesPerNotch + 1, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(stored);
+        EXPECT_EQ(DecideFocusWheel(Lines(stored), tree, list, desktop_view, 120, false).Count,
+                  kMaxLinesPerNotch);
+        EXPECT_EQ(DecideScroll(Lines(stored), tree, list, true, -120).Count, kMaxLinesPerNotch)
+            << "sideways";
+        EXPECT_EQ(DecideScroll(Pages(stored), tree, list, false, 120).Count, 1u);
+    }
+}
+
 TEST_F(ListBoxFocus, DesktopIconsDropTheNotch) {
     ExpectDecision(DecideFocusWheel(Lines(3), tree, desktop_view, desktop_view, 120, false),
                    {0, 0, 0, 0}, 0, 0);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/registry_names.h"
+#include "wheelhook/logic/wheel_settings.h"
 #include "wheelhook/wheelhook.h"
 
 namespace wheeltest {
@@ -35,6 +36,20 @@ TEST_F(ScrollTest, ReverseAndPageModeFromTheRegistry) {
     WriteWheelSetting(KB_VAL_SCROLL_REVERSE, 1);
     Install();
     ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA, 1), 1, WM_VSCROLL, SB_PAGEDOWN);
+}
+
+// The low-level hook posts every line before it returns. A huge stored "Scroll Line" posts
+// no more per notch than the message hook would scroll; first a value the platform's queue
+// could hold whole, so that posting all of it fails here rather than filling the queue.
+TEST_F(ScrollTest, HugeLineCountPostsABoundedNumberPerNotch) {
+    for (DWORD stored : {5000ul, 0xFFFFFFFFul}) {
+        SCOPED_TRACE(stored);
+        WriteWheelSetting(KB_VAL_SCROLL_LINE, stored);
+        Install();
+        ASSERT_EQ(ScrollPostsAfterNotch(WHEEL_DELTA, kMaxLinesPerNotch).size(), kMaxLinesPerNotch);
+        ASSERT_EQ(ScrollPostsAfterNotch(-WHEEL_DELTA, kMaxLinesPerNotch).size(), kMaxLinesPerNotch)
+            << "and as many again on the next notch";
+    }
 }
 
 TEST_F(ScrollTest, InjectedPlusAndMinusOneScrollSideways) {

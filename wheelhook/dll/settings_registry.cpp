@@ -30,18 +30,26 @@ bool ReadWheelSettings(WheelSettings& settings) {
     return true;
 }
 
-// The default value of an App Paths key. The command is later run as a C string, so a value
-// that fills the whole buffer is cut to keep its terminating NUL inside.
+// The default value of an App Paths key, cut to the command buffer. The command is later run
+// as a C string, so the cut keeps a terminating NUL inside the buffer whether or not the value
+// was stored with one. A value longer than the buffer is read whole and then cut: a read that
+// fails with ERROR_MORE_DATA leaves its buffer's contents undefined.
 void ReadAppPath(const char* path, char (&command)[kCommandBufferSize]) {
     RegistryKey key(HKEY_LOCAL_MACHINE, path);
     if (!key) return;
-    char text[kCommandBufferSize];
-    DWORD size = sizeof text;
-    if (RegQueryValueExA(key.get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(text),
-                         &size) != ERROR_SUCCESS)
+    DWORD size = 0;
+    if (RegQueryValueExA(key.get(), nullptr, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
         return;
-    text[size < sizeof text ? size : sizeof text - 1] = '\0';
-    lstrcpynA(command, text, sizeof command);
+    const DWORD capacity = size + 1;
+    HeapBlock text(capacity);
+    if (!text.Get()) return;
+    DWORD read = capacity;
+    // A value that grew since it was measured fails here and leaves the command as it was.
+    if (RegQueryValueExA(key.get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(text.Get()),
+                         &read) != ERROR_SUCCESS)
+        return;
+    text.Get()[read < capacity ? read : capacity - 1] = '\0';
+    lstrcpynA(command, text.Get(), sizeof command);
 }
 
 }  // namespace

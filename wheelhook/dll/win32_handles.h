@@ -42,3 +42,17 @@ public:
 private:
     HKEY key_ = nullptr;
 };
+
+// A block of the process heap, for data whose size is known only at run time.
+class HeapBlock {
+public:
+    explicit HeapBlock(SIZE_T size)
+        : data_(static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size))) {}
+    ~HeapBlock() { if (data_) HeapFree(GetProcessHeap(), 0, data_); }
+    HeapBlock(const HeapBlock&) = delete;
+    HeapBlock& operator=(const HeapBlock&) = delete;
+    char* Get() const { return data_; }
+
+private:
+    char* data_;
+};

@@ -122,6 +122,20 @@ TEST_F(ZoomTest, SecondWheelButtonPressClosesTheZoom) {
     EXPECT_TRUE(PumpUntil([] { return !IsWindowVisible(ZoomWindow()); }));
 }
 
+// Removal deletes the picture, so an open zoom closes with it; closed for good, so that the
+// next install's first press opens the zoom again rather than closing it.
+TEST_F(ZoomTest, RemovingTheHooksClosesAnOpenZoom) {
+    OpenAtCursor();
+    ASSERT_TRUE(IsWindowVisible(ZoomWindow()));
+    ASSERT_NE(InstallMouseFilter(0, nullptr), 0);
+    installed_ = false;
+    EXPECT_FALSE(IsWindowVisible(ZoomWindow()));
+
+    Install();
+    OpenAtCursor();
+    EXPECT_TRUE(IsWindowVisible(ZoomWindow()));
+}
+
 TEST_F(ZoomTest, ZoomNearTheTopLeftCornerShowsTheCornerMagnified) {
     HWND red = CreateRedWindow(0, 0, 30, 30);
     SetCursorPos(5, 5);

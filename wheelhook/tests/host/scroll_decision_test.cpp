@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "wheelhook/tests/host/window_tree.h"
+#include "tools/fixtures/window_tree.h"
 
 namespace {
 

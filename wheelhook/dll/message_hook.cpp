@@ -9,9 +9,8 @@
 namespace {
 
 void Rewrite(MSG& message) {
-    const bool shift_down = (GetKeyState(VK_SHIFT) & 0x80) != 0;
     const WheelRewrite rewrite =
-        RewriteWheelMessage(g_shared.Settings, static_cast<uint32_t>(message.wParam), shift_down);
+        RewriteWheelMessage(g_shared.Settings, static_cast<uint32_t>(message.wParam), ShiftDown());
     message.wParam = rewrite.WParam;
     Win32WheelPlatform platform;
     for (uint32_t i = 0; i < rewrite.KeyCount; ++i) PressKey(platform, rewrite.Key);

@@ -2,6 +2,7 @@
 #include "wheelhook/dll/wheel_scroll.h"
 
 #include "wheelhook/dll/shared_state.h"
+#include "wheelhook/dll/win32_platform.h"
 #include "wheelhook/dll/window_ids.h"
 #include "wheelhook/logic/scroll_decision.h"
 #include "wheelhook/wheelhook.h"
@@ -52,8 +53,6 @@ HWND ForegroundFocus() {
     if (attached) AttachThreadInput(agent_thread, foreground_thread, FALSE);
     return focus;
 }
-
-bool ShiftDown() { return (GetKeyState(VK_SHIFT) & 0x80) != 0; }
 
 int Perform(const ScrollDecision& decision) {
     for (uint32_t i = 0; i < decision.Count; ++i) {

@@ -3,6 +3,9 @@
 
 #include "wheelhook/logic/wheel_platform.h"
 
+// Whether Shift is down, as the message being handled saw the keyboard.
+bool ShiftDown();
+
 class Win32WheelPlatform final : public WheelPlatform {
 public:
     void KeyDown(uint8_t key) override;

@@ -11,7 +11,7 @@ bool ClosesZoom(uint32_t message) {
     case msg::kNcRButtonDown:
     case msg::kNcMButtonDown:
     case msg::kLButtonDown:
-    case msg::kRButtonDown:
+    case KB_WM_RBUTTONDOWN:
     case msg::kMButtonDown:
         return true;
     default:

@@ -34,7 +34,7 @@ void PlayOrStopCd(FunctionContext& context, WheelPlatform& platform) {
 void SendToForeground(const WheelFunctionEntry& row, FunctionContext& context,
                       WheelPlatform& platform) {
     context.SavedForeground = platform.ForegroundWindow();
-    if (row.Code1 == msg::kLButtonDblClk) {
+    if (row.Code1 == KB_WM_LBUTTONDBLCLK) {
         // A genuine double click at the pointer, so the window under it decides what it means.
         for (int click = 0; click < 2; ++click) {
             platform.LeftButtonDown();

@@ -28,7 +28,7 @@ TEST(LowLevelRoute, EachEventTakesItsBranch) {
         {"release passes", 0, msg::kMButtonUp, WHEEL_BUTTON_ZOOM, false, A::PassOn},
         {"move while closed", 0, msg::kMouseMove, WHEEL_BUTTON_ZOOM, false, A::PassOn},
         {"left click closes", 0, msg::kLButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
-        {"right click closes", 0, msg::kRButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"right click closes", 0, KB_WM_RBUTTONDOWN, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
         {"wheel button closes", 0, msg::kMButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
         {"frame left closes", 0, msg::kNcLButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
         {"frame right closes", 0, msg::kNcRButtonDown, WHEEL_BUTTON_ZOOM, true, A::CloseZoom},

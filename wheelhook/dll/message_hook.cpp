@@ -11,9 +11,9 @@ namespace {
 void Rewrite(MSG& message) {
     const WheelRewrite rewrite =
         RewriteWheelMessage(g_shared.Settings, static_cast<uint32_t>(message.wParam), ShiftDown());
-    message.wParam = rewrite.WParam;
+    message.wParam = rewrite.wparam;
     Win32WheelPlatform platform;
-    for (uint32_t i = 0; i < rewrite.KeyCount; ++i) PressKey(platform, rewrite.Key);
+    for (uint32_t i = 0; i < rewrite.key_count; ++i) PressKey(platform, rewrite.key);
 }
 
 }  // namespace

@@ -20,13 +20,13 @@ void ReadDword(HKEY key, const char* name, uint32_t& field) {
 bool ReadWheelSettings(WheelSettings& settings) {
     RegistryKey key(HKEY_LOCAL_MACHINE, KB_REG_WHEEL);
     if (!key) return false;
-    ReadDword(key.get(), KB_VAL_SCROLL_MODE, settings.ScrollMode);
-    ReadDword(key.get(), KB_VAL_SCROLL_LINE, settings.ScrollLine);
-    ReadDword(key.get(), KB_VAL_SCROLL_REVERSE, settings.ScrollReverse);
-    ReadDword(key.get(), KB_VAL_WHEEL_BUTTON, settings.WheelButton);
-    ReadDword(key.get(), KB_VAL_ZOOM_SIZE, settings.ZoomSize);
-    ReadDword(key.get(), KB_VAL_ZOOM_FACTOR, settings.ZoomFactor);
-    ReadDword(key.get(), KB_VAL_FUNCTION, settings.Function);
+    ReadDword(key.Get(), KB_VAL_SCROLL_MODE, settings.ScrollMode);
+    ReadDword(key.Get(), KB_VAL_SCROLL_LINE, settings.ScrollLine);
+    ReadDword(key.Get(), KB_VAL_SCROLL_REVERSE, settings.ScrollReverse);
+    ReadDword(key.Get(), KB_VAL_WHEEL_BUTTON, settings.WheelButton);
+    ReadDword(key.Get(), KB_VAL_ZOOM_SIZE, settings.ZoomSize);
+    ReadDword(key.Get(), KB_VAL_ZOOM_FACTOR, settings.ZoomFactor);
+    ReadDword(key.Get(), KB_VAL_FUNCTION, settings.Function);
     return true;
 }
 
@@ -38,14 +38,14 @@ void ReadAppPath(const char* path, char (&command)[kCommandBufferSize]) {
     RegistryKey key(HKEY_LOCAL_MACHINE, path);
     if (!key) return;
     DWORD size = 0;
-    if (RegQueryValueExA(key.get(), nullptr, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
+    if (RegQueryValueExA(key.Get(), nullptr, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
         return;
     const DWORD capacity = size + 1;
     HeapBlock text(capacity);
     if (!text.Get()) return;
     DWORD read = capacity;
     // A value that grew since it was measured fails here and leaves the command as it was.
-    if (RegQueryValueExA(key.get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(text.Get()),
+    if (RegQueryValueExA(key.Get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(text.Get()),
                          &read) != ERROR_SUCCESS)
         return;
     text.Get()[read < capacity ? read : capacity - 1] = '\0';
@@ -57,9 +57,9 @@ void ReadAppPath(const char* path, char (&command)[kCommandBufferSize]) {
 int WINAPI ReadFilterRegistry(void) {
     const bool read = ReadWheelSettings(g_shared.Settings);
     CorrectWheelSettings(g_shared.Settings);
-    lstrcpynA(g_commands.Explorer, "explorer.exe", sizeof g_commands.Explorer);
-    ReadAppPath(KB_REG_APP_PATH_IEXPLORE, g_commands.InternetExplorer);
-    ReadAppPath(KB_REG_APP_PATH_NETSCAPE, g_commands.Netscape);
+    lstrcpynA(g_commands.explorer, "explorer.exe", sizeof g_commands.explorer);
+    ReadAppPath(KB_REG_APP_PATH_IEXPLORE, g_commands.internet_explorer);
+    ReadAppPath(KB_REG_APP_PATH_NETSCAPE, g_commands.netscape);
     BindLaunchCommands(g_shared.Functions);
     return read ? 1 : 0;
 }

@@ -55,13 +55,13 @@ HWND ForegroundFocus() {
 }
 
 int Perform(const ScrollDecision& decision) {
-    for (uint32_t i = 0; i < decision.Count; ++i) {
+    for (uint32_t i = 0; i < decision.count; ++i) {
         // A full queue refuses the rest as well; stop instead of spinning on it.
-        if (!PostMessageA(WindowOf(decision.Target), decision.Message, decision.Code,
-                          static_cast<LPARAM>(decision.ScrollBar)))
+        if (!PostMessageA(WindowOf(decision.target), decision.message, decision.code,
+                          static_cast<LPARAM>(decision.scroll_bar)))
             break;
     }
-    return decision.Result;
+    return decision.result;
 }
 
 }  // namespace

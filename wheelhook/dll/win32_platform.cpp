@@ -41,8 +41,8 @@ WindowId Win32WheelPlatform::FindWindowByClass(const char* class_name) {
     return IdOf(FindWindowA(class_name, nullptr));
 }
 
-void Win32WheelPlatform::Post(WindowId window, uint32_t message, uint32_t wParam) {
-    PostMessageA(WindowOf(window), message, wParam, 0);
+void Win32WheelPlatform::Post(WindowId window, uint32_t message, uint32_t wparam) {
+    PostMessageA(WindowOf(window), message, wparam, 0);
 }
 
 void Win32WheelPlatform::Execute(const char* command, int show) {

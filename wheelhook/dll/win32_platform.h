@@ -14,6 +14,6 @@ public:
     void LeftButtonUp() override;
     WindowId ForegroundWindow() override;
     WindowId FindWindowByClass(const char* class_name) override;
-    void Post(WindowId window, uint32_t message, uint32_t wParam) override;
+    void Post(WindowId window, uint32_t message, uint32_t wparam) override;
     void Execute(const char* command, int show) override;
 };

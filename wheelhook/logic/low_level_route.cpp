@@ -38,9 +38,9 @@ LowLevelAction RouteLowLevelEvent(int code, uint32_t message, uint32_t wheel_mes
     if (code != kHookAction) return LowLevelAction::PassOn;
     if (message == wheel_message) return LowLevelAction::Wheel;
     switch (wheel_button) {
-    case WHEEL_BUTTON_ZOOM:
+    case kWheelButtonZoom:
         return RouteZoom(message, zoom_open);
-    case WHEEL_BUTTON_FUNCTION:
+    case kWheelButtonFunction:
         return message == msg::kMButtonDown ? LowLevelAction::RunFunction : LowLevelAction::PassOn;
     default:
         return LowLevelAction::PassOn;

@@ -6,9 +6,9 @@
 
 // "Wheel Button" values.
 enum WheelButtonMode : uint32_t {
-    WHEEL_BUTTON_ZOOM = 0,
-    WHEEL_BUTTON_AUTO_SCROLL = 1,
-    WHEEL_BUTTON_FUNCTION = 2,
+    kWheelButtonZoom = 0,
+    kWheelButtonAutoScroll = 1,
+    kWheelButtonFunction = 2,
 };
 
 // The seven registry values in the order the registry reader queries them. Every field is read

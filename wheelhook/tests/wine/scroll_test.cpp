@@ -17,8 +17,8 @@ void ExpectPosts(const std::vector<Posted>& posts, size_t count, UINT message, W
     ASSERT_EQ(posts.size(), count);
     for (const Posted& p : posts) {
         EXPECT_EQ(p.message, message);
-        EXPECT_EQ(p.wParam, code);
-        EXPECT_EQ(p.lParam, 0);
+        EXPECT_EQ(p.wparam, code);
+        EXPECT_EQ(p.lparam, 0);
     }
 }
 
@@ -103,8 +103,8 @@ TEST_F(ScrollTest, ScrollBarControlOfTheFocusWindowIsTheLParam) {
     for (const Posted& p : Seen()) {
         if (p.window != pane || p.message != WM_VSCROLL) continue;
         found = true;
-        EXPECT_EQ(p.wParam, static_cast<WPARAM>(SB_LINEUP));
-        EXPECT_EQ(p.lParam, reinterpret_cast<LPARAM>(bar));
+        EXPECT_EQ(p.wparam, static_cast<WPARAM>(SB_LINEUP));
+        EXPECT_EQ(p.lparam, reinterpret_cast<LPARAM>(bar));
     }
     EXPECT_TRUE(found);
 }
@@ -129,7 +129,7 @@ TEST_F(ScrollTest, BrowserDocumentGetsARewrittenWheelMessage) {
     ASSERT_TRUE(PumpUntil([&] { return SawMessage(browser, WM_MOUSEWHEEL); }));
     for (const Posted& p : Seen()) {
         if (p.window != browser || p.message != WM_MOUSEWHEEL) continue;
-        EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(p.wParam), -80);
+        EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(p.wparam), -80);
     }
     EXPECT_TRUE(ScrollPosts().empty());
 }

@@ -185,7 +185,7 @@ TEST_F(FunctionTest, EnterRowPressesEnterInTheFocusWindow) {
     PressWheelButton();
     EXPECT_TRUE(PumpUntil([&] {
         for (const Posted& p : Seen())
-            if (p.window == list_ && p.message == WM_KEYDOWN && p.wParam == VK_RETURN) return true;
+            if (p.window == list_ && p.message == WM_KEYDOWN && p.wparam == VK_RETURN) return true;
         return false;
     }));
 }

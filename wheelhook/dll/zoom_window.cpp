@@ -45,6 +45,21 @@ void TakeSnapshot() {
     BitBlt(g_shared.SnapshotDc, 0, 0, screen_width, screen_height, screen.Get(), 0, 0, SRCCOPY);
 }
 
+void PaintZoomWindow(HWND window) {
+    PaintSession paint(window);
+    RECT client;
+    GetClientRect(window, &client);
+    const RECT& source = g_shared.SourceSquare;
+    const ZoomBlit blit = PlanZoomBlit(source.left, source.top, ZoomPaintSourceSide(g_shared.Settings),
+                                       client.right, client.bottom);
+    if (!blit.any || blit.dest_x > 0 || blit.dest_y > 0)
+        FillRect(paint.Dc(), &client, GetSysColorBrush(COLOR_WINDOW));
+    if (!blit.any) return;
+    StretchBlt(paint.Dc(), blit.dest_x, blit.dest_y, blit.dest_width, blit.dest_height,
+               g_shared.SnapshotDc, blit.source_x, blit.source_y, blit.source_width,
+               blit.source_height, SRCCOPY);
+}
+
 void LaunchFunction() {
     Win32WheelPlatform platform;
     RunLaunchFunction(g_shared.Functions, g_shared.Settings.Function, g_commands, platform);
@@ -110,19 +125,4 @@ void PlaceZoomWindow(int x, int y) {
     SetWindowPos(g_shared.ZoomWindow, HWND_TOPMOST, placement.window.Left, placement.window.Top,
                  side, side, SWP_NOACTIVATE | SWP_NOZORDER);
     InvalidateRect(g_shared.ZoomWindow, nullptr, FALSE);
-}
-
-void PaintZoomWindow(HWND window) {
-    PaintSession paint(window);
-    RECT client;
-    GetClientRect(window, &client);
-    const RECT& source = g_shared.SourceSquare;
-    const ZoomBlit blit = PlanZoomBlit(source.left, source.top, ZoomPaintSourceSide(g_shared.Settings),
-                                       client.right, client.bottom);
-    if (!blit.any || blit.dest_x > 0 || blit.dest_y > 0)
-        FillRect(paint.Dc(), &client, GetSysColorBrush(COLOR_WINDOW));
-    if (!blit.any) return;
-    StretchBlt(paint.Dc(), blit.dest_x, blit.dest_y, blit.dest_width, blit.dest_height,
-               g_shared.SnapshotDc, blit.source_x, blit.source_y, blit.source_width,
-               blit.source_height, SRCCOPY);
 }

@@ -1,12 +1,13 @@
 #include "trayicon/logic/tray_model.h"
 
+#include "common/window_messages.h"
 #include "trayicon/logic/tray_resources.h"
 
 namespace tray {
 namespace {
 
-constexpr unsigned kMouseLeftDoubleClick = 0x0203;  // WM_LBUTTONDBLCLK
-constexpr unsigned kMouseRightDown = 0x0204;        // WM_RBUTTONDOWN
+constexpr unsigned kMouseLeftDoubleClick = KB_WM_LBUTTONDBLCLK;
+constexpr unsigned kMouseRightDown = KB_WM_RBUTTONDOWN;
 constexpr unsigned kLockStateBits = 7;
 
 }  // namespace

@@ -2,10 +2,10 @@
 // the message-hook rewrite.
 #include <benchmark/benchmark.h>
 
+#include "tools/fixtures/window_tree.h"
 #include "wheelhook/logic/low_level_route.h"
 #include "wheelhook/logic/message_rewrite.h"
 #include "wheelhook/logic/scroll_decision.h"
-#include "wheelhook/tests/host/window_tree.h"
 
 namespace {
 

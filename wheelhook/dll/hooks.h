@@ -15,4 +15,3 @@ HWND CreateZoomWindow(HINSTANCE instance, int side);
 void OpenZoom(POINT pointer);
 void CloseZoom();
 void PlaceZoomWindow(int x, int y);
-void PaintZoomWindow(HWND window);

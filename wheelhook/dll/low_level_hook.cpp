@@ -16,8 +16,8 @@ void RunAssignedFunction() {
                                g_shared.CdPlaying, IdOf(g_shared.SavedForeground)};
     Win32WheelPlatform platform;
     RunWheelFunction(g_shared.Functions, g_shared.Settings.Function, context, platform);
-    g_shared.CdPlaying = context.CdPlaying;
-    g_shared.SavedForeground = WindowOf(context.SavedForeground);
+    g_shared.CdPlaying = context.cd_playing;
+    g_shared.SavedForeground = WindowOf(context.saved_foreground);
 }
 
 }  // namespace

@@ -9,12 +9,11 @@
 namespace {
 
 void Rewrite(MSG& message) {
-    const bool shift_down = (GetKeyState(VK_SHIFT) & 0x80) != 0;
     const WheelRewrite rewrite =
-        RewriteWheelMessage(g_shared.Settings, static_cast<uint32_t>(message.wParam), shift_down);
-    message.wParam = rewrite.WParam;
+        RewriteWheelMessage(g_shared.Settings, static_cast<uint32_t>(message.wParam), ShiftDown());
+    message.wParam = rewrite.wparam;
     Win32WheelPlatform platform;
-    for (uint32_t i = 0; i < rewrite.KeyCount; ++i) PressKey(platform, rewrite.Key);
+    for (uint32_t i = 0; i < rewrite.key_count; ++i) PressKey(platform, rewrite.key);
 }
 
 }  // namespace

@@ -20,28 +20,36 @@ void ReadDword(HKEY key, const char* name, uint32_t& field) {
 bool ReadWheelSettings(WheelSettings& settings) {
     RegistryKey key(HKEY_LOCAL_MACHINE, KB_REG_WHEEL);
     if (!key) return false;
-    ReadDword(key.get(), KB_VAL_SCROLL_MODE, settings.ScrollMode);
-    ReadDword(key.get(), KB_VAL_SCROLL_LINE, settings.ScrollLine);
-    ReadDword(key.get(), KB_VAL_SCROLL_REVERSE, settings.ScrollReverse);
-    ReadDword(key.get(), KB_VAL_WHEEL_BUTTON, settings.WheelButton);
-    ReadDword(key.get(), KB_VAL_ZOOM_SIZE, settings.ZoomSize);
-    ReadDword(key.get(), KB_VAL_ZOOM_FACTOR, settings.ZoomFactor);
-    ReadDword(key.get(), KB_VAL_FUNCTION, settings.Function);
+    ReadDword(key.Get(), KB_VAL_SCROLL_MODE, settings.ScrollMode);
+    ReadDword(key.Get(), KB_VAL_SCROLL_LINE, settings.ScrollLine);
+    ReadDword(key.Get(), KB_VAL_SCROLL_REVERSE, settings.ScrollReverse);
+    ReadDword(key.Get(), KB_VAL_WHEEL_BUTTON, settings.WheelButton);
+    ReadDword(key.Get(), KB_VAL_ZOOM_SIZE, settings.ZoomSize);
+    ReadDword(key.Get(), KB_VAL_ZOOM_FACTOR, settings.ZoomFactor);
+    ReadDword(key.Get(), KB_VAL_FUNCTION, settings.Function);
     return true;
 }
 
-// The default value of an App Paths key. The command is later run as a C string, so a value
-// that fills the whole buffer is cut to keep its terminating NUL inside.
+// The default value of an App Paths key, cut to the command buffer. The command is later run
+// as a C string, so the cut keeps a terminating NUL inside the buffer whether or not the value
+// was stored with one. A value longer than the buffer is read whole and then cut: a read that
+// fails with ERROR_MORE_DATA leaves its buffer's contents undefined.
 void ReadAppPath(const char* path, char (&command)[kCommandBufferSize]) {
     RegistryKey key(HKEY_LOCAL_MACHINE, path);
     if (!key) return;
-    char text[kCommandBufferSize];
-    DWORD size = sizeof text;
-    if (RegQueryValueExA(key.get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(text),
-                         &size) != ERROR_SUCCESS)
+    DWORD size = 0;
+    if (RegQueryValueExA(key.Get(), nullptr, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
         return;
-    text[size < sizeof text ? size : sizeof text - 1] = '\0';
-    lstrcpynA(command, text, sizeof command);
+    const DWORD capacity = size + 1;
+    HeapBlock text(capacity);
+    if (!text.Get()) return;
+    DWORD read = capacity;
+    // A value that grew since it was measured fails here and leaves the command as it was.
+    if (RegQueryValueExA(key.Get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(text.Get()),
+                         &read) != ERROR_SUCCESS)
+        return;
+    text.Get()[read < capacity ? read : capacity - 1] = '\0';
+    lstrcpynA(command, text.Get(), sizeof command);
 }
 
 }  // namespace
@@ -49,9 +57,9 @@ void ReadAppPath(const char* path, char (&command)[kCommandBufferSize]) {
 int WINAPI ReadFilterRegistry(void) {
     const bool read = ReadWheelSettings(g_shared.Settings);
     CorrectWheelSettings(g_shared.Settings);
-    lstrcpynA(g_commands.Explorer, "explorer.exe", sizeof g_commands.Explorer);
-    ReadAppPath(KB_REG_APP_PATH_IEXPLORE, g_commands.InternetExplorer);
-    ReadAppPath(KB_REG_APP_PATH_NETSCAPE, g_commands.Netscape);
+    lstrcpynA(g_commands.explorer, "explorer.exe", sizeof g_commands.explorer);
+    ReadAppPath(KB_REG_APP_PATH_IEXPLORE, g_commands.internet_explorer);
+    ReadAppPath(KB_REG_APP_PATH_NETSCAPE, g_commands.netscape);
     BindLaunchCommands(g_shared.Functions);
     return read ? 1 : 0;
 }

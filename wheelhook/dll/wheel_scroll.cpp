@@ -2,6 +2,7 @@
 #include "wheelhook/dll/wheel_scroll.h"
 
 #include "wheelhook/dll/shared_state.h"
+#include "wheelhook/dll/win32_platform.h"
 #include "wheelhook/dll/window_ids.h"
 #include "wheelhook/logic/scroll_decision.h"
 #include "wheelhook/wheelhook.h"
@@ -53,16 +54,14 @@ HWND ForegroundFocus() {
     return focus;
 }
 
-bool ShiftDown() { return (GetKeyState(VK_SHIFT) & 0x80) != 0; }
-
 int Perform(const ScrollDecision& decision) {
-    for (uint32_t i = 0; i < decision.Count; ++i) {
+    for (uint32_t i = 0; i < decision.count; ++i) {
         // A full queue refuses the rest as well; stop instead of spinning on it.
-        if (!PostMessageA(WindowOf(decision.Target), decision.Message, decision.Code,
-                          static_cast<LPARAM>(decision.ScrollBar)))
+        if (!PostMessageA(WindowOf(decision.target), decision.message, decision.code,
+                          static_cast<LPARAM>(decision.scroll_bar)))
             break;
     }
-    return decision.Result;
+    return decision.result;
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ public:
     ~ScreenDc() { if (dc_) ReleaseDC(nullptr, dc_); }
     ScreenDc(const ScreenDc&) = delete;
     ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC get() const { return dc_; }
+    HDC Get() const { return dc_; }
 
 private:
     HDC dc_;
@@ -21,7 +21,7 @@ public:
     ~PaintSession() { EndPaint(window_, &paint_); }
     PaintSession(const PaintSession&) = delete;
     PaintSession& operator=(const PaintSession&) = delete;
-    HDC dc() const { return paint_.hdc; }
+    HDC Dc() const { return paint_.hdc; }
 
 private:
     HWND window_;
@@ -37,8 +37,22 @@ public:
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
     explicit operator bool() const { return key_ != nullptr; }
-    HKEY get() const { return key_; }
+    HKEY Get() const { return key_; }
 
 private:
     HKEY key_ = nullptr;
+};
+
+// A block of the process heap, for data whose size is known only at run time.
+class HeapBlock {
+public:
+    explicit HeapBlock(SIZE_T size)
+        : data_(static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size))) {}
+    ~HeapBlock() { if (data_) HeapFree(GetProcessHeap(), 0, data_); }
+    HeapBlock(const HeapBlock&) = delete;
+    HeapBlock& operator=(const HeapBlock&) = delete;
+    char* Get() const { return data_; }
+
+private:
+    char* data_;
 };

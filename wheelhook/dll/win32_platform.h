@@ -3,6 +3,9 @@
 
 #include "wheelhook/logic/wheel_platform.h"
 
+// Whether Shift is down, as the message being handled saw the keyboard.
+bool ShiftDown();
+
 class Win32WheelPlatform final : public WheelPlatform {
 public:
     void KeyDown(uint8_t key) override;
@@ -11,6 +14,6 @@ public:
     void LeftButtonUp() override;
     WindowId ForegroundWindow() override;
     WindowId FindWindowByClass(const char* class_name) override;
-    void Post(WindowId window, uint32_t message, uint32_t wParam) override;
+    void Post(WindowId window, uint32_t message, uint32_t wparam) override;
     void Execute(const char* command, int show) override;
 };

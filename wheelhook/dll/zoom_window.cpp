@@ -29,20 +29,35 @@ void DeleteSnapshot() {
 void TakeSnapshot() {
     ScreenDc screen;
     DeleteSnapshot();
-    g_shared.SnapshotDc = CreateCompatibleDC(screen.get());
-    const int screen_width = GetDeviceCaps(screen.get(), HORZRES);
-    const int screen_height = GetDeviceCaps(screen.get(), VERTRES);
+    g_shared.SnapshotDc = CreateCompatibleDC(screen.Get());
+    const int screen_width = GetDeviceCaps(screen.Get(), HORZRES);
+    const int screen_height = GetDeviceCaps(screen.Get(), VERTRES);
     const SnapshotSize size = ZoomSnapshotSize(g_shared.Settings, screen_width, screen_height);
-    g_shared.SnapshotWidth = size.Width;
-    g_shared.SnapshotHeight = size.Height;
-    HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), size.Width, size.Height);
+    g_shared.SnapshotWidth = size.width;
+    g_shared.SnapshotHeight = size.height;
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.Get(), size.width, size.height);
     if (!g_shared.SnapshotDc || !bitmap) {
         if (bitmap) DeleteObject(bitmap);
         return;
     }
     SelectObject(g_shared.SnapshotDc, bitmap);
-    PatBlt(g_shared.SnapshotDc, 0, 0, size.Width, size.Height, BLACKNESS);
-    BitBlt(g_shared.SnapshotDc, 0, 0, screen_width, screen_height, screen.get(), 0, 0, SRCCOPY);
+    PatBlt(g_shared.SnapshotDc, 0, 0, size.width, size.height, BLACKNESS);
+    BitBlt(g_shared.SnapshotDc, 0, 0, screen_width, screen_height, screen.Get(), 0, 0, SRCCOPY);
+}
+
+void PaintZoomWindow(HWND window) {
+    PaintSession paint(window);
+    RECT client;
+    GetClientRect(window, &client);
+    const RECT& source = g_shared.SourceSquare;
+    const ZoomBlit blit = PlanZoomBlit(source.left, source.top, ZoomPaintSourceSide(g_shared.Settings),
+                                       client.right, client.bottom);
+    if (!blit.any || blit.dest_x > 0 || blit.dest_y > 0)
+        FillRect(paint.Dc(), &client, GetSysColorBrush(COLOR_WINDOW));
+    if (!blit.any) return;
+    StretchBlt(paint.Dc(), blit.dest_x, blit.dest_y, blit.dest_width, blit.dest_height,
+               g_shared.SnapshotDc, blit.source_x, blit.source_y, blit.source_width,
+               blit.source_height, SRCCOPY);
 }
 
 void LaunchFunction() {
@@ -104,25 +119,10 @@ void CloseZoom() {
 
 void PlaceZoomWindow(int x, int y) {
     const ZoomPlacement placement = PlaceZoom(g_shared.Settings, x, y);
-    g_shared.ZoomWindowRect = RectOf(placement.Window);
-    g_shared.SourceSquare = RectOf(placement.Source);
+    g_shared.ZoomWindowRect = RectOf(placement.window);
+    g_shared.SourceSquare = RectOf(placement.source);
     const int side = ZoomWindowSide(g_shared.Settings);
-    SetWindowPos(g_shared.ZoomWindow, HWND_TOPMOST, placement.Window.Left, placement.Window.Top,
+    SetWindowPos(g_shared.ZoomWindow, HWND_TOPMOST, placement.window.Left, placement.window.Top,
                  side, side, SWP_NOACTIVATE | SWP_NOZORDER);
     InvalidateRect(g_shared.ZoomWindow, nullptr, FALSE);
-}
-
-void PaintZoomWindow(HWND window) {
-    PaintSession paint(window);
-    RECT client;
-    GetClientRect(window, &client);
-    const RECT& source = g_shared.SourceSquare;
-    const ZoomBlit blit = PlanZoomBlit(source.left, source.top, ZoomPaintSourceSide(g_shared.Settings),
-                                       client.right, client.bottom);
-    if (!blit.Any || blit.DestX > 0 || blit.DestY > 0)
-        FillRect(paint.dc(), &client, GetSysColorBrush(COLOR_WINDOW));
-    if (!blit.Any) return;
-    StretchBlt(paint.dc(), blit.DestX, blit.DestY, blit.DestWidth, blit.DestHeight,
-               g_shared.SnapshotDc, blit.SourceX, blit.SourceY, blit.SourceWidth,
-               blit.SourceHeight, SRCCOPY);
 }

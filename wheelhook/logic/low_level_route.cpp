@@ -11,7 +11,7 @@ bool ClosesZoom(uint32_t message) {
     case msg::kNcRButtonDown:
     case msg::kNcMButtonDown:
     case msg::kLButtonDown:
-    case msg::kRButtonDown:
+    case KB_WM_RBUTTONDOWN:
     case msg::kMButtonDown:
         return true;
     default:
@@ -38,9 +38,9 @@ LowLevelAction RouteLowLevelEvent(int code, uint32_t message, uint32_t wheel_mes
     if (code != kHookAction) return LowLevelAction::PassOn;
     if (message == wheel_message) return LowLevelAction::Wheel;
     switch (wheel_button) {
-    case WHEEL_BUTTON_ZOOM:
+    case kWheelButtonZoom:
         return RouteZoom(message, zoom_open);
-    case WHEEL_BUTTON_FUNCTION:
+    case kWheelButtonFunction:
         return message == msg::kMButtonDown ? LowLevelAction::RunFunction : LowLevelAction::PassOn;
     default:
         return LowLevelAction::PassOn;

@@ -8,20 +8,13 @@ uint32_t WithDelta(uint32_t wparam, int32_t delta) {
     return (wparam & 0xFFFFu) | (static_cast<uint32_t>(static_cast<uint16_t>(delta)) << 16);
 }
 
-constexpr uint32_t kMaxMagnitude = 0x7FFF;
-constexpr uint32_t kMaxLines = kMaxMagnitude / kWheelUnitsPerLine;
-
 // 40 units per line, saturated so that a very large "Scroll Line" can't wrap the 16-bit delta
 // into the opposite direction.
 int32_t LineModeDelta(uint32_t lines, bool positive) {
-    const uint32_t magnitude = lines > kMaxLines ? kMaxMagnitude : lines * kWheelUnitsPerLine;
+    const uint32_t magnitude =
+        lines > kMaxLinesPerNotch ? kMaxWheelDelta : lines * kWheelUnitsPerLine;
     return positive ? static_cast<int32_t>(magnitude) : -static_cast<int32_t>(magnitude);
 }
-
-// Sideways the lines are arrow keys pressed inside the application's own message loop; a very
-// large "Scroll Line" would keep it pressing them for hours. One notch presses at most as many
-// as it could scroll lines upright.
-uint32_t SidewaysKeyCount(uint32_t lines) { return lines > kMaxLines ? kMaxLines : lines; }
 
 }  // namespace
 
@@ -34,7 +27,7 @@ WheelRewrite RewriteWheelMessage(const WheelSettings& settings, uint32_t wparam,
 
     if (horizontal) {
         const uint8_t key = positive ? vk::kLeft : vk::kRight;
-        return {WithDelta(wparam, 0), key, page_mode ? 1u : SidewaysKeyCount(settings.ScrollLine)};
+        return {WithDelta(wparam, 0), key, page_mode ? 1u : LinesPerNotch(settings)};
     }
     if (page_mode) return {WithDelta(wparam, 0), positive ? vk::kPrior : vk::kNext, 1};
     return {WithDelta(wparam, LineModeDelta(settings.ScrollLine, positive)), 0, 0};

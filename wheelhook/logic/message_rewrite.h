@@ -6,13 +6,10 @@
 
 #include "wheelhook/logic/wheel_settings.h"
 
-// The platform's notch is 120 units; a line is a third of it.
-constexpr int32_t kWheelUnitsPerLine = 40;
-
 struct WheelRewrite {
-    uint32_t WParam;    // the message's new wParam: key flags kept, delta replaced
-    uint8_t Key;        // key to press, 0 for none
-    uint32_t KeyCount;  // how many times
+    uint32_t wparam;     // the message's new wParam: key flags kept, delta replaced
+    uint8_t key;         // key to press, 0 for none
+    uint32_t key_count;  // how many times
 };
 
 // `wparam` is the message's wParam: delta in the high 16 bits, key flags in the low 16.

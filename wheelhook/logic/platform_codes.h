@@ -1,9 +1,12 @@
 // The platform's message, scroll and key numbers that the wheel logic works with, under names
 // of our own so that portable code needs no platform header (the Win32 files check them
-// against the platform's own definitions).
+// against the platform's own definitions). Message numbers that other deliverables use too
+// live in common/window_messages.h.
 #pragma once
 
 #include <stdint.h>
+
+#include "common/window_messages.h"
 
 namespace msg {
 constexpr uint32_t kHScroll = 0x0114;
@@ -16,8 +19,6 @@ constexpr uint32_t kNcRButtonDown = 0x00A4;
 constexpr uint32_t kNcMButtonDown = 0x00A7;
 constexpr uint32_t kMouseMove = 0x0200;
 constexpr uint32_t kLButtonDown = 0x0201;
-constexpr uint32_t kLButtonDblClk = 0x0203;
-constexpr uint32_t kRButtonDown = 0x0204;
 constexpr uint32_t kMButtonDown = 0x0207;
 constexpr uint32_t kMButtonUp = 0x0208;
 constexpr uint32_t kMouseWheel = 0x020A;
@@ -47,7 +48,7 @@ constexpr uint8_t kLeft = 0x25;
 constexpr uint8_t kRight = 0x27;
 constexpr uint8_t kDelete = 0x2E;
 constexpr uint8_t kLWin = 0x5B;
-constexpr uint8_t kF1 = 0x70;
+constexpr uint8_t kF1 = 0x70;  // F2 to F12 follow it; a letter key's code is its capital
 }  // namespace vk
 
 namespace syscmd {

@@ -24,27 +24,28 @@ uint32_t ScrollCodeFor(const WheelSettings& settings, int16_t delta) {
 ScrollDecision DecideScroll(const WheelSettings& settings, WindowQuery& windows, WindowId focus,
                             bool horizontal, int16_t delta) {
     ScrollDecision decision = {kWheelConsumed, 0, focus, ScrollCodeFor(settings, delta), 0, 0};
-    decision.Message = horizontal ? msg::kHScroll : msg::kVScroll;
+    decision.message = horizontal ? msg::kHScroll : msg::kVScroll;
 
     const uint32_t focus_style = windows.Style(focus);
     const uint32_t wanted_style = horizontal ? style::kHScroll : style::kVScroll;
-    if ((focus_style & wanted_style) == 0) decision.ScrollBar = windows.FindScrollBar(focus, !horizontal);
+    if ((focus_style & wanted_style) == 0)
+        decision.scroll_bar = windows.FindScrollBar(focus, !horizontal);
 
     const WindowId parent = windows.Parent(focus);
     const bool has_any_scroll_style = (focus_style & (style::kHScroll | style::kVScroll)) != 0;
-    if (!has_any_scroll_style && decision.ScrollBar == 0) {
-        decision.ScrollBar = windows.FindScrollBar(parent, !horizontal);
-        if (decision.ScrollBar != 0) {
+    if (!has_any_scroll_style && decision.scroll_bar == 0) {
+        decision.scroll_bar = windows.FindScrollBar(parent, !horizontal);
+        if (decision.scroll_bar != 0) {
             // Only a scroll bar that belongs to the parent itself says the parent scrolls.
-            if (windows.Parent(decision.ScrollBar) != parent) {
-                decision.Result = kWheelPassOn;
-                decision.Message = 0;
+            if (windows.Parent(decision.scroll_bar) != parent) {
+                decision.result = kWheelPassOn;
+                decision.message = 0;
                 return decision;
             }
-            decision.Target = parent;
+            decision.target = parent;
         }
     }
-    if (windows.IsWindow(decision.Target)) decision.Count = settings.ScrollLine;
+    if (windows.IsWindow(decision.target)) decision.count = LinesPerNotch(settings);
     return decision;
 }
 

@@ -33,12 +33,12 @@ constexpr int kWheelConsumed = 0;
 constexpr int kWheelPassOn = 1;
 
 struct ScrollDecision {
-    int Result;          // kWheelConsumed or kWheelPassOn
-    uint32_t Message;    // msg::kVScroll or msg::kHScroll; 0 when nothing is posted
-    WindowId Target;
-    uint32_t Code;       // scroll code (wParam)
-    uint32_t Count;      // how many times the message is posted
-    WindowId ScrollBar;  // lParam
+    int result;           // kWheelConsumed or kWheelPassOn
+    uint32_t message;     // msg::kVScroll or msg::kHScroll; 0 when nothing is posted
+    WindowId target;
+    uint32_t code;        // scroll code (wParam)
+    uint32_t count;       // how many times the message is posted
+    WindowId scroll_bar;  // lParam
 };
 
 // Whether a window of this class and style is the scroll-bar control a finder looks for.

@@ -5,7 +5,7 @@ const WheelFunctionEntry& WheelFunctionRow(const WheelFunctionTable& table, uint
 }
 
 void BindLaunchCommands(WheelFunctionTable& table) {
-    table.Rows[kRowExplorer].Code1 = LAUNCH_EXPLORER;
-    table.Rows[kRowInternetExplorer].Code1 = LAUNCH_INTERNET_EXPLORER;
-    table.Rows[kRowNetscape].Code1 = LAUNCH_NETSCAPE;
+    table.Rows[kRowExplorer].Code1 = kLaunchExplorer;
+    table.Rows[kRowInternetExplorer].Code1 = kLaunchInternetExplorer;
+    table.Rows[kRowNetscape].Code1 = kLaunchNetscape;
 }

@@ -4,21 +4,23 @@
 
 #include <stdint.h>
 
+#include "wheelhook/logic/platform_codes.h"
+
 enum FunctionKind : uint32_t {
-    FUNCTION_NONE = 0,
-    FUNCTION_KEYSTROKE = 1,  // code 1 a virtual key, code 2 a key pressed while it is held, or 0
-    FUNCTION_MESSAGE = 2,    // code 1 a window message, code 2 its wParam
-    FUNCTION_LAUNCH = 3,     // code 1 a LaunchCommand, code 2 0
+    kFunctionNone = 0,
+    kFunctionKeystroke = 1,  // code 1 a virtual key, code 2 a key pressed while it is held, or 0
+    kFunctionMessage = 2,    // code 1 a window message, code 2 its wParam
+    kFunctionLaunch = 3,     // code 1 a LaunchCommand, code 2 0
 };
 
 // Which launch command buffer a launch row uses. The table lives in memory shared between
 // processes while the buffers are per process, so a row names its buffer instead of pointing
 // at it; 0 means the settings have not been loaded yet and there is nothing to run.
 enum LaunchCommand : uint32_t {
-    LAUNCH_UNBOUND = 0,
-    LAUNCH_EXPLORER = 1,
-    LAUNCH_INTERNET_EXPLORER = 2,
-    LAUNCH_NETSCAPE = 3,
+    kLaunchUnbound = 0,
+    kLaunchExplorer = 1,
+    kLaunchInternetExplorer = 2,
+    kLaunchNetscape = 3,
 };
 
 struct WheelFunctionEntry {
@@ -39,37 +41,37 @@ constexpr uint32_t kRowInternetExplorer = 29;
 constexpr uint32_t kRowNetscape = 30;
 
 constexpr WheelFunctionTable kInitialWheelFunctionTable = {{
-    {FUNCTION_NONE, 0, 0},                 //  0 [unassigned]
-    {FUNCTION_KEYSTROKE, 0x08, 0},         //  1 Backspace
-    {FUNCTION_MESSAGE, 0x0112, 0xF060},    //  2 Close application
-    {FUNCTION_KEYSTROKE, 0x2E, 0},         //  3 Delete
-    {FUNCTION_MESSAGE, 0x0203, 0},         //  4 Double click
-    {FUNCTION_KEYSTROKE, 0x0D, 0},         //  5 Enter
-    {FUNCTION_KEYSTROKE, 0x1B, 0},         //  6 Escape
-    {FUNCTION_KEYSTROKE, 0x70, 0},         //  7 F1[Help]
-    {FUNCTION_KEYSTROKE, 0x71, 0},         //  8 F2
-    {FUNCTION_KEYSTROKE, 0x72, 0},         //  9 F3
-    {FUNCTION_KEYSTROKE, 0x73, 0},         // 10 F4
-    {FUNCTION_KEYSTROKE, 0x74, 0},         // 11 F5
-    {FUNCTION_KEYSTROKE, 0x75, 0},         // 12 F6
-    {FUNCTION_KEYSTROKE, 0x76, 0},         // 13 F7
-    {FUNCTION_KEYSTROKE, 0x77, 0},         // 14 F8
-    {FUNCTION_KEYSTROKE, 0x78, 0},         // 15 F9
-    {FUNCTION_KEYSTROKE, 0x79, 0},         // 16 F10
-    {FUNCTION_KEYSTROKE, 0x7A, 0},         // 17 F11
-    {FUNCTION_KEYSTROKE, 0x7B, 0},         // 18 F12
-    {FUNCTION_MESSAGE, 0x0112, 0xF030},    // 19 Maximize
-    {FUNCTION_MESSAGE, 0x0112, 0xF020},    // 20 Minimize
-    {FUNCTION_KEYSTROKE, 0x22, 0},         // 21 Page Down
-    {FUNCTION_KEYSTROKE, 0x21, 0},         // 22 Page Up
-    {FUNCTION_MESSAGE, 0x0112, 0xF120},    // 23 Restore Application
-    {FUNCTION_KEYSTROKE, 0x5B, 0},         // 24 Start Menu
-    {FUNCTION_KEYSTROKE, 0x5B, 0x52},      // 25 Run (Windows key + R)
-    {FUNCTION_KEYSTROKE, 0x5B, 0x46},      // 26 Find Document (Windows key + F)
-    {FUNCTION_LAUNCH, LAUNCH_UNBOUND, 0},  // 27 Explorer
-    {FUNCTION_MESSAGE, 0, 0},              // 28 Play/Stop CD
-    {FUNCTION_LAUNCH, LAUNCH_UNBOUND, 0},  // 29 MS Internet Explorer
-    {FUNCTION_LAUNCH, LAUNCH_UNBOUND, 0},  // 30 Netscape Navigator
+    {kFunctionNone, 0, 0},                                    //  0 [unassigned]
+    {kFunctionKeystroke, vk::kBack, 0},                       //  1 Backspace
+    {kFunctionMessage, msg::kSysCommand, syscmd::kClose},     //  2 Close application
+    {kFunctionKeystroke, vk::kDelete, 0},                     //  3 Delete
+    {kFunctionMessage, KB_WM_LBUTTONDBLCLK, 0},               //  4 Double click
+    {kFunctionKeystroke, vk::kReturn, 0},                     //  5 Enter
+    {kFunctionKeystroke, vk::kEscape, 0},                     //  6 Escape
+    {kFunctionKeystroke, vk::kF1, 0},                         //  7 F1[Help]
+    {kFunctionKeystroke, vk::kF1 + 1, 0},                     //  8 F2
+    {kFunctionKeystroke, vk::kF1 + 2, 0},                     //  9 F3
+    {kFunctionKeystroke, vk::kF1 + 3, 0},                     // 10 F4
+    {kFunctionKeystroke, vk::kF1 + 4, 0},                     // 11 F5
+    {kFunctionKeystroke, vk::kF1 + 5, 0},                     // 12 F6
+    {kFunctionKeystroke, vk::kF1 + 6, 0},                     // 13 F7
+    {kFunctionKeystroke, vk::kF1 + 7, 0},                     // 14 F8
+    {kFunctionKeystroke, vk::kF1 + 8, 0},                     // 15 F9
+    {kFunctionKeystroke, vk::kF1 + 9, 0},                     // 16 F10
+    {kFunctionKeystroke, vk::kF1 + 10, 0},                    // 17 F11
+    {kFunctionKeystroke, vk::kF1 + 11, 0},                    // 18 F12
+    {kFunctionMessage, msg::kSysCommand, syscmd::kMaximize},  // 19 Maximize
+    {kFunctionMessage, msg::kSysCommand, syscmd::kMinimize},  // 20 Minimize
+    {kFunctionKeystroke, vk::kNext, 0},                       // 21 Page Down
+    {kFunctionKeystroke, vk::kPrior, 0},                      // 22 Page Up
+    {kFunctionMessage, msg::kSysCommand, syscmd::kRestore},   // 23 Restore Application
+    {kFunctionKeystroke, vk::kLWin, 0},                       // 24 Start Menu
+    {kFunctionKeystroke, vk::kLWin, 'R'},                     // 25 Run (Windows key + R)
+    {kFunctionKeystroke, vk::kLWin, 'F'},                     // 26 Find Document (Windows key + F)
+    {kFunctionLaunch, kLaunchUnbound, 0},                     // 27 Explorer
+    {kFunctionMessage, 0, 0},                                 // 28 Play/Stop CD
+    {kFunctionLaunch, kLaunchUnbound, 0},                     // 29 MS Internet Explorer
+    {kFunctionLaunch, kLaunchUnbound, 0},                     // 30 Netscape Navigator
 }};
 
 // The row a stored "Function" selects. The settings page writes 0 to 30 only, but the registry

@@ -18,23 +18,23 @@ void RunKeystroke(const WheelFunctionEntry& row, WheelPlatform& platform) {
 
 // The flag records what was last asked of the player, not what it is doing.
 void PlayOrStopCd(FunctionContext& context, WheelPlatform& platform) {
-    const WindowId player = platform.FindWindowByClass(context.CdPlayerClass);
+    const WindowId player = platform.FindWindowByClass(context.cd_player_class);
     if (player == 0) {
-        platform.Execute(KB_CD_PLAYER_START, kShow);
-        context.CdPlaying = 1;
-    } else if (context.CdPlaying != 0) {
-        context.CdPlaying = 0;
+        platform.Execute(kCdPlayerStart, kShow);
+        context.cd_playing = 1;
+    } else if (context.cd_playing != 0) {
+        context.cd_playing = 0;
         platform.Post(player, msg::kCommand, kCdPlayerStop);
     } else {
-        context.CdPlaying = 1;
+        context.cd_playing = 1;
         platform.Post(player, msg::kCommand, kCdPlayerPlay);
     }
 }
 
 void SendToForeground(const WheelFunctionEntry& row, FunctionContext& context,
                       WheelPlatform& platform) {
-    context.SavedForeground = platform.ForegroundWindow();
-    if (row.Code1 == msg::kLButtonDblClk) {
+    context.saved_foreground = platform.ForegroundWindow();
+    if (row.Code1 == KB_WM_LBUTTONDBLCLK) {
         // A genuine double click at the pointer, so the window under it decides what it means.
         for (int click = 0; click < 2; ++click) {
             platform.LeftButtonDown();
@@ -42,7 +42,7 @@ void SendToForeground(const WheelFunctionEntry& row, FunctionContext& context,
         }
         return;
     }
-    platform.Post(context.SavedForeground, row.Code1, row.Code2);
+    platform.Post(context.saved_foreground, row.Code1, row.Code2);
 }
 
 }  // namespace
@@ -51,18 +51,18 @@ void RunWheelFunction(const WheelFunctionTable& table, uint32_t function, Functi
                       WheelPlatform& platform) {
     const WheelFunctionEntry& row = WheelFunctionRow(table, function);
     switch (row.Kind) {
-    case FUNCTION_KEYSTROKE:
+    case kFunctionKeystroke:
         RunKeystroke(row, platform);
         break;
-    case FUNCTION_MESSAGE:
+    case kFunctionMessage:
         if (&row == &table.Rows[kRowPlayStopCd])
             PlayOrStopCd(context, platform);
         else
             SendToForeground(row, context, platform);
         break;
-    case FUNCTION_LAUNCH:
+    case kFunctionLaunch:
         // The command buffers are filled only in the process that owns the zoom window.
-        platform.Post(context.ZoomWindow, WM_LAUNCH_FUNCTION, function);
+        platform.Post(context.zoom_window, WM_LAUNCH_FUNCTION, function);
         break;
     default:
         break;
@@ -72,12 +72,12 @@ void RunWheelFunction(const WheelFunctionTable& table, uint32_t function, Functi
 const char* LaunchCommandText(const WheelFunctionTable& table, uint32_t function,
                               const LaunchCommands& commands) {
     const WheelFunctionEntry& row = WheelFunctionRow(table, function);
-    if (row.Kind != FUNCTION_LAUNCH) return nullptr;
+    if (row.Kind != kFunctionLaunch) return nullptr;
     const char* text = nullptr;
     switch (row.Code1) {
-    case LAUNCH_EXPLORER: text = commands.Explorer; break;
-    case LAUNCH_INTERNET_EXPLORER: text = commands.InternetExplorer; break;
-    case LAUNCH_NETSCAPE: text = commands.Netscape; break;
+    case kLaunchExplorer: text = commands.explorer; break;
+    case kLaunchInternetExplorer: text = commands.internet_explorer; break;
+    case kLaunchNetscape: text = commands.netscape; break;
     default: return nullptr;
     }
     return text[0] != '\0' ? text : nullptr;

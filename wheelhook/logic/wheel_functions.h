@@ -10,22 +10,22 @@ constexpr int kCommandBufferSize = 128;
 
 // The three per-process launch commands, filled when the settings are loaded.
 struct LaunchCommands {
-    char Explorer[kCommandBufferSize];
-    char InternetExplorer[kCommandBufferSize];
-    char Netscape[kCommandBufferSize];
+    char explorer[kCommandBufferSize];
+    char internet_explorer[kCommandBufferSize];
+    char netscape[kCommandBufferSize];
 };
 
 // CD player commands (WM_COMMAND wParam) and how it is started when it isn't running.
 constexpr uint32_t kCdPlayerPlay = 104;
 constexpr uint32_t kCdPlayerStop = 105;
-#define KB_CD_PLAYER_START "CDPlayer.exe /play"
+constexpr char kCdPlayerStart[] = "CDPlayer.exe /play";
 
 // The shared fields a function changes or uses.
 struct FunctionContext {
-    WindowId ZoomWindow;
-    const char* CdPlayerClass;
-    uint32_t CdPlaying;
-    WindowId SavedForeground;
+    WindowId zoom_window;
+    const char* cd_player_class;
+    uint32_t cd_playing;
+    WindowId saved_foreground;
 };
 
 // Performs the row selected by `function` for one wheel-button press.

@@ -17,7 +17,7 @@ public:
     virtual WindowId ForegroundWindow() = 0;
     virtual WindowId FindWindowByClass(const char* class_name) = 0;
     // Posts with lParam 0, the only lParam the functions use.
-    virtual void Post(WindowId window, uint32_t message, uint32_t wParam) = 0;
+    virtual void Post(WindowId window, uint32_t message, uint32_t wparam) = 0;
     virtual void Execute(const char* command, int show) = 0;
 
 protected:

@@ -9,3 +9,7 @@ void CorrectWheelSettings(WheelSettings& settings) {
 uint32_t UsableZoomFactor(const WheelSettings& settings) {
     return settings.ZoomFactor == 0 ? 1 : settings.ZoomFactor;
 }
+
+uint32_t LinesPerNotch(const WheelSettings& settings) {
+    return settings.ScrollLine > kMaxLinesPerNotch ? kMaxLinesPerNotch : settings.ScrollLine;
+}

@@ -6,9 +6,9 @@
 
 // "Wheel Button" values.
 enum WheelButtonMode : uint32_t {
-    WHEEL_BUTTON_ZOOM = 0,
-    WHEEL_BUTTON_AUTO_SCROLL = 1,
-    WHEEL_BUTTON_FUNCTION = 2,
+    kWheelButtonZoom = 0,
+    kWheelButtonAutoScroll = 1,
+    kWheelButtonFunction = 2,
 };
 
 // The seven registry values in the order the registry reader queries them. Every field is read
@@ -25,6 +25,17 @@ struct WheelSettings {
 
 static_assert(sizeof(WheelSettings) == 28, "seven 32-bit values");
 
+// The platform's notch is 120 units; a line is a third of it.
+constexpr uint32_t kWheelUnitsPerLine = 40;
+// The largest upward delta a wheel message can carry.
+constexpr uint32_t kMaxWheelDelta = 0x7FFF;
+
+// The most lines one notch moves, however large the stored "Scroll Line": as many as the
+// largest wheel delta carries. Both hooks hold to it, so that a huge value neither fills a
+// window's queue with scroll messages from inside the low-level hook nor keeps an application
+// pressing arrow keys for hours.
+constexpr uint32_t kMaxLinesPerNotch = kMaxWheelDelta / kWheelUnitsPerLine;
+
 // Makes a freshly loaded copy usable: at least one line per notch, exactly one in page mode,
 // and a magnification of at least 1. The registry itself keeps what the user wrote.
 void CorrectWheelSettings(WheelSettings& settings);
@@ -32,3 +43,6 @@ void CorrectWheelSettings(WheelSettings& settings);
 // A divisor that is never zero: the zoom factor as the geometry may divide by it, whatever
 // the shared state holds (its initial value, before the first load, is 0).
 uint32_t UsableZoomFactor(const WheelSettings& settings);
+
+// The lines one notch moves in line mode: "Scroll Line", at most kMaxLinesPerNotch.
+uint32_t LinesPerNotch(const WheelSettings& settings);

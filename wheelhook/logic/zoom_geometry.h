@@ -13,8 +13,8 @@ struct ZoomRect {
 };
 
 struct ZoomPlacement {
-    ZoomRect Window;  // centred on the pointer, "Zoom Size" on each side
-    ZoomRect Source;  // the square of the snapshot shown in it
+    ZoomRect window;  // centred on the pointer, "Zoom Size" on each side
+    ZoomRect source;  // the square of the snapshot shown in it
 };
 
 // The placement for the pointer at (x, y).
@@ -31,9 +31,9 @@ int32_t ZoomPaintSourceSide(const WheelSettings& settings);
 // top edges the square starts outside the picture; that part of the window keeps its
 // background instead of showing undefined pixels, and the rest stays aligned with the pointer.
 struct ZoomBlit {
-    bool Any;  // false when nothing of the square lies inside the snapshot
-    int32_t DestX, DestY, DestWidth, DestHeight;
-    int32_t SourceX, SourceY, SourceWidth, SourceHeight;
+    bool any;  // false when nothing of the square lies inside the snapshot
+    int32_t dest_x, dest_y, dest_width, dest_height;
+    int32_t source_x, source_y, source_width, source_height;
 };
 ZoomBlit PlanZoomBlit(int32_t source_left, int32_t source_top, int32_t side, int32_t client_width,
                       int32_t client_height);
@@ -41,8 +41,8 @@ ZoomBlit PlanZoomBlit(int32_t source_left, int32_t source_top, int32_t side, int
 // The snapshot is larger than the screen by "Zoom Size" in both directions, so that a source
 // square near the right or bottom edge stays inside it.
 struct SnapshotSize {
-    int32_t Width;
-    int32_t Height;
+    int32_t width;
+    int32_t height;
 };
 SnapshotSize ZoomSnapshotSize(const WheelSettings& settings, int32_t screen_width,
                               int32_t screen_height);

@@ -49,25 +49,25 @@ TEST(MessageRewrite, WheelMessagesBecomeScaledDeltasOrKeystrokes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const WheelRewrite r = RewriteWheelMessage(c.settings, WheelWParam(c.delta, 0x0008), c.shift);
-        EXPECT_EQ(DeltaOf(r.WParam), c.new_delta);
-        EXPECT_EQ(r.WParam & 0xFFFF, 0x0008u) << "key flags are kept";
-        EXPECT_EQ(r.Key, c.key);
-        EXPECT_EQ(r.KeyCount, c.key_count);
+        EXPECT_EQ(DeltaOf(r.wparam), c.new_delta);
+        EXPECT_EQ(r.wparam & 0xFFFF, 0x0008u) << "key flags are kept";
+        EXPECT_EQ(r.key, c.key);
+        EXPECT_EQ(r.key_count, c.key_count);
     }
 }
 
 TEST(MessageRewrite, HugeLineCountKeepsItsDirection) {
     const WheelRewrite up = RewriteWheelMessage(Settings(0, 1000, 0), WheelWParam(120, 0), false);
     const WheelRewrite down = RewriteWheelMessage(Settings(0, 0xFFFFFFFF, 0), WheelWParam(-120, 0), false);
-    EXPECT_EQ(DeltaOf(up.WParam), 0x7FFF);
-    EXPECT_EQ(DeltaOf(down.WParam), -0x7FFF);
+    EXPECT_EQ(DeltaOf(up.wparam), 0x7FFF);
+    EXPECT_EQ(DeltaOf(down.wparam), -0x7FFF);
 }
 
 TEST(MessageRewrite, HugeLineCountPressesABoundedNumberOfKeys) {
     const WheelRewrite sideways = RewriteWheelMessage(Settings(0, 0xFFFFFFFF, 0), WheelWParam(-120, 0), true);
-    EXPECT_EQ(sideways.Key, vk::kRight);
-    EXPECT_EQ(sideways.KeyCount, 0x7FFFu / kWheelUnitsPerLine) << "as many as a notch scrolls upright";
-    EXPECT_EQ(RewriteWheelMessage(Settings(0, 64, 0), WheelWParam(1, 0), false).KeyCount, 64u);
+    EXPECT_EQ(sideways.key, vk::kRight);
+    EXPECT_EQ(sideways.key_count, kMaxLinesPerNotch) << "as many as a notch scrolls upright";
+    EXPECT_EQ(RewriteWheelMessage(Settings(0, 64, 0), WheelWParam(1, 0), false).key_count, 64u);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "wheelhook/tests/host/window_tree.h"
+#include "tools/fixtures/window_tree.h"
 
 namespace {
 
@@ -29,23 +29,23 @@ struct Expected {
 };
 
 void ExpectDecision(const ScrollDecision& d, const Expected& e, WindowId target, WindowId bar) {
-    EXPECT_EQ(d.Result, e.result);
-    EXPECT_EQ(d.Message, e.message);
-    EXPECT_EQ(d.Count, e.count);
+    EXPECT_EQ(d.result, e.result);
+    EXPECT_EQ(d.message, e.message);
+    EXPECT_EQ(d.count, e.count);
     if (e.count == 0) return;
-    EXPECT_EQ(d.Code, e.code);
-    EXPECT_EQ(d.Target, target);
-    EXPECT_EQ(d.ScrollBar, bar);
+    EXPECT_EQ(d.code, e.code);
+    EXPECT_EQ(d.target, target);
+    EXPECT_EQ(d.scroll_bar, bar);
 }
 
 // A list box with its own vertical scroll bar, in a frame window.
 class ListBoxFocus : public testing::Test {
 protected:
-    WindowTree tree;
-    WindowId frame = tree.Add(0, "Frame", 0);
-    WindowId list = tree.Add(frame, "ListBox", style::kVScroll);
-    WindowId desktop_view = tree.Add(tree.Add(tree.Add(0, "Progman", 0), "SHELLDLL_DefView", 0),
-                                     "SysListView32", 0);
+    WindowTree tree_;
+    WindowId frame_ = tree_.Add(0, "Frame", 0);
+    WindowId list_ = tree_.Add(frame_, "ListBox", style::kVScroll);
+    WindowId desktop_view_ = tree_.Add(
+        tree_.Add(tree_.Add(0, "Progman", 0), "SHELLDLL_DefView", 0), "SysListView32", 0);
 };
 
 TEST_F(ListBoxFocus, NotchesBecomeScrollCodesByDirectionReverseAndMode) {
@@ -76,21 +76,34 @@ TEST_F(ListBoxFocus, NotchesBecomeScrollCodesByDirectionReverseAndMode) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ExpectDecision(DecideFocusWheel(c.settings, tree, list, desktop_view, c.delta, c.shift),
-                       c.expected, list, 0);
+        ExpectDecision(DecideFocusWheel(c.settings, tree_, list_, desktop_view_, c.delta, c.shift),
+                       c.expected, list_, 0);
+    }
+}
+
+// Inside the low-level hook every post happens before the hook returns: a huge stored value
+// posts no more lines per notch than the message hook would scroll, and page mode one page.
+TEST_F(ListBoxFocus, HugeLineCountPostsABoundedNumberPerNotch) {
+    for (uint32_t stored : {kMaxLinesPerNotch, kMaxLinesPerNotch + 1, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(stored);
+        EXPECT_EQ(DecideFocusWheel(Lines(stored), tree_, list_, desktop_view_, 120, false).count,
+                  kMaxLinesPerNotch);
+        EXPECT_EQ(DecideScroll(Lines(stored), tree_, list_, true, -120).count, kMaxLinesPerNotch)
+            << "sideways";
+        EXPECT_EQ(DecideScroll(Pages(stored), tree_, list_, false, 120).count, 1u);
     }
 }
 
 TEST_F(ListBoxFocus, DesktopIconsDropTheNotch) {
-    ExpectDecision(DecideFocusWheel(Lines(3), tree, desktop_view, desktop_view, 120, false),
+    ExpectDecision(DecideFocusWheel(Lines(3), tree_, desktop_view_, desktop_view_, 120, false),
                    {0, 0, 0, 0}, 0, 0);
-    ExpectDecision(DecideFocusWheel(Lines(3), tree, 0, 0, 120, false), {0, 0, 0, 0}, 0, 0);
+    ExpectDecision(DecideFocusWheel(Lines(3), tree_, 0, 0, 120, false), {0, 0, 0, 0}, 0, 0);
 }
 
 TEST_F(ListBoxFocus, WithoutFocusNothingIsPosted) {
-    const ScrollDecision d = DecideFocusWheel(Lines(3), tree, 0, desktop_view, 120, false);
-    EXPECT_EQ(d.Result, kWheelConsumed);
-    EXPECT_EQ(d.Count, 0u);
+    const ScrollDecision d = DecideFocusWheel(Lines(3), tree_, 0, desktop_view_, 120, false);
+    EXPECT_EQ(d.result, kWheelConsumed);
+    EXPECT_EQ(d.count, 0u);
 }
 
 TEST(ScrollDecision, BrowserDocumentGetsTheWheelItself) {
@@ -101,7 +114,7 @@ TEST(ScrollDecision, BrowserDocumentGetsTheWheelItself) {
     }
     WindowTree tree;
     const WindowId other = tree.Add(0, "Internet Explorer_Server2", style::kVScroll);
-    EXPECT_EQ(DecideFocusWheel(Lines(3), tree, other, 0, 120, false).Count, 3u);
+    EXPECT_EQ(DecideFocusWheel(Lines(3), tree, other, 0, 120, false).count, 3u);
 }
 
 TEST(ScrollDecision, ScrollBarControlInsideTheFocusIsTheLParam) {

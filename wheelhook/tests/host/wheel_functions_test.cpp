@@ -13,25 +13,25 @@ namespace {
 // Writes every call down as one line of text.
 class RecordingPlatform final : public WheelPlatform {
 public:
-    std::vector<std::string> calls;
-    WindowId foreground = 0x50;
-    WindowId cd_player = 0;
+    std::vector<std::string> calls_;
+    WindowId foreground_ = 0x50;
+    WindowId cd_player_ = 0;
 
-    void KeyDown(uint8_t key) override { calls.push_back("down " + std::to_string(key)); }
-    void KeyUp(uint8_t key) override { calls.push_back("up " + std::to_string(key)); }
-    void LeftButtonDown() override { calls.push_back("left down"); }
-    void LeftButtonUp() override { calls.push_back("left up"); }
-    WindowId ForegroundWindow() override { return foreground; }
+    void KeyDown(uint8_t key) override { calls_.push_back("down " + std::to_string(key)); }
+    void KeyUp(uint8_t key) override { calls_.push_back("up " + std::to_string(key)); }
+    void LeftButtonDown() override { calls_.push_back("left down"); }
+    void LeftButtonUp() override { calls_.push_back("left up"); }
+    WindowId ForegroundWindow() override { return foreground_; }
     WindowId FindWindowByClass(const char* class_name) override {
-        calls.push_back(std::string("find ") + class_name);
-        return cd_player;
+        calls_.push_back(std::string("find ") + class_name);
+        return cd_player_;
     }
-    void Post(WindowId window, uint32_t message, uint32_t wParam) override {
-        calls.push_back("post " + std::to_string(window) + " " + std::to_string(message) + " " +
-                        std::to_string(wParam));
+    void Post(WindowId window, uint32_t message, uint32_t wparam) override {
+        calls_.push_back("post " + std::to_string(window) + " " + std::to_string(message) + " " +
+                         std::to_string(wparam));
     }
     void Execute(const char* command, int show) override {
-        calls.push_back(std::string("run ") + command + " " + std::to_string(show));
+        calls_.push_back(std::string("run ") + command + " " + std::to_string(show));
     }
 };
 
@@ -46,21 +46,21 @@ using Calls = std::vector<std::string>;
 
 class WheelFunctions : public testing::Test {
 protected:
-    WheelFunctions() : table(kInitialWheelFunctionTable) { BindLaunchCommands(table); }
+    WheelFunctions() : table_(kInitialWheelFunctionTable) { BindLaunchCommands(table_); }
 
     Calls Run(uint32_t function) {
-        platform.calls.clear();
-        RunWheelFunction(table, function, context, platform);
-        return platform.calls;
+        platform_.calls_.clear();
+        RunWheelFunction(table_, function, context_, platform_);
+        return platform_.calls_;
     }
 
-    WheelFunctionTable table;
-    FunctionContext context = {0x70, "MMFRAME_MAIN", 0, 0};
-    RecordingPlatform platform;
+    WheelFunctionTable table_;
+    FunctionContext context_ = {0x70, "MMFRAME_MAIN", 0, 0};
+    RecordingPlatform platform_;
 };
 
 TEST_F(WheelFunctions, EveryRowDoesWhatItsNameSays) {
-    const WindowId fg = platform.foreground;
+    const WindowId fg = platform_.foreground_;
     const Calls single_keys[] = {
         {},                                          //  0 [unassigned]
         {Down(0x08), Up(0x08)},                      //  1 Backspace
@@ -94,41 +94,41 @@ TEST_F(WheelFunctions, EveryRowDoesWhatItsNameSays) {
 }
 
 TEST_F(WheelFunctions, MessageRowsRememberTheForegroundWindow) {
-    platform.foreground = 0x123;
+    platform_.foreground_ = 0x123;
     Run(20);
-    EXPECT_EQ(context.SavedForeground, 0x123u);
-    platform.foreground = 0x456;
+    EXPECT_EQ(context_.saved_foreground, 0x123u);
+    platform_.foreground_ = 0x456;
     Run(4);
-    EXPECT_EQ(context.SavedForeground, 0x456u);
+    EXPECT_EQ(context_.saved_foreground, 0x456u);
 }
 
 TEST_F(WheelFunctions, CdPlayerIsStartedThenStoppedThenPlayed) {
     EXPECT_EQ(Run(kRowPlayStopCd), (Calls{"find MMFRAME_MAIN", "run CDPlayer.exe /play 5"}));
-    EXPECT_EQ(context.CdPlaying, 1u);
-    platform.cd_player = 0x99;
+    EXPECT_EQ(context_.cd_playing, 1u);
+    platform_.cd_player_ = 0x99;
     EXPECT_EQ(Run(kRowPlayStopCd), (Calls{"find MMFRAME_MAIN", Post(0x99, 0x0111, 105)}));
-    EXPECT_EQ(context.CdPlaying, 0u);
+    EXPECT_EQ(context_.cd_playing, 0u);
     EXPECT_EQ(Run(kRowPlayStopCd), (Calls{"find MMFRAME_MAIN", Post(0x99, 0x0111, 104)}));
-    EXPECT_EQ(context.CdPlaying, 1u);
+    EXPECT_EQ(context_.cd_playing, 1u);
 }
 
 TEST_F(WheelFunctions, StoredFunctionOutsideTheTableDoesNothing) {
     for (uint32_t function : {31u, 40u, 0x80000000u, 0xFFFFFFFFu}) {
         SCOPED_TRACE(function);
         EXPECT_EQ(Run(function), Calls{});
-        EXPECT_EQ(&WheelFunctionRow(table, function), &table.Rows[0]);
+        EXPECT_EQ(&WheelFunctionRow(table_, function), &table_.Rows[0]);
     }
 }
 
 TEST(LaunchFunction, RunsTheRowsCommandOfThisProcess) {
     WheelFunctionTable table = kInitialWheelFunctionTable;
     LaunchCommands commands = {};
-    std::strcpy(commands.Explorer, "explorer.exe");
-    std::strcpy(commands.InternetExplorer, "C:\\ie\\iexplore.exe");
+    std::strcpy(commands.explorer, "explorer.exe");
+    std::strcpy(commands.internet_explorer, "C:\\ie\\iexplore.exe");
     RecordingPlatform platform;
 
     RunLaunchFunction(table, kRowExplorer, commands, platform);
-    EXPECT_EQ(platform.calls, Calls{}) << "before the settings are loaded no row has a command";
+    EXPECT_EQ(platform.calls_, Calls{}) << "before the settings are loaded no row has a command";
 
     BindLaunchCommands(table);
     RunLaunchFunction(table, kRowExplorer, commands, platform);
@@ -136,7 +136,7 @@ TEST(LaunchFunction, RunsTheRowsCommandOfThisProcess) {
     RunLaunchFunction(table, kRowNetscape, commands, platform);  // no App Paths entry: empty
     RunLaunchFunction(table, 5, commands, platform);             // not a launch row
     RunLaunchFunction(table, 99, commands, platform);
-    EXPECT_EQ(platform.calls, (Calls{"run explorer.exe 1", "run C:\\ie\\iexplore.exe 1"}));
+    EXPECT_EQ(platform.calls_, (Calls{"run explorer.exe 1", "run C:\\ie\\iexplore.exe 1"}));
 }
 
 }  // namespace

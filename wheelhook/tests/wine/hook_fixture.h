@@ -16,8 +16,8 @@ namespace wheeltest {
 struct Posted {
     HWND window;
     UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
+    WPARAM wparam;
+    LPARAM lparam;
 };
 
 // The wheel settings key, emptied before a test and removed after it.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/registry_names.h"
+#include "wheelhook/logic/wheel_settings.h"
 #include "wheelhook/wheelhook.h"
 
 namespace wheeltest {
@@ -16,8 +17,8 @@ void ExpectPosts(const std::vector<Posted>& posts, size_t count, UINT message, W
     ASSERT_EQ(posts.size(), count);
     for (const Posted& p : posts) {
         EXPECT_EQ(p.message, message);
-        EXPECT_EQ(p.wParam, code);
-        EXPECT_EQ(p.lParam, 0);
+        EXPECT_EQ(p.wparam, code);
+        EXPECT_EQ(p.lparam, 0);
     }
 }
 
@@ -35,6 +36,20 @@ TEST_F(ScrollTest, ReverseAndPageModeFromTheRegistry) {
     WriteWheelSetting(KB_VAL_SCROLL_REVERSE, 1);
     Install();
     ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA, 1), 1, WM_VSCROLL, SB_PAGEDOWN);
+}
+
+// The low-level hook posts every line before it returns. A huge stored "Scroll Line" posts
+// no more per notch than the message hook would scroll; first a value the platform's queue
+// could hold whole, so that posting all of it fails here rather than filling the queue.
+TEST_F(ScrollTest, HugeLineCountPostsABoundedNumberPerNotch) {
+    for (DWORD stored : {5000ul, 0xFFFFFFFFul}) {
+        SCOPED_TRACE(stored);
+        WriteWheelSetting(KB_VAL_SCROLL_LINE, stored);
+        Install();
+        ASSERT_EQ(ScrollPostsAfterNotch(WHEEL_DELTA, kMaxLinesPerNotch).size(), kMaxLinesPerNotch);
+        ASSERT_EQ(ScrollPostsAfterNotch(-WHEEL_DELTA, kMaxLinesPerNotch).size(), kMaxLinesPerNotch)
+            << "and as many again on the next notch";
+    }
 }
 
 TEST_F(ScrollTest, InjectedPlusAndMinusOneScrollSideways) {
@@ -88,8 +103,8 @@ TEST_F(ScrollTest, ScrollBarControlOfTheFocusWindowIsTheLParam) {
     for (const Posted& p : Seen()) {
         if (p.window != pane || p.message != WM_VSCROLL) continue;
         found = true;
-        EXPECT_EQ(p.wParam, static_cast<WPARAM>(SB_LINEUP));
-        EXPECT_EQ(p.lParam, reinterpret_cast<LPARAM>(bar));
+        EXPECT_EQ(p.wparam, static_cast<WPARAM>(SB_LINEUP));
+        EXPECT_EQ(p.lparam, reinterpret_cast<LPARAM>(bar));
     }
     EXPECT_TRUE(found);
 }
@@ -114,7 +129,7 @@ TEST_F(ScrollTest, BrowserDocumentGetsARewrittenWheelMessage) {
     ASSERT_TRUE(PumpUntil([&] { return SawMessage(browser, WM_MOUSEWHEEL); }));
     for (const Posted& p : Seen()) {
         if (p.window != browser || p.message != WM_MOUSEWHEEL) continue;
-        EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(p.wParam), -80);
+        EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(p.wparam), -80);
     }
     EXPECT_TRUE(ScrollPosts().empty());
 }

@@ -21,14 +21,14 @@ TEST_F(SettingsTest, BroadcastReloadsTheSettings) {
     BroadcastSettingsChange();
     std::vector<Posted> posts = ScrollPostsAfterNotch(WHEEL_DELTA, 2);
     ASSERT_EQ(posts.size(), 2u);
-    EXPECT_EQ(posts[0].wParam, static_cast<WPARAM>(SB_LINEUP));
+    EXPECT_EQ(posts[0].wparam, static_cast<WPARAM>(SB_LINEUP));
 
     WriteWheelSetting(KB_VAL_SCROLL_REVERSE, 1);
     WriteWheelSetting(KB_VAL_SCROLL_MODE, 1);
     BroadcastSettingsChange();
     posts = ScrollPostsAfterNotch(WHEEL_DELTA, 1);
     ASSERT_EQ(posts.size(), 1u) << "page mode: one page per notch whatever Scroll Line holds";
-    EXPECT_EQ(posts[0].wParam, static_cast<WPARAM>(SB_PAGEDOWN));
+    EXPECT_EQ(posts[0].wparam, static_cast<WPARAM>(SB_PAGEDOWN));
 }
 
 TEST_F(SettingsTest, ReadFilterRegistryTellsWhetherTheKeyExists) {

@@ -26,7 +26,7 @@ TEST_F(SharedStateTest, SecondProcessScrollsWithTheSettingsThisOneLoaded) {
     ASSERT_EQ(posts.size(), 4u);
     for (const Posted& p : posts) {
         EXPECT_EQ(p.message, static_cast<UINT>(WM_VSCROLL));
-        EXPECT_EQ(p.wParam, static_cast<WPARAM>(SB_LINEUP));
+        EXPECT_EQ(p.wparam, static_cast<WPARAM>(SB_LINEUP));
     }
 }
 

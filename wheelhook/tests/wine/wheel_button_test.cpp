@@ -122,6 +122,20 @@ TEST_F(ZoomTest, SecondWheelButtonPressClosesTheZoom) {
     EXPECT_TRUE(PumpUntil([] { return !IsWindowVisible(ZoomWindow()); }));
 }
 
+// Removal deletes the picture, so an open zoom closes with it; closed for good, so that the
+// next install's first press opens the zoom again rather than closing it.
+TEST_F(ZoomTest, RemovingTheHooksClosesAnOpenZoom) {
+    OpenAtCursor();
+    ASSERT_TRUE(IsWindowVisible(ZoomWindow()));
+    ASSERT_NE(InstallMouseFilter(0, nullptr), 0);
+    installed_ = false;
+    EXPECT_FALSE(IsWindowVisible(ZoomWindow()));
+
+    Install();
+    OpenAtCursor();
+    EXPECT_TRUE(IsWindowVisible(ZoomWindow()));
+}
+
 TEST_F(ZoomTest, ZoomNearTheTopLeftCornerShowsTheCornerMagnified) {
     HWND red = CreateRedWindow(0, 0, 30, 30);
     SetCursorPos(5, 5);
@@ -171,7 +185,7 @@ TEST_F(FunctionTest, EnterRowPressesEnterInTheFocusWindow) {
     PressWheelButton();
     EXPECT_TRUE(PumpUntil([&] {
         for (const Posted& p : Seen())
-            if (p.window == list_ && p.message == WM_KEYDOWN && p.wParam == VK_RETURN) return true;
+            if (p.window == list_ && p.message == WM_KEYDOWN && p.wparam == VK_RETURN) return true;
         return false;
     }));
 }
@@ -188,27 +202,90 @@ TEST_F(FunctionTest, DoubleClickRowDoubleClicksUnderThePointer) {
 }
 
 // The launch runs in this process, from the zoom window, with the command the registry names.
-TEST_F(FunctionTest, LaunchRowRunsTheRegisteredProgram) {
+class LaunchTest : public FunctionTest {
+protected:
+    void TearDown() override {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, KB_REG_APP_PATH_NETSCAPE);
+        FunctionTest::TearDown();
+    }
+    // Stores the first `size` bytes of `value` as the Netscape App Paths entry.
+    void StoreNetscapeCommand(const std::string& value, DWORD size) {
+        HKEY key;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, KB_REG_APP_PATH_NETSCAPE, 0, nullptr, 0,
+                                  KEY_WRITE, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(RegSetValueExA(key, nullptr, 0, REG_SZ,
+                                 reinterpret_cast<const BYTE*>(value.c_str()), size),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+    // Presses the wheel button on the launch row; true once `marker` exists.
+    bool LaunchCreates(const std::string& marker) {
+        UseFunction(30);
+        PressWheelButton();
+        return PumpUntil(
+            [&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000);
+    }
+};
+
+std::string TempPath() {
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    const std::string marker = std::string(temp) + "wheelhook_launch.txt";
-    DeleteFileA(marker.c_str());
-    const std::string command = "\"" + winsupport::BuildFile("wheelhook_peer.exe") + "\" touch " + marker;
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, KB_REG_APP_PATH_NETSCAPE, 0, nullptr, 0,
-                              KEY_WRITE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                   static_cast<DWORD>(command.size() + 1));
-    RegCloseKey(key);
+    return temp;
+}
 
-    UseFunction(30);
-    PressWheelButton();
-    const bool ran = PumpUntil(
-        [&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000);
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, KB_REG_APP_PATH_NETSCAPE);
-    DeleteFileA(marker.c_str());
-    EXPECT_TRUE(ran);
+// A command that has the peer create a file, padded with the file's name to `length`.
+std::string TouchCommand(const std::string& name, size_t length) {
+    std::string command = "\"" + winsupport::BuildFile("wheelhook_peer.exe") + "\" touch " +
+                          TempPath() + name;
+    if (command.size() < length) command.append(length - command.size(), 'a');
+    return command;
+}
+
+// What the peer creates when it runs `command`: the file named after "touch ".
+std::string MarkerOf(const std::string& command) {
+    return command.substr(command.find(" touch ") + 7);
+}
+
+TEST_F(LaunchTest, LaunchRowRunsTheRegisteredProgram) {
+    const std::string command = TouchCommand("wheelhook_launch.txt", 0);
+    DeleteFileA(MarkerOf(command).c_str());
+    StoreNetscapeCommand(command, static_cast<DWORD>(command.size() + 1));
+    EXPECT_TRUE(LaunchCreates(MarkerOf(command)));
+    DeleteFileA(MarkerOf(command).c_str());
+}
+
+// The command buffer holds 128 bytes: a value of that size or longer runs as its first 127
+// characters, never past the buffer, whether or not it was stored with its NUL.
+TEST_F(LaunchTest, LongAppPathsValueIsCutToTheBuffer) {
+    constexpr size_t kBuffer = 128;
+    struct Case {
+        const char* what;
+        std::string value;
+        DWORD size;
+    };
+    const std::string fits = TouchCommand("wheelhook_fits_", kBuffer - 1);
+    const std::string bare = TouchCommand("wheelhook_bare_", kBuffer);
+    const std::string longer = TouchCommand("wheelhook_long_", 200);
+    ASSERT_LT(TouchCommand("wheelhook_long_", 0).size(), kBuffer - 1)
+        << "the build path leaves no room for the cut to fall in the file name";
+    const Case cases[] = {
+        {"127 characters and the NUL", fits, kBuffer},
+        {"128 characters without a NUL", bare, kBuffer},
+        {"200 characters", longer, 201},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string run = c.value.substr(0, kBuffer - 1);
+        DeleteFileA(MarkerOf(run).c_str());
+        DeleteFileA(MarkerOf(c.value).c_str());
+        StoreNetscapeCommand(c.value, c.size);
+        EXPECT_TRUE(LaunchCreates(MarkerOf(run)));
+        if (run != c.value) {
+            EXPECT_EQ(GetFileAttributesA(MarkerOf(c.value).c_str()), INVALID_FILE_ATTRIBUTES);
+        }
+        DeleteFileA(MarkerOf(run).c_str());
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "keypages/tests/wine/popup_stand_in.h"
 
+#include <algorithm>
+
 #include "common/registry_names.h"
 #include "common/window_classes.h"
 #include "keypages/tests/wine/test_registry.h"
@@ -35,7 +37,10 @@ std::vector<ReceivedMessage> PopupStandIn::Received() const {
 
 void PopupStandIn::Keep(UINT message, WPARAM wParam, LPARAM lParam) {
     ReceivedMessage received = {message, wParam, lParam, {}};
-    if (message == WM_WININICHANGE) received.keysThen = Subkeys(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD);
+    if (message == WM_WININICHANGE) {
+        received.keysThen = Subkeys(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD);
+        std::sort(received.keysThen.begin(), received.keysThen.end());
+    }
     std::lock_guard<std::mutex> lock(mutex_);
     received_.push_back(received);
 }

@@ -95,9 +95,9 @@ Pixels CaptureWindow(HWND window) {
     Repaint(window);
     RECT bounds;
     GetWindowRect(window, &bounds);
-    HDC screen = GetDC(nullptr);
-    Pixels pixels = CopyFrom(screen, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
-    ReleaseDC(nullptr, screen);
+    HDC dc = GetWindowDC(window);
+    Pixels pixels = CopyFrom(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    ReleaseDC(window, dc);
     return pixels;
 }
 

@@ -1,6 +1,6 @@
-// Screenshots of windows under Wine (or Windows): the pixels of a window as they are on the
-// screen, and a PNG file of them. For tests that look at what a window shows, and for the
-// pictures the project shows of itself.
+// Screenshots of windows under Wine (or Windows): the pixels of a window as it is drawn, and a
+// PNG file of them. For tests that look at what a window shows, and for the pictures the
+// project shows of itself.
 #pragma once
 
 #include <windows.h>
@@ -19,8 +19,8 @@ struct Pixels {
     uint32_t At(int x, int y) const { return rgb[static_cast<size_t>(y) * width + x]; }
 };
 
-// The window with its frame, as the screen shows it. The window must be visible and on top;
-// it is repainted first.
+// The window with its frame and everything drawn in it, from its own device context, after a
+// repaint. The window must be visible.
 Pixels CaptureWindow(HWND window);
 
 // The window's client area, from the window's own device context.

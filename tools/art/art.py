@@ -367,18 +367,22 @@ def zoom_of(image):
 
 
 def sheet(out_path, sources):
-    cells = []  # (label, image, zoom); no zoom for a screenshot, shown once as it is
+    # (folder, label, image, zoom): a screenshot ("<folder>_<name>.png") follows the pictures of
+    # its folder, shown once as it is, without zoom.
+    cells = []
     screenshots = [s for s in sources if s.lower().endswith(".png")]
     for source in sorted(set(sources) - set(screenshots)):
         folder = os.path.basename(os.path.dirname(os.path.dirname(os.path.abspath(source))))
         for picture in parse(source):
             for image in picture.images:
                 label = "%s/%s %dx%d" % (folder, picture.name, image.width, image.height)
-                cells.append((label, image, zoom_of(image)))
+                cells.append((folder, label, image, zoom_of(image)))
     for source in sorted(screenshots):
         image = read_png(source)
         name = os.path.splitext(os.path.basename(source))[0]
-        cells.append(("screenshot/%s %dx%d" % (name, image.width, image.height), image, None))
+        label = "screenshot/%s %dx%d" % (name, image.width, image.height)
+        cells.append((name.split("_")[0], label, image, None))
+    cells = [cell[1:] for cell in sorted(cells, key=lambda cell: (cell[0], cell[3] is None))]
     if not cells:
         raise ArtError("no pictures for the sheet")
 

@@ -21,7 +21,6 @@ constexpr int kDisplayTimes = 12;
 CPage2::CPage2(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_ON_SCREEN_DISPLAY, SettingsGroup::Display) {}
 
 void CPage2::OnInitDialog(HWND page) {
-    LoadSettings();
     for (int i = 0; i < kDisplayTimes; ++i) {
         ModuleString time(IDS_DISPLAY_TIME_FIRST + i);
         SendDlgItemMessageA(page, IDC_DISPLAY_TIME, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(time.get()));
@@ -38,21 +37,6 @@ void CPage2::OnCommand(HWND page, int control, int code) {
     } else if (control == IDC_DISPLAY_TIME && code == CBN_SELCHANGE) {
         settings_.Delay = static_cast<uint32_t>(SendDlgItemMessageA(page, IDC_DISPLAY_TIME, CB_GETCURSEL, 0, 0));
         sheetext::MarkChanged(page);
-    }
-}
-
-INT_PTR CPage2::OnMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(page);
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(page, LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY:
-        return OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
-    default:
-        return FALSE;
     }
 }
 

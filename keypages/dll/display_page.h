@@ -9,12 +9,9 @@ class CPage2 : public KeyboardPage {
 public:
     explicit CPage2(sheetext::CShellExtension* owner);
 
-protected:
-    INT_PTR OnMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
-    void OnInitDialog(HWND page);
-    void OnCommand(HWND page, int control, int code);
+    void OnInitDialog(HWND page) override;
+    void OnCommand(HWND page, int control, int code) override;
 };
 
 }  // namespace keypages

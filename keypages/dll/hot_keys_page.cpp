@@ -59,7 +59,6 @@ CPage1::CPage1(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_HOT_K
 }
 
 void CPage1::OnInitDialog(HWND page) {
-    LoadSettings();
     HWND list = GetDlgItem(page, IDC_HOT_KEY_LIST);
     RECT bounds;
     GetWindowRect(list, &bounds);
@@ -206,20 +205,13 @@ bool CPage1::OnDrawItem(const DRAWITEMSTRUCT& item) const {
     return true;
 }
 
-INT_PTR CPage1::OnMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+// The owner-drawn list asks for its item height as it is made, before WM_INITDIALOG.
+INT_PTR CPage1::OnPageMessage(HWND, UINT message, WPARAM, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(page);
-        return TRUE;
-    case WM_COMMAND:
-        OnCommand(page, LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
     case WM_MEASUREITEM:
         return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_DRAWITEM:
         return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-    case WM_NOTIFY:
-        return OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
     default:
         return FALSE;
     }

@@ -13,12 +13,10 @@ public:
     // Loads the five item bitmaps and the five pictures, which live as long as the page.
     explicit CPage1(sheetext::CShellExtension* owner);
 
-protected:
-    INT_PTR OnMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
-    void OnInitDialog(HWND page);
-    void OnCommand(HWND page, int control, int code);
+    void OnInitDialog(HWND page) override;
+    void OnCommand(HWND page, int control, int code) override;
+    INT_PTR OnPageMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) const;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
     void OnListSelectionChange(HWND page);

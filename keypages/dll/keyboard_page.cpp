@@ -22,6 +22,22 @@ INT_PTR KeyboardPage::OnNotify(HWND page, const NMHDR& notification) {
     return sheetext::NotifyResult(page, PSNRET_NOERROR);
 }
 
+INT_PTR KeyboardPage::OnMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        LoadSettings();
+        OnInitDialog(page);
+        return TRUE;
+    case WM_COMMAND:
+        OnCommand(page, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_NOTIFY:
+        return OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
+    default:
+        return OnPageMessage(page, message, wParam, lParam);
+    }
+}
+
 ModuleString::ModuleString(int id) {
     if (LoadStringA(sheetext::ModuleInstance(), id, text_, sizeof text_) <= 0) text_[0] = '\0';
 }

@@ -22,16 +22,15 @@ protected:
     KeyboardPage(sheetext::CShellExtension* owner, int templateId, SettingsGroup group)
         : CShellPropPage(owner, templateId), group_(group) {}
 
-    // The first steps of the page's initialisation: find the agent's popup window, start from
-    // zeros and read the page's keys.
-    void LoadSettings();
+    // The page's own steps of its initialisation, once the agent's popup window is looked up
+    // and the page's keys are read into settings_ (from zeros).
+    virtual void OnInitDialog(HWND page) = 0;
+    virtual void OnCommand(HWND page, int control, int code) = 0;
+    // Any other message of the page's dialog; FALSE when the page leaves it to the dialog.
+    virtual INT_PTR OnPageMessage(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-    // Answers PSN_APPLY (OK or Apply): writes the page's keys and tells the agent. Other
-    // notifications are left to the sheet.
-    INT_PTR OnNotify(HWND page, const NMHDR& notification);
-
-    // Check boxes show their fields as stored; a click stores the box's state. True when the
-    // control is one of the boxes.
+    // Check boxes show their fields as stored; a click stores the box's state, and TakeCheckBox
+    // is true when the control is one of the boxes.
     template <int N>
     void ShowCheckBoxes(HWND page, const CheckBoxField (&boxes)[N]) const {
         for (const CheckBoxField& box : boxes) CheckDlgButton(page, box.control, settings_.*box.field);
@@ -49,6 +48,12 @@ protected:
     KeyboardSettings settings_ = {};
 
 private:
+    INT_PTR OnMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) final;
+    void LoadSettings();
+    // PSN_APPLY (OK or Apply) writes the page's keys and tells the agent; other notifications
+    // are left to the sheet.
+    INT_PTR OnNotify(HWND page, const NMHDR& notification);
+
     SettingsGroup group_;
     HWND popup_ = nullptr;  // found when the page is initialised, or none
 };

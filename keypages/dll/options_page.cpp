@@ -17,21 +17,12 @@ const CheckBoxField kOptionBoxes[] = {
 
 CPage3::CPage3(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_OPTIONS, SettingsGroup::Options) {}
 
-INT_PTR CPage3::OnMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        LoadSettings();
-        ShowCheckBoxes(page, kOptionBoxes);
-        return TRUE;
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED && TakeCheckBox(page, kOptionBoxes, LOWORD(wParam)))
-            sheetext::MarkChanged(page);
-        return TRUE;
-    case WM_NOTIFY:
-        return OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
-    default:
-        return FALSE;
-    }
+void CPage3::OnInitDialog(HWND page) {
+    ShowCheckBoxes(page, kOptionBoxes);
+}
+
+void CPage3::OnCommand(HWND page, int control, int code) {
+    if (code == BN_CLICKED && TakeCheckBox(page, kOptionBoxes, control)) sheetext::MarkChanged(page);
 }
 
 }  // namespace keypages

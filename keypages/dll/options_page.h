@@ -9,8 +9,9 @@ class CPage3 : public KeyboardPage {
 public:
     explicit CPage3(sheetext::CShellExtension* owner);
 
-protected:
-    INT_PTR OnMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) override;
+private:
+    void OnInitDialog(HWND page) override;
+    void OnCommand(HWND page, int control, int code) override;
 };
 
 }  // namespace keypages

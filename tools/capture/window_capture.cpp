@@ -5,10 +5,8 @@
 namespace capture {
 namespace {
 
-// Copies a rectangle of a device context into top-down 32-bit pixels.
-Pixels CopyFrom(HDC source, int x, int y, int width, int height) {
-    Pixels pixels;
-    if (width <= 0 || height <= 0) return pixels;
+// The form of Pixels: 32 bits a pixel, top-down.
+BITMAPINFO TopDown32(int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -16,6 +14,18 @@ Pixels CopyFrom(HDC source, int x, int y, int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+void DropAlpha(Pixels& pixels) {
+    for (uint32_t& p : pixels.rgb) p &= 0x00FFFFFF;
+}
+
+// Copies a rectangle of a device context into top-down 32-bit pixels.
+Pixels CopyFrom(HDC source, int x, int y, int width, int height) {
+    Pixels pixels;
+    if (width <= 0 || height <= 0) return pixels;
+    BITMAPINFO info = TopDown32(width, height);
     void* bits = nullptr;
     HDC memory = CreateCompatibleDC(source);
     HBITMAP section = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -27,7 +37,7 @@ Pixels CopyFrom(HDC source, int x, int y, int width, int height) {
         pixels.width = width;
         pixels.height = height;
         pixels.rgb.assign(words, words + static_cast<size_t>(width) * height);
-        for (uint32_t& p : pixels.rgb) p &= 0x00FFFFFF;
+        DropAlpha(pixels);
         SelectObject(memory, previous);
     }
     if (section != nullptr) DeleteObject(section);
@@ -108,6 +118,22 @@ Pixels CaptureClient(HWND window) {
     HDC dc = GetDC(window);
     Pixels pixels = CopyFrom(dc, 0, 0, client.right, client.bottom);
     ReleaseDC(window, dc);
+    return pixels;
+}
+
+Pixels PixelsOf(HBITMAP bitmap) {
+    Pixels pixels;
+    BITMAP size = {};
+    if (GetObjectA(bitmap, sizeof size, &size) == 0) return pixels;
+    BITMAPINFO info = TopDown32(size.bmWidth, size.bmHeight);
+    pixels.rgb.resize(static_cast<size_t>(size.bmWidth) * size.bmHeight);
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap, 0, size.bmHeight, pixels.rgb.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != size.bmHeight) return Pixels();
+    pixels.width = size.bmWidth;
+    pixels.height = size.bmHeight;
+    DropAlpha(pixels);
     return pixels;
 }
 

@@ -84,6 +84,15 @@ HWND ModalDriver::WaitForDialogOwnedBy(HWND owner) {
     return WaitFor([&](HWND dialog) { return GetWindow(dialog, GW_OWNER) == owner; }, "message box");
 }
 
+bool ModalDriver::WaitUntilClosed(HWND dialog) {
+    const DWORD start = GetTickCount();
+    while (IsWindow(dialog)) {
+        if (GetTickCount() - start > kGiveUpMs) return Fail("a dialog did not close");
+        Sleep(20);
+    }
+    return true;
+}
+
 void ModalDriver::PostClick(HWND dialog, int control) {
     PostMessageA(GetDlgItem(dialog, control), BM_CLICK, 0, 0);
 }

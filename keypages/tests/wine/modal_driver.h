@@ -28,6 +28,8 @@ public:
     HWND WaitForDialog(const char* title, HWND owner = nullptr);
     // A dialog owned by `owner`, whatever its title: a message box of the file dialog.
     HWND WaitForDialogOwnedBy(HWND owner);
+    // Waits, with the same bound, for a dialog to close; false, with a failure, if it stays.
+    bool WaitUntilClosed(HWND dialog);
     // A click on a button whose handler opens another modal dialog must not wait for it.
     void PostClick(HWND dialog, int control);
     // Replaces an edit's text as typing over a selection of all of it does.

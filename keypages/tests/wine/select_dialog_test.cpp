@@ -43,6 +43,21 @@ protected:
     HWND page_ = nullptr;
 };
 
+// Clicks "&Browser" and chooses the file in the file dialog; false when that could not be done.
+// With `confirmCreation` the file does not exist, and the dialog's question is answered Yes.
+bool Browse(ModalDriver& d, HWND dialog, const std::string& file, bool confirmCreation = false) {
+    d.PostClick(dialog, kBrowse);
+    HWND open = d.WaitForDialog("Open", dialog);
+    if (open == nullptr || !d.ChooseFile(open, file)) return false;
+    if (confirmCreation) {
+        HWND create = d.WaitForDialogOwnedBy(open);
+        if (create == nullptr) return false;
+        d.PostClick(create, IDYES);
+    }
+    // The Select dialog is back once the file dialog has gone.
+    return d.WaitUntilClosed(open);
+}
+
 TEST_F(SelectDialog, OkTakesTheTypedTextsAndTheSheetsOkWritesThemThoughApplyWasNeverEnabled) {
     std::string shownPath, shownName;
     WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
@@ -79,11 +94,7 @@ TEST_F(SelectDialog, AProgramFoundWithTheFileDialogBringsItsPathAndDisplayName) 
     ASSERT_NE(SHGetFileInfoA(program.c_str(), FILE_ATTRIBUTE_NORMAL, &expected, sizeof expected, SHGFI_DISPLAYNAME), 0u);
     std::string path, name;
     WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
-        d.PostClick(dialog, kBrowse);
-        HWND open = d.WaitForDialog("Open", dialog);
-        if (open == nullptr || !d.ChooseFile(open, program)) return false;
-        // The Select dialog is back once the file dialog has gone.
-        while (IsWindow(open)) Sleep(20);
+        if (!Browse(d, dialog, program)) return false;
         path = Text(dialog, kPath);
         name = Text(dialog, kOnScreenName);
         d.PostClick(dialog, IDOK);
@@ -100,14 +111,7 @@ TEST_F(SelectDialog, AFileToBeCreatedLeavesTheNameEmptyRatherThanAnotherPrograms
     DeleteFileA(program.c_str());
     std::string name = "(unread)";
     WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
-        d.PostClick(dialog, kBrowse);
-        HWND open = d.WaitForDialog("Open", dialog);
-        if (open == nullptr || !d.ChooseFile(open, program)) return false;
-        // The file does not exist: the dialog asks whether to create it.
-        HWND create = d.WaitForDialogOwnedBy(open);
-        if (create == nullptr) return false;
-        d.PostClick(create, IDYES);
-        while (IsWindow(open)) Sleep(20);
+        if (!Browse(d, dialog, program, true)) return false;
         name = Text(dialog, kOnScreenName);
         d.PostClick(dialog, IDOK);
         return true;
@@ -125,10 +129,7 @@ TEST_F(SelectDialog, TextsLongerThanTheFieldsAreCutTo127Characters) {
     std::string path;
     int nameLength = 0;
     WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
-        d.PostClick(dialog, kBrowse);
-        HWND open = d.WaitForDialog("Open", dialog);
-        if (open == nullptr || !d.ChooseFile(open, program)) return false;
-        while (IsWindow(open)) Sleep(20);
+        if (!Browse(d, dialog, program)) return false;
         path = Text(dialog, kPath);
         d.Retype(dialog, kOnScreenName, std::string(200, 'n'));
         nameLength = GetWindowTextLengthA(GetDlgItem(dialog, kOnScreenName));

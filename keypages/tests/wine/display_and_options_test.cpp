@@ -74,7 +74,9 @@ TEST_F(OptionsPage, TickingOnlyCapsLockWritesAllFiveValuesWithTheOthersAsRead) {
     EXPECT_FALSE(sheet().ApplyEnabled());
     Click(page, kCapsLock);
     EXPECT_TRUE(sheet().ApplyEnabled());
-    sheet().PressApply();
+    // The sheet's own Apply button, clicked.
+    Click(sheet().window(), kApplyButton);
+    EXPECT_FALSE(sheet().ApplyEnabled()) << "applied";
     EXPECT_TRUE(StoredAs(kOptionKey, "PrtScr", REG_DWORD, NumberBytes(1)));
     EXPECT_TRUE(StoredAs(kOptionKey, "Caps Lock", REG_DWORD, NumberBytes(1)));
     EXPECT_TRUE(StoredAs(kOptionKey, "Left Window", REG_DWORD, NumberBytes(0)));

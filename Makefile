@@ -9,7 +9,8 @@
 #   make demo   the drivers and the receiver simulator in Wine, playing examples/demo-session.txt
 #               (another session file: make demo SESSION=path), in the widest Wine world
 #   make fuzz   every fuzz target for KB_FUZZ_SECONDS (default 600) each
-#   make art    a contact sheet of every picture of the project: build/art/contact-sheet.png
+#   make art    a contact sheet of every picture of the project and of the windows as Wine
+#               shows them: build/art/contact-sheet.png
 #   make clean  remove the build trees and dist/ (each world's Wine prefix goes with its tree)
 
 SHELL := /bin/bash
@@ -113,10 +114,16 @@ demo: deps
 fuzz: fuzz-tree
 	KB_FUZZ_SECONDS=$${KB_FUZZ_SECONDS:-600} ctest --test-dir $(FUZZ) --output-on-failure -L fuzz -V
 
-# Every picture drawn in a subsystem's art/ folder, at 1x and 4x, for review.
+# Every picture drawn in a subsystem's art/ folder, at 1x and enlarged, and the windows as a user
+# sees them: the Wine tests labelled "screenshots" capture them (widest world) into captures/.
 ART_SOURCES := $(sort $(wildcard */art/*.art */*/art/*.art))
 art: deps
-	python3 tools/art/art.py sheet build/art/contact-sheet.png $(ART_SOURCES)
+	@world=$$(tools/wine/wine-worlds.sh --widest) || exit 1; \
+	$(MAKE) --no-print-directory $$world || exit 1; \
+	rm -rf build/$$world/captures; \
+	echo "art: the screenshots are taken in the $$world world (build/$$world)"; \
+	$(call wine_session,$$world) ctest --test-dir build/$$world -L screenshots --output-on-failure --no-tests=error || exit 1; \
+	python3 tools/art/art.py sheet build/art/contact-sheet.png $(ART_SOURCES) build/$$world/captures/*.png
 	@echo "contact sheet: build/art/contact-sheet.png"
 
 clean:

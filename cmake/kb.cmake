@@ -70,6 +70,23 @@ function(kb_wine_test name)
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 
+# kb_wine_unmanaged_windows(program ...): the Wine test programs named run with unmanaged
+# windows, which Wine frames and draws itself as Windows does. Without a window manager Wine waits
+# 2 s for one whenever a managed window is hidden or destroyed (docs/wine-notes.md).
+function(kb_wine_unmanaged_windows)
+  if(NOT KB_WINDOWS)
+    return()
+  endif()
+  foreach(program ${ARGN})
+    add_test(NAME wine.${program}_unmanaged_windows
+      COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} reg add
+              "HKCU\\Software\\Wine\\AppDefaults\\${program}.exe\\X11 Driver" /v Managed /d N /f)
+    set_tests_properties(wine.${program}_unmanaged_windows PROPERTIES
+      LABELS wine FIXTURES_SETUP ${program}_unmanaged)
+    set_tests_properties(wine.${program} PROPERTIES FIXTURES_REQUIRED ${program}_unmanaged)
+  endforeach()
+endfunction()
+
 # Flags of every user-mode deliverable: small, static runtime, loadable on Windows 98 to XP.
 # No thread-safe statics: their guards pull in the threading runtime, which imports functions
 # Windows 2000 and XP lack; each deliverable's statics belong to one thread anyway.

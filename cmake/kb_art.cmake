@@ -3,7 +3,8 @@
 include_guard(GLOBAL)
 
 find_program(KB_PYTHON NAMES python3 REQUIRED)
-set(KB_ART_TOOL ${CMAKE_SOURCE_DIR}/tools/art/art.py)
+# Cached, so that every folder sees it: the guard above reads this file in the first folder only.
+set(KB_ART_TOOL ${CMAKE_SOURCE_DIR}/tools/art/art.py CACHE INTERNAL "The picture tool")
 
 # kb_art(target RC script.rc SOURCES a.art ...): builds every picture of the sources into
 # <build>/art, where the resource script of `target` finds them by file name, and recompiles

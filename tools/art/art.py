@@ -4,7 +4,9 @@ contact sheet of all of them for review.
 
     art.py outputs SOURCE.art            the names of the files SOURCE.art makes, one a line
     art.py build SOURCE.art OUT_DIR      write every picture of SOURCE.art into OUT_DIR
-    art.py sheet OUT.png SOURCE.art ...  every image of every source at 1x and 4x, labelled
+    art.py sheet OUT.png SOURCE ...      every image of every source, labelled: the pictures of
+                                         .art sources at 1x and enlarged, screenshots (.png) as
+                                         they are
 
 A source holds one or more pictures drawn with one character a pixel:
 
@@ -19,7 +21,8 @@ A source holds one or more pictures drawn with one character a pixel:
 
 A picture may hold images of several sizes (an icon with 16x16 and 32x32). Icons and cursors
 are written with a colour table (4 bits a pixel up to 16 colours, else 8) and an AND mask, which
-every Windows from 95 on reads; bitmaps are 24 bits a pixel.
+every Windows from 95 on reads; bitmaps with a colour table too, 4 or 8 bits a pixel as the
+colours need (a source can't name more than 256).
 """
 import os
 import struct
@@ -175,14 +178,19 @@ def pack_indexes(indexes, bits):
     return bytes(out)
 
 
+def colour_table(colours):
+    """The colour table of at most 256 colours: (bits a pixel, table padded to 1 << bits)."""
+    bits = 4 if len(colours) <= 16 else 8
+    return bits, colours + [(0, 0, 0)] * ((1 << bits) - len(colours))
+
+
 def icon_image_bytes(image):
     """The DIB of one icon or cursor image: header, colour table, XOR rows, AND rows."""
     colours = sorted({c for r in image.rows for c in r if c is not None})
     table = [(0, 0, 0)] + [c for c in colours if c != (0, 0, 0)]
     if len(table) > 256:
         raise ArtError("an image has more than 256 colours")
-    bits = 4 if len(table) <= 16 else 8
-    table += [(0, 0, 0)] * ((1 << bits) - len(table))
+    bits, table = colour_table(table)
     index_of = {c: i for i, c in enumerate(table) if i == 0 or c != (0, 0, 0)}
     xor_rows, and_rows = [], []
     for row in reversed(image.rows):  # DIBs are stored bottom-up
@@ -216,17 +224,22 @@ def icon_file_bytes(picture):
 
 def bitmap_file_bytes(picture):
     image = picture.images[0]
-    stride = row_bytes(24, image.width)
-    rows = []
-    for row in reversed(image.rows):
-        data = b"".join(bytes(((c or picture.key)[2], (c or picture.key)[1], (c or picture.key)[0]))
-                        for c in row)
-        rows.append(data + b"\0" * (stride - len(data)))
-    pixels = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, image.width, image.height, 1, 24, 0, len(pixels),
-                       2835, 2835, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(pixels), 0, 0, 14 + len(info))
-    return header + info + pixels
+    rows = [[c or picture.key for c in row] for row in image.rows]
+    colours = sorted({c for row in rows for c in row})
+    bits, table = colour_table(colours)
+    index_of = {c: i for i, c in enumerate(colours)}
+    stride = row_bytes(bits, image.width)
+    data = []
+    for row in reversed(rows):  # DIBs are stored bottom-up
+        packed = pack_indexes([index_of[c] for c in row], bits)
+        data.append(packed + b"\0" * (stride - len(packed)))
+    pixels = b"".join(data)
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in table)
+    info = struct.pack("<IiiHHIIiiII", 40, image.width, image.height, 1, bits, 0, len(pixels),
+                       2835, 2835, len(table), 0)
+    offset = 14 + len(info) + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    return header + info + palette + pixels
 
 
 def build(source, out_dir):
@@ -305,28 +318,94 @@ class Canvas:
                 chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
+def read_png(path):
+    """The pixels of an 8-bit RGB or RGBA PNG without interlacing, such as a screenshot."""
+    with open(path, "rb") as f:
+        data = f.read()
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise ArtError("%s: not a PNG file" % path)
+    pos, header, compressed = 8, None, b""
+    while pos + 8 <= len(data):
+        length, kind = struct.unpack_from(">I4s", data, pos)
+        body = data[pos + 8:pos + 8 + length]
+        if kind == b"IHDR":
+            header = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            compressed += body
+        pos += 12 + length
+    if header is None or header[2] != 8 or header[3] not in (2, 6) or header[6] != 0:
+        raise ArtError("%s: only 8-bit RGB or RGBA PNG files without interlacing are read" % path)
+    width, height, channels = header[0], header[1], 3 if header[3] == 2 else 4
+    raw = zlib.decompress(compressed)
+    stride = width * channels
+    previous = bytearray(stride)
+    rows = []
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = line[i - channels] if i >= channels else 0
+            up, corner = previous[i], previous[i - channels] if i >= channels else 0
+            if kind == 1:
+                line[i] = (line[i] + left) & 255
+            elif kind == 2:
+                line[i] = (line[i] + up) & 255
+            elif kind == 3:
+                line[i] = (line[i] + (left + up) // 2) & 255
+            elif kind == 4:
+                p = left + up - corner
+                guess = min((abs(p - left), 0, left), (abs(p - up), 1, up), (abs(p - corner), 2, corner))[2]
+                line[i] = (line[i] + guess) & 255
+        rows.append([tuple(line[x * channels:x * channels + 3]) for x in range(width)])
+        previous = line
+    return Image(rows, (0, 0))
+
+
+def zoom_of(image):
+    """How much an .art picture is enlarged beside itself: small ones more."""
+    side = max(image.width, image.height)
+    return 4 if side <= 48 else 2
+
+
 def sheet(out_path, sources):
+    # (folder, label, image, zoom): a screenshot ("<folder>_<name>.png") follows the pictures of
+    # its folder, shown once as it is, without zoom.
     cells = []
-    for source in sorted(sources):
+    screenshots = [s for s in sources if s.lower().endswith(".png")]
+    for source in sorted(set(sources) - set(screenshots)):
         folder = os.path.basename(os.path.dirname(os.path.dirname(os.path.abspath(source))))
         for picture in parse(source):
             for image in picture.images:
                 label = "%s/%s %dx%d" % (folder, picture.name, image.width, image.height)
-                cells.append((label, image))
+                cells.append((folder, label, image, zoom_of(image)))
+    for source in sorted(screenshots):
+        image = read_png(source)
+        name = os.path.splitext(os.path.basename(source))[0]
+        label = "screenshot/%s %dx%d" % (name, image.width, image.height)
+        cells.append((name.split("_")[0], label, image, None))
+    cells = [cell[1:] for cell in sorted(cells, key=lambda cell: (cell[0], cell[3] is None))]
     if not cells:
         raise ArtError("no pictures for the sheet")
-    cell_w = max(max(len(l) * GLYPH_W, i.width * 5 + MARGIN) for l, i in cells) + 2 * MARGIN
-    cell_h = max(i.height * 4 for _, i in cells) + GLYPH_H + 3 * MARGIN
-    columns = max(1, min(len(cells), 1600 // cell_w))
-    rows = (len(cells) + columns - 1) // columns
-    canvas = Canvas(columns * cell_w, rows * cell_h)
-    for n, (label, image) in enumerate(cells):
-        x = (n % columns) * cell_w + MARGIN
-        y = (n // columns) * cell_h + MARGIN
-        canvas.text(x, y, label)
-        top = y + GLYPH_H + MARGIN
-        canvas.image(x, top, image, 1)
-        canvas.image(x + image.width + MARGIN, top, image, 4)
+
+    # Cells flow from left to right in rows of up to 1600 pixels; a row is as high as its
+    # highest cell.
+    placed, x, y, row_height, width = [], 0, 0, 0, 0
+    for label, image, zoom in cells:
+        shown_w = image.width + (MARGIN + image.width * zoom if zoom else 0)
+        cell_w = max(len(label) * GLYPH_W, shown_w) + 2 * MARGIN
+        cell_h = GLYPH_H + image.height * (zoom or 1) + 3 * MARGIN
+        if x > 0 and x + cell_w > 1600:
+            x, y, row_height = 0, y + row_height, 0
+        placed.append((x, y, label, image, zoom))
+        x += cell_w
+        row_height = max(row_height, cell_h)
+        width = max(width, x)
+    canvas = Canvas(width, y + row_height)
+    for x, y, label, image, zoom in placed:
+        canvas.text(x + MARGIN, y + MARGIN, label)
+        top = y + GLYPH_H + 2 * MARGIN
+        canvas.image(x + MARGIN, top, image, 1)
+        if zoom:
+            canvas.image(x + 2 * MARGIN + image.width, top, image, zoom)
     os.makedirs(os.path.dirname(os.path.abspath(out_path)), exist_ok=True)
     with open(out_path, "wb") as f:
         f.write(canvas.png())

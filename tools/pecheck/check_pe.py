@@ -3,7 +3,8 @@
 dist/; x86-64: its twin of the 64-bit test world) and of the kind its name promises, imports
 only DLLs of the system (or shipped beside it) and none of the functions known to be newer than
 Windows 2000, and declares a subsystem version that Windows 2000 accepts (5.0 at the most).
-A driver must also carry the right image checksum.
+A driver must also carry the right image checksum; a DLL whose callers find its functions by
+name must export exactly those names.
 
     check_pe.py [--machine i386|x86-64] FILE|DIR ...   exit 0 when every file passes, 1 otherwise
 """
@@ -50,6 +51,13 @@ NEWER_THAN_WINDOWS_2000 = {
     "IoCsqRemoveIrp", "IoCsqRemoveNextIrp", "IoSetCompletionRoutineEx", "IoForwardIrpSynchronously",
     "IoReuseIrp", "IoValidateDeviceIoControlAccess", "KeAreApcsDisabled", "KeFlushQueuedDpcs",
     "RtlIsNtDdiVersionAvailable", "ExAllocatePool2", "ExAllocatePool3",
+}
+
+# DLLs whose callers find their functions by name (COM, regsvr32, rundll32): the names each
+# must export, and nothing else by name.
+EXPORTS_BY_NAME = {
+    "keypages.dll": {"DllGetClassObject", "DllCanUnloadNow", "DllRegisterServer", "DllUnregisterServer",
+                     "RegisterServer", "UnregisterServer"},
 }
 
 SUBSYSTEM_NATIVE, SUBSYSTEM_GUI, SUBSYSTEM_CUI = 1, 2, 3
@@ -105,6 +113,7 @@ def parse(data, machine_name):
     stored_checksum = struct.unpack_from("<I", data, opt + 64)[0]
     subsystem = struct.unpack_from("<H", data, opt + 68)[0]
     directories = opt + (112 if wide else 96)
+    export_rva = struct.unpack_from("<I", data, directories)[0]
     import_rva = struct.unpack_from("<I", data, directories + 8)[0]
     entry_format, entry_size, by_ordinal = ("<Q", 8, 1 << 63) if wide else ("<I", 4, 1 << 31)
     sections = []
@@ -130,12 +139,20 @@ def parse(data, machine_name):
                     functions.append(read_c_string(data, rva_to_offset(sections, entry & 0x7FFFFFFF) + 2))
                 t += entry_size
             d += 20
+    exports = []
+    if export_rva:
+        d = rva_to_offset(sections, export_rva)
+        count, names_rva = struct.unpack_from("<I4xI", data, d + 24)
+        for i in range(count):
+            name_rva = struct.unpack_from("<I", data, rva_to_offset(sections, names_rva) + 4 * i)[0]
+            exports.append(read_c_string(data, rva_to_offset(sections, name_rva)))
     return {
         "dll": bool(characteristics & IMAGE_FILE_DLL),
         "subsystem": subsystem,
         "subsystem_version": (sub_major, sub_minor),
         "imports": imports,
         "functions": functions,
+        "exports": exports,
         "checksum_ok": stored_checksum == pe_checksum(data, opt + 64),
     }
 
@@ -176,6 +193,12 @@ def check(path, shipped, machine="i386"):
     if b"--gtest_" in data:
         # A test program, or a deliverable that pulled in the test framework.
         faults.append("links GoogleTest")
+    expected = EXPORTS_BY_NAME.get(os.path.basename(path).lower())
+    if expected is not None:
+        for name in sorted(expected - set(pe["exports"])):
+            faults.append("does not export %s by name" % name)
+        for name in sorted(set(pe["exports"]) - expected):
+            faults.append("exports %s, which is none of its functions" % name)
     if pe["subsystem_version"] > (5, 0):
         faults.append("subsystem version %d.%d is newer than Windows 2000 accepts" % pe["subsystem_version"])
     return faults

@@ -76,6 +76,26 @@ def icon_pixel(image_bytes, x, y):
     return (r, g, b), bool(mask & (0x80 >> (x % 8)))
 
 
+def png_file(width, height, scanlines):
+    """An 8-bit RGB PNG of already filtered scanlines."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(scanlines)) + chunk(b"IEND", b""))
+
+
+def bitmap_pixel(data, x, y):
+    """(bits a pixel, colour) of one pixel of a .bmp file."""
+    offset = struct.unpack_from("<I", data, 10)[0]
+    size, width, height, _, bits = struct.unpack_from("<IiiHH", data, 14)
+    stride = (bits * width + 31) // 32 * 4
+    row = offset + (height - 1 - y) * stride
+    byte = data[row + x * bits // 8]
+    index = (byte >> (8 - bits - (x * bits) % 8)) & ((1 << bits) - 1)
+    b, g, r, _ = data[14 + size + 4 * index:14 + size + 4 * index + 4]
+    return bits, (r, g, b)
+
+
 class Writes(unittest.TestCase):
     def setUp(self):
         self.source = Source(SOURCE)
@@ -104,12 +124,19 @@ class Writes(unittest.TestCase):
         self.assertEqual(struct.unpack_from("<HHH", data), (0, 2, 1))
         self.assertEqual(struct.unpack_from("<HH", data, 10), (1, 0))
 
-    def test_bitmap_writes_the_key_colour_for_holes(self):
+    def test_bitmap_writes_the_key_colour_for_holes_with_a_colour_table(self):
         data = self.source.output("plate.bmp")
         self.assertEqual(data[:2], b"BM")
-        offset = struct.unpack_from("<I", data, 10)[0]
+        self.assertEqual(struct.unpack_from("<I", data, 2)[0], len(data))
         self.assertEqual(struct.unpack_from("<ii", data, 18), (2, 1))
-        self.assertEqual(data[offset:offset + 6], bytes([255, 0, 255, 255, 0, 0]))
+        self.assertEqual(bitmap_pixel(data, 0, 0), (4, (255, 0, 255)))
+        self.assertEqual(bitmap_pixel(data, 1, 0), (4, (0, 0, 255)))
+
+    def test_bitmap_of_many_colours_takes_eight_bits(self):
+        rows = "".join("color %s #%02x0000\n" % (chr(65 + i), i + 1) for i in range(20))
+        source = Source(rows + "bitmap wide\nimage\n" + "".join(chr(65 + i) for i in range(20)) + "\n")
+        art.build(source.path, os.path.join(source.dir, "out"))
+        self.assertEqual(bitmap_pixel(source.output("wide.bmp"), 19, 0), (8, (20, 0, 0)))
 
     def test_many_colours_take_eight_bits(self):
         rows = "".join("color %s #%02x0000\n" % (chr(65 + i), i + 1) for i in range(20))
@@ -169,6 +196,24 @@ class Sheet(unittest.TestCase):
         red_pixels = sum(1 for i in range(0, len(raw)) if raw[i:i + 3] == red and (i % (1 + 3 * width) - 1) % 3 == 0)
         self.assertEqual(red_pixels, (1 + 7 + 3) * 17)
 
+    def test_screenshot_is_shown_once_as_it_is(self):
+        red, grey = (255, 0, 0), (9, 9, 9)
+        rows = [[red, grey, red], [grey, grey, red]]
+        first, second = (b"".join(bytes(c) for c in row) for row in rows)
+        # The first row stored with the Sub filter, the second with Up, as encoders do.
+        sub = bytes([1]) + first[:3] + bytes((b - a) & 255 for a, b in zip(first, first[3:]))
+        up = bytes([2]) + bytes((b - a) & 255 for a, b in zip(first, second))
+        work = tempfile.mkdtemp(dir=WORK.name)
+        shot = os.path.join(work, "page.png")
+        with open(shot, "wb") as f:
+            f.write(png_file(3, 2, sub + up))
+        self.assertEqual(art.read_png(shot).rows, rows)
+
+        out = os.path.join(work, "sheet.png")
+        art.sheet(out, [shot])
+        sheet = art.read_png(out)
+        self.assertEqual(sum(row.count(red) for row in sheet.rows), 3)
+        self.assertEqual(sum(row.count(grey) for row in sheet.rows), 3)
 
 if __name__ == "__main__":
     unittest.main()

@@ -1,0 +1,71 @@
+// What every page of the Keyboard control panel shares: its own copy of the settings, read
+// when the page is first shown and written when the sheet applies it, and the agent's popup
+// window, told to reload after each write.
+#pragma once
+
+#include <windows.h>
+
+#include "common/keyboard_settings.h"
+#include "keypages/settings_store.h"
+#include "sheetext/win32/shell_prop_page.h"
+
+namespace keypages {
+
+// A check box that shows one number field.
+struct CheckBoxField {
+    int control;
+    uint32_t KeyboardSettings::*field;
+};
+
+class KeyboardPage : public sheetext::CShellPropPage {
+protected:
+    KeyboardPage(sheetext::CShellExtension* owner, int templateId, SettingsGroup group)
+        : CShellPropPage(owner, templateId), group_(group) {}
+
+    // The page's own steps of its initialisation, once the agent's popup window is looked up
+    // and the page's keys are read into settings_ (from zeros).
+    virtual void OnInitDialog(HWND page) = 0;
+    virtual void OnCommand(HWND page, int control, int code) = 0;
+    // Any other message of the page's dialog; FALSE when the page leaves it to the dialog.
+    virtual INT_PTR OnPageMessage(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+    // Check boxes show their fields as stored; a click stores the box's state, and TakeCheckBox
+    // is true when the control is one of the boxes.
+    template <int N>
+    void ShowCheckBoxes(HWND page, const CheckBoxField (&boxes)[N]) const {
+        for (const CheckBoxField& box : boxes) CheckDlgButton(page, box.control, settings_.*box.field);
+    }
+    template <int N>
+    bool TakeCheckBox(HWND page, const CheckBoxField (&boxes)[N], int control) {
+        for (const CheckBoxField& box : boxes) {
+            if (box.control != control) continue;
+            settings_.*box.field = IsDlgButtonChecked(page, control);
+            return true;
+        }
+        return false;
+    }
+
+    KeyboardSettings settings_ = {};
+
+private:
+    INT_PTR OnMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) final;
+    void LoadSettings();
+    // PSN_APPLY (OK or Apply) writes the page's keys and tells the agent; other notifications
+    // are left to the sheet.
+    INT_PTR OnNotify(HWND page, const NMHDR& notification);
+
+    SettingsGroup group_;
+    HWND popup_ = nullptr;  // found when the page is initialised, or none
+};
+
+// A string of the module, empty when it is missing.
+class ModuleString {
+public:
+    explicit ModuleString(int id);
+    const char* get() const { return text_; }
+
+private:
+    char text_[128];
+};
+
+}  // namespace keypages

@@ -1,0 +1,58 @@
+// The "Hot Keys" page's decisions, apart from its window: the five programmable hot keys, what
+// the page shows for each, which choice is checked, and what a click on a choice stores.
+#pragma once
+
+#include "common/keyboard_settings.h"
+#include "keypages/text_field.h"
+
+namespace keypages {
+
+// The hot keys in list order.
+enum HotKey { kSearch, kMail, kMyComputer, kCalculator, kPower, kHotKeyCount };
+
+// A list selection or a hot-key button that names no hot key is not one.
+bool IsHotKey(int index);
+
+// Resource numbers of a hot key's texts and pictures.
+struct HotKeyResources {
+    int listText;
+    int description;
+    int firstChoice;
+    int groupTitle;
+    int customChoice;
+    int itemBitmap;
+    int picture;
+};
+HotKeyResources ResourcesOf(HotKey key);
+
+// Which controls a hot key shows. Power shows none of them.
+struct KeyControls {
+    bool choices;       // the first and the custom choice
+    bool secondChoice;  // "Windows E&xplorer", My Computer only
+    bool address;       // the custom search address, Search only
+    bool mailProgram;   // the mail-program box, Mail only
+    bool program;       // the custom program's name and its Select button
+};
+KeyControls ControlsOf(HotKey key);
+
+enum class Choice { First, Second, Custom };
+
+// How the stored choice of a hot key is shown.
+struct ChoiceView {
+    Choice checked;
+    bool customEnabled;  // the Select button, and for Search the address
+    // The custom program as the page names it: its on-screen name, else its path without the
+    // leading blanks; null when there is no program ("<No selection>"). Keys 1 to 3 only.
+    const char* program;
+};
+ChoiceView ViewOf(const KeyboardSettings& settings, HotKey key);
+
+// The user picked a choice: the key's mode becomes 0 (first), 2 (second) or 1 (custom).
+// Power stores nothing.
+void Choose(KeyboardSettings& settings, HotKey key, Choice choice);
+
+// The custom program fields of Mail, My Computer and Calculator; null for the other keys.
+TextField* ProgramPathOf(KeyboardSettings& settings, HotKey key);
+TextField* ProgramNameOf(KeyboardSettings& settings, HotKey key);
+
+}  // namespace keypages

@@ -1,0 +1,29 @@
+#include "keypages/list_item_layout.h"
+
+namespace keypages {
+
+FrameEdges EdgesOf(const Box& f) {
+    return {
+        {f.left, f.top, f.right - 1, f.top + 1},
+        {f.left, f.top, f.left + 1, f.bottom - 1},
+        {f.right - 1, f.top, f.right, f.bottom},
+        {f.left, f.bottom - 1, f.right, f.bottom},
+    };
+}
+
+ItemLayout LayoutItem(const Box& item) {
+    const Box inner = {item.left + 1, item.top + 1, item.right - 1, item.bottom - 1};
+    const int margin = (inner.bottom - inner.top - kItemBitmapSize) / 2;
+    return {item, inner, margin, inner.top + margin, inner.left + margin + 28};
+}
+
+Box TextBox(const ItemLayout& layout, int textWidth, int textHeight) {
+    const int top = layout.innerFrame.top + (kItemHeight - textHeight) / 2;
+    return {layout.textLeft, top, layout.textLeft + textWidth, top + textHeight};
+}
+
+Box FocusBox(const Box& text) {
+    return {text.left - 2, text.top - 2, text.right + 2, text.bottom + 2};
+}
+
+}  // namespace keypages

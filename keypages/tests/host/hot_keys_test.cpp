@@ -1,0 +1,33 @@
+// The "Hot Keys" page's naming of a custom program, and the fields' bound. What the page shows
+// and stores for each choice is proven through its controls under Wine.
+#include "keypages/hot_keys.h"
+
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(HotKeys, TheProgramIsNamedByItsNameElseByItsPathWithoutLeadingBlanks) {
+    KeyboardSettings settings = {};
+    EXPECT_EQ(keypages::ViewOf(settings, keypages::kMail).program, nullptr);
+    std::strcpy(settings.MailCustom, "  \tc:\\mail.exe");
+    EXPECT_STREQ(keypages::ViewOf(settings, keypages::kMail).program, "c:\\mail.exe");
+    EXPECT_STREQ(settings.MailCustom, "  \tc:\\mail.exe");
+    std::strcpy(settings.MailName, "My mail");
+    EXPECT_STREQ(keypages::ViewOf(settings, keypages::kMail).program, "My mail");
+    // A name without a program is no selection.
+    std::strcpy(settings.MailCustom, "   ");
+    EXPECT_EQ(keypages::ViewOf(settings, keypages::kMail).program, nullptr);
+}
+
+TEST(TextField, ALongerTextIsCutToOneHundredAndTwentySevenCharacters) {
+    keypages::TextField field;
+    std::memset(field, 'x', sizeof field);
+    keypages::CopyToField(field, std::string(200, 'a').c_str());
+    EXPECT_EQ(std::string(field), std::string(127, 'a'));
+    EXPECT_EQ(keypages::FieldLength(field), 127u);
+}
+
+}  // namespace

@@ -1,0 +1,149 @@
+// The "Select" dialog of the hot-key page, worked as a user works it: texts typed, a program
+// found with Wine's own file dialog, OK or Cancel; and what reaches the page and the registry.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "keypages/tests/wine/modal_driver.h"
+#include "keypages/tests/wine/page_controls.h"
+#include "keypages/tests/wine/page_input.h"
+#include "keypages/tests/wine/pages_fixture.h"
+#include "tools/winetest/build_files.h"
+
+namespace kp_test {
+namespace {
+
+// The Calculator key with a custom program already stored, its Select button enabled.
+class SelectDialog : public KeyboardPages {
+protected:
+    void SetUp() override {
+        KeyboardPages::SetUp();
+        WriteNumber(HKEY_LOCAL_MACHINE, kCalculatorKey, "Value", 1);
+        WriteText(HKEY_LOCAL_MACHINE, kCalculatorKey, "Custom", "c:\\old\\old.exe");
+        WriteText(HKEY_LOCAL_MACHINE, kCalculatorKey, "Name", "Old");
+        OpenSheet();
+        page_ = sheet().Page(kHotKeysPage);
+        Click(page_, kCalculatorButton);
+        ASSERT_TRUE(Enabled(page_, kSelectProgram));
+    }
+
+    // Opens the dialog with a click on Select and lets the script work it; back when it closed.
+    void WorkSelectDialog(std::function<bool(ModalDriver&, HWND)> script) {
+        ModalDriver driver([&](ModalDriver& d) {
+            HWND dialog = d.WaitForDialog("Select");
+            return dialog != nullptr && script(d, dialog);
+        });
+        Click(page_, kSelectProgram);
+        EXPECT_TRUE(driver.Finish()) << driver.failure();
+    }
+
+    HWND page_ = nullptr;
+};
+
+// Clicks "&Browser" and chooses the file in the file dialog; false when that could not be done.
+// With `confirmCreation` the file does not exist, and the dialog's question is answered Yes.
+bool Browse(ModalDriver& d, HWND dialog, const std::string& file, bool confirmCreation = false) {
+    d.PostClick(dialog, kBrowse);
+    HWND open = d.WaitForDialog("Open", dialog);
+    if (open == nullptr || !d.ChooseFile(open, file)) return false;
+    if (confirmCreation) {
+        HWND create = d.WaitForDialogOwnedBy(open);
+        if (create == nullptr) return false;
+        d.PostClick(create, IDYES);
+    }
+    // The Select dialog is back once the file dialog has gone.
+    return d.WaitUntilClosed(open);
+}
+
+TEST_F(SelectDialog, OkTakesTheTypedTextsAndTheSheetsOkWritesThemThoughApplyWasNeverEnabled) {
+    std::string shownPath, shownName;
+    WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
+        shownPath = Text(dialog, kPath);
+        shownName = Text(dialog, kOnScreenName);
+        d.Retype(dialog, kPath, "c:\\tools\\pocket.exe");
+        d.Retype(dialog, kOnScreenName, "Pocket");
+        d.PostClick(dialog, IDOK);
+        return true;
+    });
+    EXPECT_EQ(shownPath, "c:\\old\\old.exe");
+    EXPECT_EQ(shownName, "Old");
+    EXPECT_EQ(Text(page_, kProgramName), "Pocket");
+    EXPECT_FALSE(sheet().ApplyEnabled());
+    sheet().PressOk();
+    EXPECT_TRUE(StoredAs(kCalculatorKey, "Custom", REG_SZ, TextBytes("c:\\tools\\pocket.exe")));
+    EXPECT_TRUE(StoredAs(kCalculatorKey, "Name", REG_SZ, TextBytes("Pocket")));
+}
+
+TEST_F(SelectDialog, CancelChangesNothing) {
+    WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
+        d.Retype(dialog, kPath, "c:\\elsewhere.exe");
+        d.PostClick(dialog, IDCANCEL);
+        return true;
+    });
+    EXPECT_EQ(Text(page_, kProgramName), "Old");
+    sheet().PressOk();
+    EXPECT_TRUE(StoredAs(kCalculatorKey, "Custom", REG_SZ, TextBytes("c:\\old\\old.exe")));
+}
+
+TEST_F(SelectDialog, AProgramFoundWithTheFileDialogBringsItsPathAndDisplayName) {
+    const std::string program = "C:\\windows\\notepad.exe";
+    SHFILEINFOA expected = {};
+    ASSERT_NE(SHGetFileInfoA(program.c_str(), FILE_ATTRIBUTE_NORMAL, &expected, sizeof expected, SHGFI_DISPLAYNAME), 0u);
+    std::string path, name;
+    WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
+        if (!Browse(d, dialog, program)) return false;
+        path = Text(dialog, kPath);
+        name = Text(dialog, kOnScreenName);
+        d.PostClick(dialog, IDOK);
+        return true;
+    });
+    EXPECT_EQ(path, program);
+    EXPECT_EQ(name, expected.szDisplayName);
+    sheet().PressOk();
+    EXPECT_TRUE(StoredAs(kCalculatorKey, "Custom", REG_SZ, TextBytes(program)));
+}
+
+TEST_F(SelectDialog, AFileToBeCreatedLeavesTheNameEmptyRatherThanAnotherProgramsName) {
+    const std::string program = winetest::BuildFile("no such program.exe");
+    DeleteFileA(program.c_str());
+    std::string name = "(unread)";
+    WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
+        if (!Browse(d, dialog, program, true)) return false;
+        name = Text(dialog, kOnScreenName);
+        d.PostClick(dialog, IDOK);
+        return true;
+    });
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(Text(page_, kProgramName), program);
+}
+
+TEST_F(SelectDialog, TextsLongerThanTheFieldsAreCutTo127Characters) {
+    const std::string folder = winetest::BuildFile(std::string(110, 'f').c_str());
+    const std::string program = folder + "\\long.exe";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(winetest::BuildFile("keypages.dll").c_str(), program.c_str(), FALSE));
+    ASSERT_GT(program.size(), 127u);
+    std::string path;
+    int nameLength = 0;
+    WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
+        if (!Browse(d, dialog, program)) return false;
+        path = Text(dialog, kPath);
+        d.Retype(dialog, kOnScreenName, std::string(200, 'n'));
+        nameLength = GetWindowTextLengthA(GetDlgItem(dialog, kOnScreenName));
+        d.PostClick(dialog, IDOK);
+        return true;
+    });
+    EXPECT_EQ(path, program) << "the file dialog's whole path is shown";
+    EXPECT_EQ(nameLength, 127) << "typing stops at what the field holds";
+    sheet().PressOk();
+    EXPECT_TRUE(StoredAs(kCalculatorKey, "Custom", REG_SZ, TextBytes(program.substr(0, 127))));
+    EXPECT_TRUE(StoredAs(kCalculatorKey, "Name", REG_SZ, TextBytes(std::string(127, 'n'))));
+    DeleteFileA(program.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+}  // namespace kp_test

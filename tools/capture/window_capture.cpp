@@ -1,0 +1,177 @@
+#include "tools/capture/window_capture.h"
+
+#include <cstdio>
+
+namespace capture {
+namespace {
+
+// The form of Pixels: 32 bits a pixel, top-down.
+BITMAPINFO TopDown32(int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+void DropAlpha(Pixels& pixels) {
+    for (uint32_t& p : pixels.rgb) p &= 0x00FFFFFF;
+}
+
+// Copies a rectangle of a device context into top-down 32-bit pixels.
+Pixels CopyFrom(HDC source, int x, int y, int width, int height) {
+    Pixels pixels;
+    if (width <= 0 || height <= 0) return pixels;
+    BITMAPINFO info = TopDown32(width, height);
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP section = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (memory != nullptr && section != nullptr) {
+        HGDIOBJ previous = SelectObject(memory, section);
+        BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
+        GdiFlush();
+        const auto* words = static_cast<const uint32_t*>(bits);
+        pixels.width = width;
+        pixels.height = height;
+        pixels.rgb.assign(words, words + static_cast<size_t>(width) * height);
+        DropAlpha(pixels);
+        SelectObject(memory, previous);
+    }
+    if (section != nullptr) DeleteObject(section);
+    if (memory != nullptr) DeleteDC(memory);
+    return pixels;
+}
+
+void Repaint(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+uint32_t Crc32(const unsigned char* data, size_t length, uint32_t crc = 0) {
+    crc = ~crc;
+    for (size_t i = 0; i < length; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void PutBig32(std::string& out, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
+}
+
+void PutChunk(std::string& out, const char* kind, const std::string& data) {
+    PutBig32(out, static_cast<uint32_t>(data.size()));
+    const std::string body = std::string(kind, 4) + data;
+    out += body;
+    PutBig32(out, Crc32(reinterpret_cast<const unsigned char*>(body.data()), body.size()));
+}
+
+// A zlib stream of stored (uncompressed) deflate blocks: no compressor needed, and every
+// PNG reader takes it.
+std::string StoredZlib(const std::string& data) {
+    std::string out = "\x78\x01";
+    uint32_t a = 1, b = 0;
+    for (unsigned char c : data) {
+        a = (a + c) % 65521;
+        b = (b + a) % 65521;
+    }
+    size_t at = 0;
+    do {
+        const size_t length = data.size() - at < 65535 ? data.size() - at : 65535;
+        const bool last = at + length == data.size();
+        out.push_back(last ? 1 : 0);
+        out.push_back(static_cast<char>(length & 0xFF));
+        out.push_back(static_cast<char>(length >> 8));
+        out.push_back(static_cast<char>(~length & 0xFF));
+        out.push_back(static_cast<char>((~length >> 8) & 0xFF));
+        out.append(data, at, length);
+        at += length;
+    } while (at < data.size());
+    PutBig32(out, (b << 16) | a);
+    return out;
+}
+
+void MakeFoldersAbove(const std::string& path) {
+    for (size_t at = path.find_first_of("\\/", 3); at != std::string::npos; at = path.find_first_of("\\/", at + 1))
+        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+}
+
+}  // namespace
+
+Pixels CaptureWindow(HWND window) {
+    Repaint(window);
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    HDC dc = GetWindowDC(window);
+    Pixels pixels = CopyFrom(dc, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+Pixels CaptureClient(HWND window) {
+    Repaint(window);
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    Pixels pixels = CopyFrom(dc, 0, 0, client.right, client.bottom);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+Pixels PixelsOf(HBITMAP bitmap) {
+    Pixels pixels;
+    BITMAP size = {};
+    if (GetObjectA(bitmap, sizeof size, &size) == 0) return pixels;
+    BITMAPINFO info = TopDown32(size.bmWidth, size.bmHeight);
+    pixels.rgb.resize(static_cast<size_t>(size.bmWidth) * size.bmHeight);
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap, 0, size.bmHeight, pixels.rgb.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != size.bmHeight) return Pixels();
+    pixels.width = size.bmWidth;
+    pixels.height = size.bmHeight;
+    DropAlpha(pixels);
+    return pixels;
+}
+
+bool WritePng(const Pixels& pixels, const std::string& path, std::string& error) {
+    if (pixels.width <= 0 || pixels.height <= 0) {
+        error = "no pixels to write";
+        return false;
+    }
+    std::string header;
+    PutBig32(header, static_cast<uint32_t>(pixels.width));
+    PutBig32(header, static_cast<uint32_t>(pixels.height));
+    header += std::string("\x08\x02\x00\x00\x00", 5);
+    std::string scanlines;
+    scanlines.reserve(static_cast<size_t>(pixels.height) * (1 + 3 * pixels.width));
+    for (int y = 0; y < pixels.height; ++y) {
+        scanlines.push_back('\0');
+        for (int x = 0; x < pixels.width; ++x) {
+            const uint32_t p = pixels.At(x, y);
+            scanlines.push_back(static_cast<char>(p >> 16));
+            scanlines.push_back(static_cast<char>(p >> 8));
+            scanlines.push_back(static_cast<char>(p));
+        }
+    }
+    std::string file = "\x89PNG\r\n\x1a\n";
+    PutChunk(file, "IHDR", header);
+    PutChunk(file, "IDAT", StoredZlib(scanlines));
+    PutChunk(file, "IEND", "");
+
+    MakeFoldersAbove(path);
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) {
+        error = "can't create " + path;
+        return false;
+    }
+    const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
+    const bool closed = std::fclose(out) == 0;
+    if (!written || !closed) error = "can't write " + path;
+    return written && closed;
+}
+
+}  // namespace capture

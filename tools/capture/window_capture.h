@@ -1,0 +1,41 @@
+// Screenshots of windows under Wine (or Windows): the pixels of a window as it is drawn, and a
+// PNG file of them. For tests that look at what a window shows, and for the pictures the
+// project shows of itself.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace capture {
+
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> rgb;  // 0x00RRGGBB, rows top-down
+
+    uint32_t At(int x, int y) const { return rgb[static_cast<size_t>(y) * width + x]; }
+};
+
+// The window with its frame and everything drawn in it, from its own device context, after a
+// repaint. The window must be visible.
+Pixels CaptureWindow(HWND window);
+
+// The window's client area, from the window's own device context.
+Pixels CaptureClient(HWND window);
+
+// The pixels of a bitmap; none when it can't be read.
+Pixels PixelsOf(HBITMAP bitmap);
+
+// Writes the pixels as an 8-bit RGB PNG; the folders above the file are made first. On
+// failure, false with the reason in `error`.
+bool WritePng(const Pixels& pixels, const std::string& path, std::string& error);
+
+// 0x00RRGGBB of a COLORREF.
+inline uint32_t Rgb(COLORREF colour) {
+    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
+}  // namespace capture

@@ -1,7 +1,7 @@
 #include "keypages/dll/hot_key_list.h"
 
 #include "keypages/dll/gdi_objects.h"
-#include "keypages/list_item_layout.h"
+#include "keypages/logic/list_item_layout.h"
 
 namespace keypages {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "keypages/dll/hot_key_list.h"
 #include "keypages/dll/select_dialog.h"
-#include "keypages/keypages_resources.h"
-#include "keypages/list_item_layout.h"
+#include "keypages/logic/keypages_resources.h"
+#include "keypages/logic/list_item_layout.h"
 #include "sheetext/win32/module.h"
 
 namespace keypages {

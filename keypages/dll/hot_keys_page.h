@@ -4,7 +4,7 @@
 
 #include "keypages/dll/gdi_objects.h"
 #include "keypages/dll/keyboard_page.h"
-#include "keypages/hot_keys.h"
+#include "keypages/logic/hot_keys.h"
 
 namespace keypages {
 

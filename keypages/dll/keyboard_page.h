@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "common/keyboard_settings.h"
-#include "keypages/settings_store.h"
+#include "keypages/logic/settings_store.h"
 #include "sheetext/win32/shell_prop_page.h"
 
 namespace keypages {

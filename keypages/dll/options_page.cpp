@@ -1,6 +1,6 @@
 #include "keypages/dll/options_page.h"
 
-#include "keypages/keypages_resources.h"
+#include "keypages/logic/keypages_resources.h"
 
 namespace keypages {
 namespace {

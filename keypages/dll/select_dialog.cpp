@@ -3,7 +3,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include "keypages/keypages_resources.h"
+#include "keypages/logic/keypages_resources.h"
 #include "sheetext/win32/module.h"
 
 namespace keypages {

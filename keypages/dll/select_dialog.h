@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "keypages/text_field.h"
+#include "keypages/logic/text_field.h"
 
 namespace keypages {
 

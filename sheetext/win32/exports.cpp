@@ -4,7 +4,7 @@
 #include <olectl.h>
 #include <rpc.h>
 
-#include "sheetext/registration.h"
+#include "sheetext/logic/registration.h"
 #include "sheetext/win32/class_factory.h"
 #include "sheetext/win32/module.h"
 #include "sheetext/win32/server.h"

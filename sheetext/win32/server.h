@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "sheetext/registration.h"
+#include "sheetext/logic/registration.h"
 
 namespace sheetext {
 

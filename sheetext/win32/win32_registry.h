@@ -1,7 +1,7 @@
 // sheetext::Registry on the Windows registry: each method is one advapi32 call.
 #pragma once
 
-#include "sheetext/registry.h"
+#include "sheetext/logic/registry.h"
 
 namespace sheetext {
 

@@ -1,6 +1,6 @@
 // The "Hot Keys" page's naming of a custom program, and the fields' bound. What the page shows
 // and stores for each choice is proven through its controls under Wine.
-#include "keypages/hot_keys.h"
+#include "keypages/logic/hot_keys.h"
 
 #include <cstring>
 #include <string>

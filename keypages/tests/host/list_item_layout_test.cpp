@@ -1,6 +1,6 @@
 // Where the text and focus rectangle of an owner-drawn hot-key list item go; the frames and the
 // bitmap are checked from the list's pixels under Wine.
-#include "keypages/list_item_layout.h"
+#include "keypages/logic/list_item_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // What the keyboard pages write and read, against the fake registry: the order of the keys and
 // values (which a real registry does not keep), their exact bytes, and what failures leave.
-#include "keypages/settings_store.h"
+#include "keypages/logic/settings_store.h"
 
 #include <cstring>
 #include <string>
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sheetext/tests/host/fake_registry.h"
+#include "tools/fixtures/fake_registry.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "keypages/tests/wine/page_input.h"
 #include "keypages/tests/wine/pages_fixture.h"
 #include "tools/capture/window_capture.h"
-#include "tools/winetest/build_files.h"
+#include "tools/winsupport/build_files.h"
 
 namespace kp_test {
 namespace {
@@ -31,7 +31,7 @@ TEST_F(Screenshots, EveryPageAsTheScreenShowsIt) {
     OpenSheet();
     SetWindowPos(sheet().window(), HWND_TOP, 16, 16, 0, 0, SWP_NOSIZE);
     const char* const names[] = {"keypages_hot_keys", "keypages_on_screen_display", "keypages_options"};
-    const std::string folder = winetest::BuildDir() + "..\\captures\\";
+    const std::string folder = winsupport::BuildDir() + "..\\captures\\";
     for (int index = 0; index < 3; ++index) {
         HWND page = Show(index);
         ASSERT_NE(page, nullptr);

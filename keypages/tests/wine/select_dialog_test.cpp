@@ -11,7 +11,7 @@
 #include "keypages/tests/wine/page_controls.h"
 #include "keypages/tests/wine/page_input.h"
 #include "keypages/tests/wine/pages_fixture.h"
-#include "tools/winetest/build_files.h"
+#include "tools/winsupport/build_files.h"
 
 namespace kp_test {
 namespace {
@@ -107,7 +107,7 @@ TEST_F(SelectDialog, AProgramFoundWithTheFileDialogBringsItsPathAndDisplayName) 
 }
 
 TEST_F(SelectDialog, AFileToBeCreatedLeavesTheNameEmptyRatherThanAnotherProgramsName) {
-    const std::string program = winetest::BuildFile("no such program.exe");
+    const std::string program = winsupport::BuildFile("no such program.exe");
     DeleteFileA(program.c_str());
     std::string name = "(unread)";
     WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
@@ -121,10 +121,10 @@ TEST_F(SelectDialog, AFileToBeCreatedLeavesTheNameEmptyRatherThanAnotherPrograms
 }
 
 TEST_F(SelectDialog, TextsLongerThanTheFieldsAreCutTo127Characters) {
-    const std::string folder = winetest::BuildFile(std::string(110, 'f').c_str());
+    const std::string folder = winsupport::BuildFile(std::string(110, 'f').c_str());
     const std::string program = folder + "\\long.exe";
     CreateDirectoryA(folder.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA(winetest::BuildFile("keypages.dll").c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(winsupport::BuildFile("keypages.dll").c_str(), program.c_str(), FALSE));
     ASSERT_GT(program.size(), 127u);
     std::string path;
     int nameLength = 0;

@@ -15,7 +15,7 @@
 #include "keypages/tests/wine/system_program.h"
 #include "keypages/tests/wine/test_registry.h"
 #include "keypages/tests/wine/test_sheet.h"
-#include "tools/winetest/build_files.h"
+#include "tools/winsupport/build_files.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ protected:
     }
     void TearDown() override { kp_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)); }
 
-    const std::string dll_ = winetest::BuildFile("keypages.dll");
+    const std::string dll_ = winsupport::BuildFile("keypages.dll");
 };
 
 TEST_F(ShellPath, Regsvr32RegistersAndUnregisters) {
@@ -78,7 +78,7 @@ TEST_F(ShellPath, Rundll32RegistersAndUnregistersWhateverItsArguments) {
 }
 
 TEST_F(ShellPath, TheServerPathIsRegisteredInLowerCaseWhateverItsCaseOnDisk) {
-    const std::string folder = winetest::BuildFile("KeyPages Copy");
+    const std::string folder = winsupport::BuildFile("KeyPages Copy");
     const std::string copy = folder + "\\KeyPages.DLL";
     CreateDirectoryA(folder.c_str(), nullptr);
     ASSERT_TRUE(CopyFileA(dll_.c_str(), copy.c_str(), FALSE)) << "error " << GetLastError();

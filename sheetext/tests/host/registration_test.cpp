@@ -1,13 +1,13 @@
 // Registration and unregistration of a settings server, step by step, against the fake
 // registry: what is written, in which order, and what a failure leaves behind.
-#include "sheetext/registration.h"
+#include "sheetext/logic/registration.h"
 
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "sheetext/tests/host/fake_registry.h"
+#include "tools/fixtures/fake_registry.h"
 
 namespace {
 

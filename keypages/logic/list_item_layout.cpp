@@ -1,4 +1,4 @@
-#include "keypages/list_item_layout.h"
+#include "keypages/logic/list_item_layout.h"
 
 namespace keypages {
 

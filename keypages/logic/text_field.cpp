@@ -1,4 +1,4 @@
-#include "keypages/text_field.h"
+#include "keypages/logic/text_field.h"
 
 #include <cstring>
 

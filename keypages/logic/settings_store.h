@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/keyboard_settings.h"
-#include "sheetext/registry.h"
+#include "sheetext/logic/registry.h"
 
 namespace keypages {
 

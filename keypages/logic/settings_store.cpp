@@ -1,8 +1,8 @@
-#include "keypages/settings_store.h"
+#include "keypages/logic/settings_store.h"
 
 #include <cstring>
 
-#include "keypages/text_field.h"
+#include "keypages/logic/text_field.h"
 
 namespace keypages {
 namespace {

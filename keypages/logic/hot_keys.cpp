@@ -1,6 +1,6 @@
-#include "keypages/hot_keys.h"
+#include "keypages/logic/hot_keys.h"
 
-#include "keypages/keypages_resources.h"
+#include "keypages/logic/keypages_resources.h"
 
 namespace keypages {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "sheetext/registry.h"
+#include "sheetext/logic/registry.h"
 
 namespace sheetext {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "common/keyboard_settings.h"
-#include "keypages/text_field.h"
+#include "keypages/logic/text_field.h"
 
 namespace keypages {
 

@@ -1,4 +1,4 @@
-#include "sheetext/registration.h"
+#include "sheetext/logic/registration.h"
 
 #include <cstring>
 #include <initializer_list>

@@ -17,6 +17,12 @@ struct Pixels {
     std::vector<uint32_t> rgb;  // 0x00RRGGBB, rows top-down
 
     uint32_t At(int x, int y) const { return rgb[static_cast<size_t>(y) * width + x]; }
+    // The same pixel as a COLORREF, to compare with RGB() and GetSysColor values.
+    COLORREF ColourAt(int x, int y) const {
+        const uint32_t pixel = At(x, y);
+        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
 
 // The window with its frame and everything drawn in it, from its own device context, after a

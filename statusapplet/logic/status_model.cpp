@@ -1,0 +1,91 @@
+#include "statusapplet/logic/status_model.h"
+
+#include "statusapplet/logic/status_block.h"
+
+namespace applet {
+namespace {
+
+// Holds the busy flag for as long as it lives, so that every way out of a refresh, a failed
+// request included, lets the next one run.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+};
+
+void SetLockBit(RF_DATA& table, bool locked) {
+    for (RF_RECORD& record : table.Record) {
+        record.Flags = static_cast<uint8_t>(locked ? record.Flags | RF_FLAG_LOCK : record.Flags & ~RF_FLAG_LOCK);
+    }
+}
+
+}  // namespace
+
+void StatusModel::Start() {
+    table_ = RF_DATA{};
+    selected_ = kNoDevice;
+    last_flags_ = kUnseenLockFlags;
+    if (!platform_.OpenFilter()) {
+        Refresh();
+    } else {
+        RF_DATA fresh;
+        if (platform_.ReadTable(&fresh)) {
+            table_ = fresh;
+            selected_ = FirstLinked(table_);
+            Refresh();
+        }
+    }
+    busy_ = false;
+}
+
+void StatusModel::Tick() {
+    if (busy_) return;
+    BusyScope scope(busy_);
+    if (!platform_.FilterOpen() && !platform_.OpenFilter()) return;
+    RF_DATA fresh;
+    if (!platform_.ReadTable(&fresh)) return;
+    table_ = fresh;
+    Refresh();
+    NoteLockFlags();
+}
+
+void StatusModel::Press(int record_index) {
+    selected_ = record_index;
+    Refresh();
+}
+
+bool StatusModel::LockClicked(bool ticked) {
+    const uint8_t lock_byte = ticked ? LOCK_BYTE_ON_BIT : 0;
+    const CompanionAnswer answer = platform_.SendLockToCompanion(lock_byte);
+    if (answer == CompanionAnswer::NotOpened) return false;
+    if (answer == CompanionAnswer::Taken) {
+        SetLockBit(table_, ticked);
+        last_flags_ = table_.Record[DEVICE_KEYBOARD].Flags;
+    }
+    platform_.SendLockToFilter(lock_byte);
+    platform_.WriteUsbLock(lock_byte != 0);
+    return true;
+}
+
+bool StatusModel::TakeStatusBlock(const void* data, size_t size) {
+    return ReadStatusBlock(data, size, &table_);
+}
+
+void StatusModel::Refresh() {
+    selected_ = SelectionAfterRefresh(table_, selected_);
+    platform_.Show(BuildView(table_, selected_, last_flags_));
+}
+
+void StatusModel::NoteLockFlags() {
+    const RF_RECORD& first = table_.Record[DEVICE_KEYBOARD];
+    if (!(first.State & RF_STATE_REPORTED) || first.Flags == last_flags_) return;
+    platform_.WriteUsbLock((first.Flags & RF_FLAG_LOCK) != 0);
+    last_flags_ = first.Flags;
+}
+
+}  // namespace applet

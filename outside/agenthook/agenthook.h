@@ -1,0 +1,7 @@
+// The hook library's one call, as the agent makes it: at start with (1, main window, popup
+// window), after its message loop with (0, 0, 0). The agent ignores the result.
+#pragma once
+
+#include <windows.h>
+
+extern "C" BOOL WINAPI SetAgentWindows(DWORD enable, DWORD mainWindow, DWORD popupWindow);

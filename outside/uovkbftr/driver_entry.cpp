@@ -12,7 +12,7 @@ NTSTATUS NTAPI Dispatch(PDEVICE_OBJECT device, PIRP irp) {
     return ServeKeyboardFilter(static_cast<KEYBOARD_FILTER_RECORD*>(device->DeviceExtension), irp);
 }
 
-// The service is stopped only once every handle has gone, so no read is pending here.
+// Windows unloads the driver only once no handle to its device is left, so no read is pending.
 VOID NTAPI DriverUnload(PDRIVER_OBJECT) {
     DeleteNamedDevice(KeyboardFilter, &LinkName);
     KeyboardFilter = nullptr;

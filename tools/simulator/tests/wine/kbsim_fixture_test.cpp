@@ -2,7 +2,10 @@
 // readable lines out, and an exit code that tells whether every step and request went right.
 #include <gtest/gtest.h>
 
+#include "outside/uovkbftr/keyboard_filter_interface.h"
 #include "tools/simulator/tests/wine/run_program.h"
+#include "tools/winetest/device_io.h"
+#include "tools/winetest/driver_suite.h"
 
 namespace {
 
@@ -20,6 +23,7 @@ TEST(KbsimWithFixture, PlaysASessionAndSaysWhatTheHidDriverGot) {
                                         "report @2 03 02 05 34 f2 10\n"
                                         "wait 5\n"
                                         "typing 3\n"
+                                        "keycode 22\n"
                                         "unplug @2\n"
                                         "unplug\n");
     simtest::ProgramRun run = RunProgram("kbsim.exe", kFixture + session);
@@ -33,6 +37,7 @@ TEST(KbsimWithFixture, PlaysASessionAndSaysWhatTheHidDriverGot) {
         "device status: Mouse linked, CH 6, ID 565, battery ok, lock on",
         "HID driver receives 03 03 05 34 F2 10 (changed on the way up)",
         "keyboard used 3 times: as many activity records wait for the reader of \\\\.\\LVXNFLTR",
+        "hot-key code 22 fed to \\\\.\\UOVKBFTR: its reader gets it as byte 0 of a record",
         "receiver 1 pulled out",
         "twice: 0; transfers still in flight: 0",
     }), "");
@@ -56,6 +61,32 @@ TEST(KbsimWithFixture, ABadSessionFileIsRefusedBeforeAnythingRuns) {
     EXPECT_NE(run.output.find(":2: \"zz\" is not hex bytes"), std::string::npos) << run.output;
     EXPECT_NE(run.output.find(":3: wait takes a number of milliseconds"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("plugged in"), std::string::npos) << "nothing is played from a bad file";
+}
+
+struct KeyboardFilterTestDriver {
+    static constexpr const char* Service = KB_KEYBOARD_FILTER_SERVICE_NAME;
+    static constexpr const char* File = KB_KEYBOARD_FILTER_TEST_FILE_NAME;
+};
+
+class KbsimBesideAKeyboardFilter : public winetest::DriverSuite<KeyboardFilterTestDriver> {};
+
+// As the agent will meet it: its reader opened the keyboard filter before kbsim started, and the
+// codes of the session reach that very handle.
+TEST_F(KbsimBesideAKeyboardFilter, FeedsTheReaderThatWasThereFirst) {
+    winetest::DeviceHandle reader(KB_KEYBOARD_FILTER_USER_PATH, true);
+    ASSERT_TRUE(reader.valid()) << "error " << reader.open_error();
+    winetest::PendingRead first(reader, UOV_RECORD_SIZE);
+    ASSERT_TRUE(first.pending()) << "error " << first.error();
+    std::string session = WriteTempFile("fixture-keycodes.txt", "keycode 21\nkeycode 23\n");
+    simtest::ProgramRun run = RunProgram("kbsim.exe", kFixture + session);
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.exit_code, 0u) << run.output;
+    ASSERT_TRUE(first.Finished(winetest::WAIT_LIMIT_MS)) << run.output;
+    EXPECT_EQ(first.bytes(), UOV_RECORD_SIZE);
+    EXPECT_EQ(first.data()[0], 21);
+    winetest::PendingRead second(reader, UOV_RECORD_SIZE);
+    ASSERT_TRUE(second.Finished(winetest::WAIT_LIMIT_MS)) << "the second code was lost";
+    EXPECT_EQ(second.data()[0], 23);
 }
 
 }  // namespace

@@ -4,13 +4,13 @@
 #include "agent/win32/agent_state.h"
 
 // The filter installation is not part of this build yet: the commands exit at once, the check
-// writes nothing, device notifications change nothing and no prompt is scheduled.
+// writes nothing, an arrival installs nothing and no prompt is scheduled.
 int RunInstallCommand() { return 0; }
 
 int RunUninstallCommand() { return 0; }
 
 void RunFilterCheck() {}
 
-LRESULT OnDeviceChange(WPARAM, LPARAM) { return TRUE; }
+void OnKeyboardInterfaceArrival() {}
 
 void OnRestartPromptTimer() { KillTimer(Agent().main_window, KB_TIMER_REBOOT_PROMPT); }

@@ -1,5 +1,5 @@
 // The agent's part in installing the filters: the "/install" and "/uninstall" commands, the
-// filter check of the main window's creation, device notifications and the restart prompt.
+// filter check of the main window's creation, the arrival of the receiver and the restart prompt.
 #pragma once
 
 #include <windows.h>
@@ -11,8 +11,9 @@ int RunUninstallCommand();
 // Creation step: the filters written into the receiver's device lists, and the outcome logged.
 void RunFilterCheck();
 
-// WM_DEVICECHANGE of the main window; always TRUE.
-LRESULT OnDeviceChange(WPARAM event, LPARAM data);
+// The receiver's keyboard interface arrived (it has been logged): on XP the filters go into the
+// present devices' lists, and a second such arrival that adds one schedules the restart prompt.
+void OnKeyboardInterfaceArrival();
 
 // TIMER_REBOOT_PROMPT.
 void OnRestartPromptTimer();

@@ -1,11 +1,15 @@
 #include "agent/win32/main_window.h"
 
 #include <dbt.h>
+// mingw-w64's HID header declares its functions without C linkage.
+extern "C" {
 #include <hidsdi.h>
+}
 
 #include "agent/logic/agent_ids.h"
 #include "agent/win32/agent_log.h"
 #include "agent/win32/agent_state.h"
+#include "agent/win32/device_change.h"
 #include "agent/win32/dispatcher.h"
 #include "agent/win32/installation.h"
 #include "agent/win32/popup_window.h"
@@ -112,9 +116,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DEVICECHANGE:
         return OnDeviceChange(wParam, lParam);
     case WM_AGENT_KEYCODE:
+        WriteAgentLog("Key Code = %u", static_cast<unsigned>(wParam));
         DispatchHotKey(wParam, true);
         return 0;
     case WM_AGENT_HOTKEY:
+        WriteAgentLog("Hot Key Event = %u", static_cast<unsigned>(wParam));
         DispatchHotKey(wParam, false);
         return 0;
     default:

@@ -68,6 +68,8 @@ HWND AgentProcess::WaitForMainWindow() {
     return nullptr;
 }
 
+bool AgentProcess::WaitUntilIdle() { return WaitForInputIdle(process_, winetest::SLOW_WAIT_LIMIT_MS) == 0; }
+
 bool AgentProcess::WaitForExit(DWORD limit_ms, DWORD* exit_code) {
     if (WaitForSingleObject(process_, limit_ms) != WAIT_OBJECT_0) return false;
     GetExitCodeProcess(process_, exit_code);

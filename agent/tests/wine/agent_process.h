@@ -21,6 +21,9 @@ public:
     bool Start(const std::string& tail = "", const std::string& current_dir = "", const char* separator = " ");
     // Waits for the main window of this process; null when none came within the limit.
     HWND WaitForMainWindow();
+    // Waits until the agent's start is over and it waits in its message loop (its hooks are
+    // installed by then).
+    bool WaitUntilIdle();
     // True when the process ended within `limit_ms`; its exit code in `exit_code`.
     bool WaitForExit(DWORD limit_ms, DWORD* exit_code);
     HANDLE process() const { return process_; }

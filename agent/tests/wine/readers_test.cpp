@@ -81,6 +81,9 @@ TEST_F(AgentReaders, ALowBatteryOnRecordThreeReachesTheTrayAsMaskEight) {
 }
 
 TEST_F(AgentReaders, StatusReportsAreActivityAndStepTheWheelByOneAfterTheirAuxiliaryByte) {
+    // The agent's own wheel hook takes the steps and ends their way: the test's hook must come
+    // after it to be called first.
+    ASSERT_TRUE(agent_.WaitUntilIdle());
     agenttest::WheelRecorder wheel;
     ASSERT_TRUE(wheel.installed());
     for (uint8_t aux : {0, 1, 2}) FeedThrough(StatusReport(aux));

@@ -58,6 +58,7 @@ NEWER_THAN_WINDOWS_2000 = {
 EXPORTS_BY_NAME = {
     "keypages.dll": {"DllGetClassObject", "DllCanUnloadNow", "DllRegisterServer", "DllUnregisterServer",
                      "RegisterServer", "UnregisterServer"},
+    "statuspage.dll": {"DllGetClassObject", "DllCanUnloadNow"},
 }
 
 SUBSYSTEM_NATIVE, SUBSYSTEM_GUI, SUBSYSTEM_CUI = 1, 2, 3

@@ -2,6 +2,8 @@
 
 #include <cstdarg>
 
+#include "outside/uovkbftr/feed_client.h"
+#include "outside/uovkbftr/keyboard_filter_interface.h"
 #include "tools/simulator/script/report_words.h"
 
 namespace sim {
@@ -60,9 +62,21 @@ bool SessionPlayer::Run(const Step& step) {
         Say("keyboard used %u times: as many activity records wait for the reader of %s", step.activities,
             KB_COMPANION_USER_PATH);
         return true;
+    case StepKind::KeyCode: return KeyCode(step);
     case StepKind::Note: return true;
     }
     return false;
+}
+
+bool SessionPlayer::KeyCode(const Step& step) {
+    DWORD error = 0;
+    if (!keyboard_filter::FeedCode(step.code, &error)) {
+        Say("the keyboard filter %s took no hot-key code (error %lu)", KB_KEYBOARD_FILTER_USER_PATH, error);
+        return false;
+    }
+    Say("hot-key code %u fed to %s: its reader gets it as byte 0 of a record", step.code,
+        KB_KEYBOARD_FILTER_USER_PATH);
+    return true;
 }
 
 bool SessionPlayer::OpenReader() {

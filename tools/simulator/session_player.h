@@ -1,6 +1,7 @@
 // Plays a session script against the bench and prints, step by step, what a person wants to
 // see: the report fed in, the events the filter queued for its reader, the status table when
-// it changed, and what the HID driver received.
+// it changed, and what the HID driver received. Keyboard activity and hot-key codes go to the
+// test variants of the companion filter and of the keyboard filter "\\.\UOVKBFTR".
 #pragma once
 
 #include <cstdio>
@@ -26,6 +27,7 @@ private:
     bool Plug(const Step& step);
     bool Unplug(const Step& step);
     bool Report(const Step& step);
+    bool KeyCode(const Step& step);
     bool OpenReader();
     void ShowEvents();
     void ShowHid(const std::vector<uint8_t>& fed);

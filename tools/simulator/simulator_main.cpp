@@ -4,13 +4,15 @@
 //   kbsim [--filter SERVICE FILE.sys] SESSION
 //
 // The filter is uvxnftr.sys (service UVXNFTR) from the program's own folder unless another is
-// named. The bench driver kbbench.sys and the test variant of the companion filter's stand-in,
-// lvxnftr_test.sys (which takes fed keyboard activity), are taken from that folder too.
+// named. The bench driver kbbench.sys and the test variants of the companion filter's stand-in,
+// lvxnftr_test.sys (which takes fed keyboard activity), and of the keyboard filter's,
+// uovkbftr_test.sys (which takes fed hot-key codes), are taken from that folder too.
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "outside/lvxnftr/companion_interface.h"
+#include "outside/uovkbftr/keyboard_filter_interface.h"
 #include "tools/simulator/client/bench_session.h"
 #include "tools/simulator/script/session_script.h"
 #include "tools/simulator/session_player.h"
@@ -73,6 +75,10 @@ int main(int argc, char** argv) {
 
     winsupport::DriverService companion(KB_COMPANION_SERVICE_NAME, winsupport::BuildFile(KB_COMPANION_TEST_FILE_NAME));
     if (!companion.running()) std::printf("the companion filter did not start (%s)\n", companion.error().c_str());
+    winsupport::DriverService keyboard_filter(KB_KEYBOARD_FILTER_SERVICE_NAME,
+                                              winsupport::BuildFile(KB_KEYBOARD_FILTER_TEST_FILE_NAME));
+    if (!keyboard_filter.running())
+        std::printf("the keyboard filter did not start (%s)\n", keyboard_filter.error().c_str());
     sim::BenchSession session(options.filter_service.c_str(), Locate(options.filter_file));
     if (!session.ready()) {
         std::fprintf(stderr, "kbsim: %s\n", session.error().c_str());

@@ -77,6 +77,7 @@ DWORD WINAPI ReadOnce(void* context) {
 BlockedReader::BlockedReader(HANDLE device, DWORD length) : state_(new State) {
     state_->Device = device;
     state_->Length = std::min<DWORD>(length, sizeof state_->Buffer);
+    std::fill(std::begin(state_->Buffer), std::end(state_->Buffer), UNTOUCHED);
     thread_ = CreateThread(nullptr, 0, ReadOnce, state_, 0, nullptr);
 }
 
@@ -84,6 +85,7 @@ bool BlockedReader::Finished(DWORD ms) { return thread_ && WaitForSingleObject(t
 bool BlockedReader::ok() const { return state_->Ok != FALSE; }
 DWORD BlockedReader::error() const { return state_->Error; }
 DWORD BlockedReader::bytes() const { return state_->Bytes; }
+const BYTE* BlockedReader::data() const { return state_->Buffer; }
 
 BlockedReader::~BlockedReader() {
     // A thread still blocked keeps its state; the test has already failed.

@@ -82,6 +82,7 @@ public:
     bool ok() const;
     DWORD error() const;
     DWORD bytes() const;
+    const BYTE* data() const;
 
     struct State;
 

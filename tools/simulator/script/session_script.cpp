@@ -93,6 +93,15 @@ public:
             }
             return "";
         }
+        if (command == "keycode") {
+            step_->kind = StepKind::KeyCode;
+            uint32_t code = 0;
+            if (tokens_.size() != 2 || !ParseNumber(tokens_[1], kScriptMaxKeyCode, &code)) {
+                return "keycode takes a hot-key code from 0 to 255";
+            }
+            step_->code = static_cast<uint8_t>(code);
+            return "";
+        }
         if (command == "reader") {
             step_->kind = StepKind::Reader;
             std::string how = tokens_.size() == 2 ? Lower(tokens_[1]) : "";

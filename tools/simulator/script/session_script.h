@@ -7,6 +7,8 @@
 //   wait 250                  a pause in milliseconds
 //   reader open|close         the event reader on the filter's control device
 //   typing 5                  the keyboard is used 5 times (activity for the companion filter)
+//   keycode 21                hot-key code 21 (0 to 255, decimal) fed to the keyboard filter
+//                             "\\.\UOVKBFTR", whose reader gets it as byte 0 of a record
 //
 // Text after '#' is a comment. Portable: no platform headers.
 #pragma once
@@ -17,12 +19,13 @@
 
 namespace sim {
 
-enum class StepKind { Note, Plug, Unplug, Report, Wait, Reader, Typing };
+enum class StepKind { Note, Plug, Unplug, Report, Wait, Reader, Typing, KeyCode };
 
 constexpr uint32_t kScriptMaxReceiver = 4;
 constexpr size_t kScriptMaxReportBytes = 64;
 constexpr uint32_t kScriptMaxWaitMs = 600000;
 constexpr uint32_t kScriptMaxTyping = 255;
+constexpr uint32_t kScriptMaxKeyCode = 255;
 
 struct Step {
     StepKind kind = StepKind::Note;
@@ -33,6 +36,7 @@ struct Step {
     std::vector<uint8_t> bytes;   // Report
     uint32_t milliseconds = 0;    // Wait
     uint32_t activities = 0;      // Typing
+    uint8_t code = 0;             // KeyCode
     bool open = false;            // Reader
 };
 

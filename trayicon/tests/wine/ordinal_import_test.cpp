@@ -8,14 +8,14 @@
 #include <gtest/gtest.h>
 
 #include "common/window_classes.h"
-#include "trayicon/tests/wine/import_patch.h"
+#include "tools/fixtures/import_patch.h"
 #include "trayicon/trayicon.h"
 
 namespace {
 
 TEST(TrayImportLibrary, BindsBothExportsByOrdinalOnly) {
     std::vector<unsigned> ordinals;
-    for (const tray_test::ImportedFunction& f : tray_test::ImportsOf(GetModuleHandleA(nullptr))) {
+    for (const import_patch::ImportedFunction& f : import_patch::ImportsOf(GetModuleHandleA(nullptr))) {
         if (lstrcmpiA(f.dll.c_str(), "trayicon.dll") != 0) continue;
         EXPECT_TRUE(f.by_ordinal) << "imported by name: " << f.name;
         ordinals.push_back(f.ordinal);

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "trayicon/tests/wine/import_patch.h"
+#include "tools/fixtures/import_patch.h"
 
 namespace tray_test {
 namespace {
@@ -45,9 +45,9 @@ BOOL WINAPI RecordDestroyIcon(HICON icon) {
 bool InstallShellRecorder(HMODULE dll, const IconCatalog* catalog) {
     g_catalog = catalog;
     g_record = {};
-    void* notify = PatchImport(dll, "shell32.dll", "Shell_NotifyIconA", reinterpret_cast<void*>(RecordNotify));
-    void* exec = PatchImport(dll, "kernel32.dll", "WinExec", reinterpret_cast<void*>(RecordWinExec));
-    void* destroy_icon = PatchImport(dll, "user32.dll", "DestroyIcon", reinterpret_cast<void*>(RecordDestroyIcon));
+    void* notify = import_patch::PatchImport(dll, "shell32.dll", "Shell_NotifyIconA", reinterpret_cast<void*>(RecordNotify));
+    void* exec = import_patch::PatchImport(dll, "kernel32.dll", "WinExec", reinterpret_cast<void*>(RecordWinExec));
+    void* destroy_icon = import_patch::PatchImport(dll, "user32.dll", "DestroyIcon", reinterpret_cast<void*>(RecordDestroyIcon));
     if (notify) g_real_notify = reinterpret_cast<NotifyFunction>(notify);
     if (destroy_icon) g_real_destroy_icon = reinterpret_cast<DestroyIconFunction>(destroy_icon);
     return notify != nullptr && exec != nullptr && destroy_icon != nullptr;

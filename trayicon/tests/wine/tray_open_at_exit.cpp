@@ -10,7 +10,7 @@
 // ends the process at once with kCalledWhileEnding: a late call shows in the exit code.
 #include <windows.h>
 
-#include "trayicon/tests/wine/import_patch.h"
+#include "tools/fixtures/import_patch.h"
 #include "trayicon/tests/wine/tray_open_at_exit.h"
 
 namespace {
@@ -31,8 +31,8 @@ int main() {
     if (init == nullptr || init() == nullptr) return tray_test::kNoWindow;
 
     void* end = reinterpret_cast<void*>(EndTheProcessAtOnce);
-    int watched = tray_test::PatchEveryImport(dll, "user32.dll", end) +
-                  tray_test::PatchEveryImport(dll, "shell32.dll", end);
+    int watched = import_patch::PatchEveryImport(dll, "user32.dll", end) +
+                  import_patch::PatchEveryImport(dll, "shell32.dll", end);
     if (watched == 0) return tray_test::kNothingToWatch;
     ExitProcess(tray_test::kEndedAsAsked);
 }

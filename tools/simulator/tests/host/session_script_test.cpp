@@ -21,9 +21,12 @@ TEST(SessionScript, StepsTakeTheirReceiverBytesAndComments) {
         "Reader OPEN\n"
         "\n"
         "unplug @2\n"
-        "typing 12\n");
+        "typing 12\n"
+        "keycode 23\n"
+        "KEYCODE 0\n"
+        "keycode 255\n");
     ASSERT_TRUE(script.errors.empty()) << script.errors[0].message;
-    ASSERT_EQ(script.steps.size(), 11u);
+    ASSERT_EQ(script.steps.size(), 14u);
 
     EXPECT_EQ(script.steps[0].kind, StepKind::Note);
     EXPECT_EQ(script.steps[0].comment, "the receiver goes in");
@@ -45,6 +48,11 @@ TEST(SessionScript, StepsTakeTheirReceiverBytesAndComments) {
     EXPECT_EQ(script.steps[9].line, 11);
     EXPECT_EQ(script.steps[10].kind, StepKind::Typing);
     EXPECT_EQ(script.steps[10].activities, 12u);
+    EXPECT_EQ(script.steps[11].kind, StepKind::KeyCode);
+    EXPECT_EQ(script.steps[11].code, 23);
+    EXPECT_EQ(script.steps[12].kind, StepKind::KeyCode);
+    EXPECT_EQ(script.steps[12].code, 0);
+    EXPECT_EQ(script.steps[13].code, 255);
 }
 
 TEST(SessionScript, BadLinesAreNamedByLineAndNothingElseIsLost) {
@@ -69,6 +77,10 @@ TEST(SessionScript, BadLinesAreNamedByLineAndNothingElseIsLost) {
         {"typing", "typing takes a number of keyboard uses from 1 to 255"},
         {"typing 0", "typing takes a number of keyboard uses from 1 to 255"},
         {"typing 256", "typing takes a number of keyboard uses from 1 to 255"},
+        {"keycode", "keycode takes a hot-key code from 0 to 255"},
+        {"keycode 256", "keycode takes a hot-key code from 0 to 255"},
+        {"keycode 0x15", "keycode takes a hot-key code from 0 to 255"},
+        {"keycode 20 21", "keycode takes a hot-key code from 0 to 255"},
     };
     for (const Case& c : cases) {
         sim::Script script = ParseScript(std::string("plug\n") + c.line + "\nunplug\n");

@@ -20,6 +20,8 @@ TEST(KbsimDemo, TheExampleSessionPlaysCleanly) {
         "event 0, aux 0: device status changed",
         "Mouse              CH 6, ID 565, battery low, lock off",
         "keyboard used 5 times",
+        "hot-key code 20 fed to \\\\.\\UOVKBFTR",
+        "hot-key code 23 fed to \\\\.\\UOVKBFTR",
         "reader closed",
         "HID driver receives 01 E9 00 (unchanged)",
         "event 100, aux 0: receiver removed",

@@ -20,6 +20,7 @@ TEST(KbsimWithFixture, PlaysASessionAndSaysWhatTheHidDriverGot) {
                                         "report @2 03 02 05 34 f2 10\n"
                                         "wait 5\n"
                                         "typing 3\n"
+                                        "keycode 22\n"
                                         "unplug @2\n"
                                         "unplug\n");
     simtest::ProgramRun run = RunProgram("kbsim.exe", kFixture + session);
@@ -33,6 +34,7 @@ TEST(KbsimWithFixture, PlaysASessionAndSaysWhatTheHidDriverGot) {
         "device status: Mouse linked, CH 6, ID 565, battery ok, lock on",
         "HID driver receives 03 03 05 34 F2 10 (changed on the way up)",
         "keyboard used 3 times: as many activity records wait for the reader of \\\\.\\LVXNFLTR",
+        "hot-key code 22 fed to \\\\.\\UOVKBFTR: its reader gets it as byte 0 of a record",
         "receiver 1 pulled out",
         "twice: 0; transfers still in flight: 0",
     }), "");

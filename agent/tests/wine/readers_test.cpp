@@ -8,6 +8,8 @@
 #include "common/private_messages.h"
 #include "common/window_classes.h"
 #include "outside/lvxnftr/companion_interface.h"
+#include "outside/uovkbftr/feed_client.h"
+#include "outside/uovkbftr/keyboard_filter_interface.h"
 #include "tools/fixtures/bench_test.h"
 #include "tools/winsupport/driver_service.h"
 
@@ -44,9 +46,7 @@ protected:
         BenchTest::TearDown();
     }
 
-    // The agent's reader of the hot-key filter holds its read below: a report reaches it only
-    // while it reads, so the first reports wait for the reader to be there.
-    void FeedWhenRead(const std::vector<uint8_t>& report) { ASSERT_TRUE(bench().FeedOne(1, report)); }
+    void Feed(const std::vector<uint8_t>& report) { ASSERT_TRUE(bench().FeedOne(1, report)); }
 
     bool WaitForActivities(int count, DWORD limit = WAIT_LIMIT_MS) {
         return tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) >= count; }, limit);
@@ -58,8 +58,8 @@ protected:
 };
 
 TEST_F(AgentReaders, AHotKeyAndItsReleaseReachTheDispatcherWhichTellsTheTray) {
-    FeedWhenRead(kWwwBackDown);
-    FeedWhenRead(kKeysUp);
+    Feed(kWwwBackDown);
+    Feed(kKeysUp);
     ASSERT_TRUE(WaitForActivities(2)) << "the dispatcher did not tell the tray";
     tray_.PumpFor(300);
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 2);
@@ -97,7 +97,7 @@ TEST_F(AgentReaders, StatusReportsAreActivityAndStepTheWheelByOneAfterTheirAuxil
 TEST_F(AgentReaders, AReceiverGoingAndComingPostsNothing) {
     Unplug(1);
     Plug(1);
-    FeedWhenRead(kWwwBackDown);
+    Feed(kWwwBackDown);
     ASSERT_TRUE(WaitForActivities(1));
     tray_.PumpFor(300);
     EXPECT_EQ(tray_.messages().size(), 1u) << "codes 100 and 101 reached the tray";
@@ -139,6 +139,49 @@ TEST_F(AgentBeforeDrivers, TheReadersOpenTheDevicesOnceTheyAppear) {
     EXPECT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, SLOW_WAIT_LIMIT_MS))
         << "the companion's reader never opened its device";
     EXPECT_TRUE(agenttest::StopWithU(agent_)) << "the agent did not stop with its reads pending";
+}
+
+}  // namespace
+
+namespace {
+
+// Reader 1 against the keyboard filter's stand-in: every code fed reaches the main window as
+// WM_AGENT_KEYCODE, Office codes included, and none of them is tray activity.
+class KeyboardFilterReader : public testing::Test {
+protected:
+    KeyboardFilterReader() : keyboard_filter_(KB_KEYBOARD_FILTER_SERVICE_NAME, winsupport::BuildFile(KB_KEYBOARD_FILTER_TEST_FILE_NAME)) {}
+
+    winsupport::DriverService keyboard_filter_;
+    agenttest::TestTray tray_;
+    AgentProcess agent_;
+};
+
+TEST_F(KeyboardFilterReader, EachRecordIsOneKeyCodeMessage) {
+    ASSERT_TRUE(keyboard_filter_.running()) << keyboard_filter_.error();
+    uint32_t reads_before = 0;
+    ASSERT_TRUE(keyboard_filter::CompletedReads(&reads_before));
+    ASSERT_TRUE(agent_.Start());
+    const HWND main = agent_.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(agent_.WaitUntilIdle());
+    tray_.PumpFor(200);
+    tray_.Clear();
+    for (uint8_t code : {20, 23, 5}) ASSERT_TRUE(keyboard_filter::FeedCode(code));
+    uint32_t reads = 0;
+    ASSERT_TRUE(tray_.PumpUntil(
+        [&] { return keyboard_filter::CompletedReads(&reads) && reads >= reads_before + 3; }, WAIT_LIMIT_MS));
+    std::vector<std::string> log;
+    ASSERT_TRUE(tray_.PumpUntil(
+        [&] {
+            log = agenttest::ReadLog(main);
+            return log.size() >= 4;
+        },
+        WAIT_LIMIT_MS));
+    EXPECT_NE(log[log.size() - 3].find("Key Code = 20"), std::string::npos) << log[log.size() - 3];
+    EXPECT_NE(log[log.size() - 2].find("Key Code = 23"), std::string::npos) << log[log.size() - 2];
+    EXPECT_NE(log[log.size() - 1].find("Key Code = 5"), std::string::npos) << log[log.size() - 1];
+    EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 0) << "the keyboard filter's codes are no tray activity";
+    EXPECT_TRUE(agenttest::StopWithU(agent_)) << "the agent did not stop with its read pending";
 }
 
 }  // namespace

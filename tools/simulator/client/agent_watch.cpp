@@ -1,0 +1,67 @@
+#include "tools/simulator/client/agent_watch.h"
+
+#include "common/window_classes.h"
+#include "tools/winsupport/build_files.h"
+
+namespace sim {
+
+namespace {
+
+constexpr DWORD kStartLimitMs = 30000;
+
+HANDLE StartAgent(const char* arguments) {
+    const std::string program = winsupport::BuildFile("keyagent.exe");
+    std::string command = "\"" + program + "\"" + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        return nullptr;
+    }
+    CloseHandle(info.hThread);
+    return info.hProcess;
+}
+
+}  // namespace
+
+AgentWatch::AgentWatch() : process_(StartAgent("")) {
+    if (process_ == nullptr || WaitForInputIdle(process_, kStartLimitMs) != 0) return;
+    main_window_ = FindWindowA(KB_CLASS_AGENT_MAIN, nullptr);
+}
+
+AgentWatch::~AgentWatch() {
+    if (process_ == nullptr) return;
+    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) Stop();
+    CloseHandle(process_);
+}
+
+std::vector<std::string> AgentWatch::Log() const {
+    std::vector<std::string> lines;
+    const HWND box = FindWindowExA(main_window_, nullptr, "listbox", nullptr);
+    if (box == nullptr) return lines;
+    const LRESULT count = SendMessageW(box, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(box, LB_GETTEXTLEN, i, 0);
+        if (length < 0) break;
+        std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+        SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
+        std::string line;
+        for (LRESULT c = 0; c < length; ++c) line += static_cast<char>(wide[c]);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool AgentWatch::Stop() {
+    const HANDLE stopper = StartAgent(" /u");
+    if (stopper == nullptr) return false;
+    WaitForSingleObject(stopper, kStartLimitMs);
+    CloseHandle(stopper);
+    DWORD exit_code = 1;
+    const bool ended = WaitForSingleObject(process_, kStartLimitMs) == WAIT_OBJECT_0;
+    if (ended) GetExitCodeProcess(process_, &exit_code);
+    main_window_ = nullptr;
+    return ended && exit_code == 0;
+}
+
+}  // namespace sim

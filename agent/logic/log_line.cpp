@@ -2,11 +2,7 @@
 
 #include <cstdio>
 
-std::string FormatLogLine(int hours, int minutes, int seconds, const char* text) {
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", hours, minutes, seconds);
-    std::string line(time);
-    line += ' ';
-    line += text ? text : "";
-    return line;
+void FormatLogLine(char* line, size_t size, int hours, int minutes, int seconds, const char* text) {
+    if (size == 0) return;
+    std::snprintf(line, size, "%02d:%02d:%02d %s", hours, minutes, seconds, text ? text : "");
 }

@@ -2,12 +2,12 @@
 // holds them keeps at most kAgentLogLimit - 1 lines once a line has been added.
 #pragma once
 
-#include <string>
+#include <cstddef>
 
 constexpr int kAgentLogLimit = 1024;
 
-// "%02d:%02d:%02d %s".
-std::string FormatLogLine(int hours, int minutes, int seconds, const char* text);
+// "%02d:%02d:%02d %s" into `line` of `size` bytes, cut to fit and always terminated.
+void FormatLogLine(char* line, size_t size, int hours, int minutes, int seconds, const char* text);
 
 // After adding a line: whether the oldest line (line 0) goes.
 inline bool DropOldestLine(int line_count) { return line_count >= kAgentLogLimit; }

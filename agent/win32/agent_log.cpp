@@ -21,8 +21,9 @@ void WriteAgentLog(const char* format, ...) {
     va_end(args);
     SYSTEMTIME now;
     GetLocalTime(&now);
-    const std::string line = FormatLogLine(now.wHour, now.wMinute, now.wSecond, text);
-    SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    char line[sizeof text + 16];
+    FormatLogLine(line, sizeof line, now.wHour, now.wMinute, now.wSecond, text);
+    SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line));
     const LRESULT count = SendMessageA(box, LB_GETCOUNT, 0, 0);
     if (count != LB_ERR && DropOldestLine(static_cast<int>(count))) SendMessageA(box, LB_DELETESTRING, 0, 0);
     const LRESULT last = SendMessageA(box, LB_GETCOUNT, 0, 0) - 1;

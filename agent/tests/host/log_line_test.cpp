@@ -5,8 +5,11 @@
 namespace {
 
 TEST(LogLine, TimeIsTwoDigitsEachThenABlankAndTheText) {
-    EXPECT_EQ(FormatLogLine(7, 5, 3, "Device Change"), "07:05:03 Device Change");
-    EXPECT_EQ(FormatLogLine(23, 59, 59, ""), "23:59:59 ");
+    char line[32];
+    FormatLogLine(line, sizeof line, 7, 5, 3, "Device Change");
+    EXPECT_STREQ(line, "07:05:03 Device Change");
+    FormatLogLine(line, 12, 23, 59, 59, "Device Change");
+    EXPECT_STREQ(line, "23:59:59 De") << "cut to the buffer, terminated";
 }
 
 TEST(LogLine, TheOldestLineGoesOnceTheBoxHoldsTheLimit) {

@@ -22,11 +22,27 @@ HANDLE StartAgent(const char* arguments) {
     return info.hProcess;
 }
 
+// The main window of the process once its creation is over (the popup exists by then).
+HWND FindMainWindowOf(DWORD process_id) {
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, KB_CLASS_AGENT_MAIN, nullptr)) != nullptr) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process_id && FindWindowA(KB_CLASS_AGENT_POPUP, nullptr) != nullptr) return window;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 AgentWatch::AgentWatch() : process_(StartAgent("")) {
-    if (process_ == nullptr || WaitForInputIdle(process_, kStartLimitMs) != 0) return;
-    main_window_ = FindWindowA(KB_CLASS_AGENT_MAIN, nullptr);
+    if (process_ == nullptr) return;
+    const DWORD id = GetProcessId(process_);
+    const DWORD start = GetTickCount();
+    while (main_window_ == nullptr && GetTickCount() - start < kStartLimitMs) {
+        if (WaitForSingleObject(process_, 50) == WAIT_OBJECT_0) return;  // another agent ran already
+        main_window_ = FindMainWindowOf(id);
+    }
 }
 
 AgentWatch::~AgentWatch() {
@@ -59,7 +75,12 @@ bool AgentWatch::Stop() {
     CloseHandle(stopper);
     DWORD exit_code = 1;
     const bool ended = WaitForSingleObject(process_, kStartLimitMs) == WAIT_OBJECT_0;
-    if (ended) GetExitCodeProcess(process_, &exit_code);
+    if (ended) {
+        GetExitCodeProcess(process_, &exit_code);
+    } else {
+        // Never leave an agent behind for whatever runs next.
+        TerminateProcess(process_, 1);
+    }
     main_window_ = nullptr;
     return ended && exit_code == 0;
 }

@@ -11,7 +11,8 @@ namespace sim {
 
 class AgentWatch {
 public:
-    // Starts keyagent.exe and waits until it idles in its message loop.
+    // Starts keyagent.exe and waits until its main window's creation is over; not running when
+    // another agent ran already or it did not get that far.
     AgentWatch();
     // Stops it, if it still runs.
     ~AgentWatch();
@@ -22,7 +23,8 @@ public:
     // Every line of its log, read through the wide messages (Wine mangles the narrow form across
     // processes).
     std::vector<std::string> Log() const;
-    // "keyagent.exe /u", and the agent's end; true when it ended with 0.
+    // "keyagent.exe /u", and the agent's end; true when it ended with 0. An agent that does not
+    // end is ended by force.
     bool Stop();
 
 private:

@@ -12,8 +12,12 @@ constexpr DWORD kStartLimitMs = 30000;
 HANDLE StartAgent(const char* arguments) {
     const std::string program = winsupport::BuildFile("keyagent.exe");
     std::string command = "\"" + program + "\"" + arguments;
+    // No standard handles for the agent: under Wine the helper processes it may start (the
+    // notification area's explorer.exe) would inherit ours and outlive us, keeping our output
+    // file open.
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
     PROCESS_INFORMATION info = {};
     if (!CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
         return nullptr;

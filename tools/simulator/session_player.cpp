@@ -8,7 +8,8 @@
 
 namespace sim {
 
-SessionPlayer::SessionPlayer(BenchClient& bench, std::FILE* out) : bench_(bench), out_(out) {}
+SessionPlayer::SessionPlayer(BenchClient& bench, std::FILE* out, bool own_reader)
+    : bench_(bench), out_(out), own_reader_(own_reader) {}
 
 void SessionPlayer::Say(const char* format, ...) {
     std::fputs("        ", out_);
@@ -45,6 +46,10 @@ bool SessionPlayer::Run(const Step& step) {
         ShowEvents();
         return true;
     case StepKind::Reader:
+        if (!own_reader_) {
+            Say("left to the agent, which holds %s open throughout", KB_FILTER_USER_PATH);
+            return true;
+        }
         if (!step.open) {
             reader_.reset();
             Say("reader closed: the filter passes hot keys to Windows");
@@ -80,7 +85,7 @@ bool SessionPlayer::KeyCode(const Step& step) {
 }
 
 bool SessionPlayer::OpenReader() {
-    if (reader_) return true;
+    if (reader_ || !own_reader_) return true;
     reader_.reset(new FilterReader);
     if (reader_->is_open()) return true;
     Say("the filter's control device %s could not be opened (error %lu): no events are shown", KB_FILTER_USER_PATH,

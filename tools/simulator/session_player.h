@@ -15,7 +15,9 @@ namespace sim {
 
 class SessionPlayer {
 public:
-    SessionPlayer(BenchClient& bench, std::FILE* out);
+    // With own_reader false the player reads nothing from the filter's control device: another
+    // program (the agent) is its reader, and the session's reader steps are left to it.
+    SessionPlayer(BenchClient& bench, std::FILE* out, bool own_reader = true);
 
     // Plays every step; the number of steps that failed.
     int Play(const Script& script);
@@ -35,6 +37,7 @@ private:
 
     BenchClient& bench_;
     std::FILE* out_;
+    bool own_reader_;
     std::unique_ptr<FilterReader> reader_;
 };
 

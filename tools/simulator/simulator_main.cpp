@@ -1,7 +1,10 @@
 // kbsim: plays a session file against the receiver test bench and the filter driver under test,
 // and prints what came out of the filter's control device and what the HID driver received.
 //
-//   kbsim [--filter SERVICE FILE.sys] SESSION
+//   kbsim [--filter SERVICE FILE.sys] [--agent] SESSION
+//
+// With --agent, keyagent.exe from the program's folder is started once the drivers run and is
+// the reader of the filter's control device; after the session its log lines are printed.
 //
 // The filter is uvxnftr.sys (service UVXNFTR) from the program's own folder unless another is
 // named. The bench driver kbbench.sys and the test variants of the companion filter's stand-in,
@@ -16,6 +19,7 @@
 #include "deviceclient/device_handle.h"
 #include "outside/lvxnftr/companion_interface.h"
 #include "outside/uovkbftr/keyboard_filter_interface.h"
+#include "tools/simulator/client/agent_watch.h"
 #include "tools/simulator/client/bench_session.h"
 #include "tools/simulator/script/session_script.h"
 #include "tools/simulator/session_player.h"
@@ -23,10 +27,13 @@
 
 namespace {
 
+constexpr DWORD kAgentSettleMs = 500;
+
 struct Options {
     std::string filter_service = KB_FILTER_SERVICE_NAME;
     std::string filter_file = "uvxnftr.sys";
     const char* session = nullptr;
+    bool with_agent = false;
 };
 
 bool ParseOptions(int argc, char** argv, Options* options) {
@@ -34,6 +41,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
         if (std::strcmp(argv[i], "--filter") == 0 && i + 2 < argc) {
             options->filter_service = argv[++i];
             options->filter_file = argv[++i];
+        } else if (std::strcmp(argv[i], "--agent") == 0) {
+            options->with_agent = true;
         } else if (!options->session && argv[i][0] != '-') {
             options->session = argv[i];
         } else {
@@ -62,7 +71,7 @@ bool ReadFileText(const char* path, std::string* text) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, &options)) {
-        std::fprintf(stderr, "usage: kbsim [--filter SERVICE FILE.sys] SESSION\n");
+        std::fprintf(stderr, "usage: kbsim [--filter SERVICE FILE.sys] [--agent] SESSION\n");
         return 2;
     }
     std::string text;
@@ -94,9 +103,29 @@ int main(int argc, char** argv) {
     }
     std::printf("session %s, filter %s (%s)\n", options.session, options.filter_service.c_str(),
                 options.filter_file.c_str());
-    sim::SessionPlayer player(session.bench(), stdout);
+    std::unique_ptr<sim::AgentWatch> agent;
+    if (options.with_agent) {
+        agent.reset(new sim::AgentWatch);
+        if (!agent->running()) {
+            std::fprintf(stderr, "kbsim: keyagent.exe did not start\n");
+            return 1;
+        }
+        // Its readers open the devices as their threads start; give them that moment.
+        Sleep(kAgentSettleMs);
+        std::printf("keyagent.exe runs and reads the filters' devices\n");
+    }
+    sim::SessionPlayer player(session.bench(), stdout, !options.with_agent);
     int failed = player.Play(script);
     bool ledger_ok = player.Summary();
+    if (agent) {
+        Sleep(kAgentSettleMs);
+        std::printf("\nkeyagent.exe's log:\n");
+        for (const std::string& line : agent->Log()) std::printf("  %s\n", line.c_str());
+        if (!agent->Stop()) {
+            std::printf("keyagent.exe did not stop with \"/u\"\n");
+            ++failed;
+        }
+    }
     if (failed) std::printf("%d step(s) failed\n", failed);
     if (!ledger_ok) std::printf("a request sent below the filter did not come back exactly once\n");
     return failed == 0 && ledger_ok ? 0 : 1;

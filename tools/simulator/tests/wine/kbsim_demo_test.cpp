@@ -31,4 +31,26 @@ TEST(KbsimDemo, TheExampleSessionPlaysCleanly) {
     }), "");
 }
 
+// The same session with keyagent.exe as the filters' reader: the agent's log shows each hot key
+// of the session as it reached the main window, the keyboard filter's codes among them.
+TEST(KbsimDemo, WithTheAgentItsLogShowsTheSessionsHotKeys) {
+    simtest::ProgramRun run = simtest::RunProgram("kbsim.exe", std::string("--agent \"") + KB_DEMO_SESSION + "\"");
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.exit_code, 0u) << run.output;
+    EXPECT_EQ(simtest::MissingInOrder(run.output, {
+        "keyagent.exe runs and reads the filters' devices",
+        "left to the agent, which holds \\\\.\\UVXNFLTR open throughout",
+        "keyagent.exe's log:",
+        "Register Device Notification handle = ",
+        "Hot Key Event = 1",
+        "Hot Key Event = 16",
+        "Hot Key Event = 18",
+        "Hot Key Event = 19",
+        "Hot Key Event = 13",
+        "Key Code = 20",
+        "Key Code = 23",
+    }), "");
+    EXPECT_EQ(run.output.find("did not stop"), std::string::npos) << run.output;
+}
+
 }  // namespace

@@ -1,0 +1,11 @@
+// The receiver's lock as the agent applies it at start: "USB Lock" becomes the byte both filters
+// take, and the value is written back as exactly 0 or 1 once the companion filter took it.
+#pragma once
+
+#include <cstdint>
+
+// 0 when the value is 0; otherwise its low byte with bit 7 set (256 locks too).
+uint8_t LockByteFromValue(uint32_t usb_lock);
+
+// What "USB Lock" is rewritten to after the byte was sent.
+inline uint32_t UsbLockWrittenBack(uint8_t lock_byte) { return lock_byte != 0 ? 1u : 0u; }

@@ -1,0 +1,8 @@
+#include "agent/logic/version_flags.h"
+
+VersionFlags ComputeVersionFlags(uint32_t platform, uint32_t major, uint32_t minor) {
+    VersionFlags flags = {};
+    flags.IsWindowsMe = platform == KB_PLATFORM_WIN32_WINDOWS && major == 4 && minor >= 90;
+    flags.IsWindowsXp = platform == KB_PLATFORM_WIN32_NT && major == 5 && minor >= 1;
+    return flags;
+}

@@ -1,0 +1,85 @@
+#include "agent/tests/wine/test_tray.h"
+
+#include "common/private_messages.h"
+#include "common/window_classes.h"
+
+namespace agenttest {
+
+namespace {
+
+TestTray* g_tray;
+std::vector<int> g_deltas;
+
+bool IsTrayMessage(UINT message) { return message >= WM_TRAY_NOTIFY && message <= WM_TRAY_LOCKKEYS; }
+
+LRESULT CALLBACK WheelHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && wParam == WM_MOUSEWHEEL) {
+        const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+        g_deltas.push_back(static_cast<short>(HIWORD(event->mouseData)));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+TestTray::TestTray() {
+    WNDCLASSA window_class = {};
+    window_class.lpfnWndProc = Procedure;
+    window_class.hInstance = GetModuleHandleA(nullptr);
+    window_class.lpszClassName = KB_CLASS_STATUS_TRAY;
+    RegisterClassA(&window_class);
+    g_tray = this;
+    window_ = CreateWindowExA(0, KB_CLASS_STATUS_TRAY, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              window_class.hInstance, nullptr);
+}
+
+TestTray::~TestTray() {
+    if (window_) DestroyWindow(window_);
+    UnregisterClassA(KB_CLASS_STATUS_TRAY, GetModuleHandleA(nullptr));
+    g_tray = nullptr;
+}
+
+LRESULT CALLBACK TestTray::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (g_tray && IsTrayMessage(message)) {
+        g_tray->messages_.push_back(TrayMessage{message, wParam});
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int TestTray::Count(UINT message) const {
+    int count = 0;
+    for (const TrayMessage& m : messages_) count += m.message == message;
+    return count;
+}
+
+bool TestTray::PumpUntil(const std::function<bool()>& done, DWORD limit_ms) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (done()) return true;
+        const DWORD spent = GetTickCount() - start;
+        if (spent >= limit_ms) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, limit_ms - spent < 50 ? limit_ms - spent : 50, QS_ALLINPUT);
+    }
+}
+
+void TestTray::PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
+}
+
+WheelRecorder::WheelRecorder() : hook_(SetWindowsHookExA(WH_MOUSE_LL, WheelHook, GetModuleHandleA(nullptr), 0)) {
+    g_deltas.clear();
+}
+
+WheelRecorder::~WheelRecorder() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+}
+
+const std::vector<int>& WheelRecorder::deltas() const { return g_deltas; }
+
+}  // namespace agenttest

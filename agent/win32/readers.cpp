@@ -1,0 +1,135 @@
+#include "agent/win32/readers.h"
+
+#include "agent/logic/event_route.h"
+#include "agent/win32/reader_io.h"
+#include "common/control_interface.h"
+#include "common/private_messages.h"
+
+namespace {
+
+constexpr DWORD kReopenPauseMs = 1000;
+
+bool Running(const ReaderContext& context) { return context.KeepRunning != 0; }
+
+void InjectWheelStep(int delta) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.mouseData = static_cast<DWORD>(delta);
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    SendInput(1, &input, sizeof input);
+}
+
+// Reader 1: hot-key codes from the keyboard filter, never reopened.
+DWORD WINAPI KeyboardFilterReader(LPVOID parameter) {
+    ReaderContext& context = *static_cast<ReaderContext*>(parameter);
+    ReaderIo io(context.StopEvent);
+    if (!io.ready()) return 0;
+    uint8_t record[5];
+    DWORD bytes = 0;
+    while (Running(context) && io.Read(context.KeyboardFilterHandle, record, sizeof record, &bytes) == IoOutcome::Done) {
+        PostMessageA(context.MainWindow, WM_AGENT_KEYCODE, record[0], reinterpret_cast<LPARAM>(&context));
+    }
+    return 0;
+}
+
+// Reader 2: keyboard activity from the companion filter; waits for its device.
+DWORD WINAPI CompanionReader(LPVOID parameter) {
+    ReaderContext& context = *static_cast<ReaderContext*>(parameter);
+    ReaderIo io(context.StopEvent);
+    if (!io.ready()) return 0;
+    HANDLE device = INVALID_HANDLE_VALUE;
+    if (!io.OpenWhenPresent(KB_COMPANION_USER_PATH, kReopenPauseMs, &device)) return 0;
+    context.LowerFilterHandle = device;
+    uint8_t record = 0;
+    DWORD bytes = 0;
+    while (Running(context) && io.Read(device, &record, sizeof record, &bytes) == IoOutcome::Done) {
+        if (bytes == 1) PostMessageA(context.TrayWindow, WM_TRAY_ACTIVITY, 0, 0);
+    }
+    return 0;
+}
+
+void FetchStatusTable(ReaderContext& context, ReaderIo& io, HANDLE device) {
+    RF_DATA table;
+    DWORD bytes = 0;
+    if (io.Control(device, IOCTL_GET_RF_DATA, &table, sizeof table, &bytes) != IoOutcome::Done) return;
+    PostMessageA(context.TrayWindow, WM_TRAY_BATTERY, LowBatteryMask(table), 0);
+}
+
+// Reader 3: the hot-key filter's events; waits for its device.
+DWORD WINAPI HotKeyFilterReader(LPVOID parameter) {
+    ReaderContext& context = *static_cast<ReaderContext*>(parameter);
+    ReaderIo io(context.StopEvent);
+    if (!io.ready()) return 0;
+    HANDLE device = INVALID_HANDLE_VALUE;
+    if (!io.OpenWhenPresent(KB_FILTER_USER_PATH, kReopenPauseMs, &device)) return 0;
+    context.HotKeyFilterHandle = device;
+    EVENT_RECORD event;
+    DWORD bytes = 0;
+    while (Running(context) && io.Read(device, &event, sizeof event, &bytes) == IoOutcome::Done) {
+        switch (RouteFilterEvent(event.Code)) {
+        case EventRoute::FetchStatusTable:
+            FetchStatusTable(context, io, device);
+            break;
+        case EventRoute::StatusReport:
+            PostMessageA(context.TrayWindow, WM_TRAY_ACTIVITY, 0, 0);
+            if (const int delta = WheelDeltaOfStatusReport(event.AuxByte)) InjectWheelStep(delta);
+            break;
+        case EventRoute::Ignore:
+            break;
+        case EventRoute::HotKey:
+            PostMessageA(context.MainWindow, WM_AGENT_HOTKEY, event.Code, reinterpret_cast<LPARAM>(&context));
+            break;
+        }
+    }
+    return 0;
+}
+
+void CloseDevice(HANDLE& device) {
+    if (device != INVALID_HANDLE_VALUE && device != nullptr) CloseHandle(device);
+    device = INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
+
+HANDLE OpenReaderDevice(const char* path) {
+    return CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
+}
+
+void StartReaders(AgentState& agent) {
+    ReaderContext& context = agent.readers;
+    context.LowerFilterHandle = INVALID_HANDLE_VALUE;
+    context.HotKeyFilterHandle = INVALID_HANDLE_VALUE;
+    context.KeepRunning = 1;
+    context.StopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (context.StopEvent == nullptr) return;
+    LPTHREAD_START_ROUTINE const readers[kReaderCount] = {KeyboardFilterReader, CompanionReader, HotKeyFilterReader};
+    for (int i = 0; i < kReaderCount; ++i) {
+        agent.reader_threads[i] = CreateThread(nullptr, 0, readers[i], &context, CREATE_SUSPENDED, &agent.reader_ids[i]);
+        if (agent.reader_threads[i] != nullptr) ResumeThread(agent.reader_threads[i]);
+    }
+}
+
+void StopReaders(AgentState& agent) {
+    ReaderContext& context = agent.readers;
+    if (context.StopEvent == nullptr) return;
+    HANDLE running[kReaderCount];
+    DWORD count = 0;
+    for (HANDLE thread : agent.reader_threads) {
+        if (thread != nullptr) running[count++] = thread;
+    }
+    InterlockedExchange(&context.KeepRunning, 0);
+    SetEvent(context.StopEvent);
+    const bool all_ended = count == 0 || WaitForMultipleObjects(count, running, TRUE, kReaderStopLimitMs) != WAIT_TIMEOUT;
+    for (HANDLE& thread : agent.reader_threads) {
+        if (thread != nullptr) CloseHandle(thread);
+        thread = nullptr;
+    }
+    // A reader that did not end within the limit may still wait on its device and the event:
+    // those stay open until the process ends.
+    if (!all_ended) return;
+    CloseDevice(context.LowerFilterHandle);
+    CloseDevice(context.HotKeyFilterHandle);
+    CloseHandle(context.StopEvent);
+    context.StopEvent = nullptr;
+}

@@ -1,0 +1,35 @@
+// The real keyagent.exe beside a session: started from the program's folder, its log list box
+// read line by line, and stopped again with "keyagent.exe /u". No test framework.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace sim {
+
+class AgentWatch {
+public:
+    // Starts keyagent.exe and waits until its main window's creation is over; not running when
+    // another agent ran already or it did not get that far.
+    AgentWatch();
+    // Stops it, if it still runs.
+    ~AgentWatch();
+    AgentWatch(const AgentWatch&) = delete;
+    AgentWatch& operator=(const AgentWatch&) = delete;
+
+    bool running() const { return main_window_ != nullptr; }
+    // Every line of its log, read through the wide messages (Wine mangles the narrow form across
+    // processes).
+    std::vector<std::string> Log() const;
+    // "keyagent.exe /u", and the agent's end; true when it ended with 0. An agent that does not
+    // end is ended by force.
+    bool Stop();
+
+private:
+    HANDLE process_ = nullptr;
+    HWND main_window_ = nullptr;
+};
+
+}  // namespace sim

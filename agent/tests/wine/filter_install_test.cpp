@@ -15,6 +15,7 @@
 #include "agent/logic/filter_list.h"
 #include "agent/logic/filter_services.h"
 #include "agent/tests/wine/filter_device_nodes.h"
+#include "agent/win32/filter_install_prompt.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 
@@ -278,6 +279,41 @@ TEST_F(FilterInstall, OnPlatformOneADeviceWithoutAHardwareKeyIsSkipped) {
     EXPECT_EQ(install.lines[0], "platform 1 4.90");
     EXPECT_FALSE(hotkey->HardwareKeyLowerFilters().exists);
     EXPECT_FALSE(hotkey->LowerFilters().exists);
+}
+
+class CollectedLog : public FilterLog {
+public:
+    void Write(const char* text) override { lines.push_back(text); }
+    std::vector<std::string> lines;
+};
+
+// Two receivers plugged in one after the other on XP, each adding its filters to nodes that are
+// present: the first arrival is only logged, the second schedules the prompt on the window.
+TEST_F(FilterInstall, OnXpTheSecondReceiverThatAddsAFilterSchedulesThePrompt) {
+    constexpr UINT_PTR kPromptTimer = 118;
+    HWND window = CreateWindowExA(0, "STATIC", "filter arrival", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    CollectedLog log;
+    AgentDeviceChangeActions actions(window, kPromptTimer, log);
+    bool new_device = false;
+    const DeviceChangeNotice arrival = {kDeviceArrival, true, "\\\\?\\HID#VID_1F3C&PID_3801&MI_00#1", true, false};
+
+    auto first_keyboard = Node(ReceiverIds("MI_00", "0100"));
+    auto first_hotkey = Node(ReceiverIds("MI_01", "0100"));
+    HandleDeviceChange(arrival, true, &new_device, log, actions);
+    EXPECT_TRUE(new_device);
+    EXPECT_EQ(log.lines.back(), "Found New Device, need re-boot");
+    EXPECT_FALSE(KillTimer(window, kPromptTimer));
+    EXPECT_EQ(first_hotkey->LowerFilters().bytes, "UVXNFTR\0\0"s);
+
+    auto second_keyboard = Node(ReceiverIds("MI_00", "0200"));
+    auto second_hotkey = Node(ReceiverIds("MI_01", "0200"));
+    log.lines.clear();
+    HandleDeviceChange(arrival, true, &new_device, log, actions);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"Device Arrival, device name=" + arrival.device_name, "Found MI_00"}));
+    EXPECT_TRUE(KillTimer(window, kPromptTimer));
+    EXPECT_EQ(second_keyboard->LowerFilters().bytes, "LVXNFTR\0\0"s);
+    DestroyWindow(window);
 }
 
 }  // namespace

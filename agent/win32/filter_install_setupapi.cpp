@@ -9,8 +9,8 @@
 #include "agent/logic/filter_list.h"
 #include "agent/win32/filter_install.h"
 
-// The device loop once also tested bit 0x2000 of four hexadecimal digits of the id; with the
-// revision digits already read as "9999" that test meant nothing, and it is left out.
+// No device is skipped on bit 0x2000 of four hexadecimal digits of its id: with the revision
+// digits read as "9999" such a test could tell no receiver from another, so it is left out.
 
 namespace {
 

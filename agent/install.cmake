@@ -1,0 +1,55 @@
+# The agent's filter installation: the command grammar, the list editing, the services and the
+# device-change decisions in logic/ (proven on the host); EditFilterList over the device
+# installation interface, the services, "/install", "/uninstall", the filter check and the
+# restart prompt in win32/ (a static library the agent links, proven under Wine against
+# device nodes the tests create in the prefix).
+kb_portable_library(agent_install_logic
+  ${CMAKE_CURRENT_LIST_DIR}/logic/filter_command.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/logic/filter_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/logic/filter_edit_result.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/logic/filter_services.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/logic/filter_device_change.cpp)
+
+kb_host_test(agent_filter_logic_test
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/tests/host/filter_command_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/host/filter_list_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/host/filter_services_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/host/filter_device_change_test.cpp
+  LIBS agent_install_logic)
+
+if(NOT KB_WINDOWS)
+  return()
+endif()
+
+target_compile_options(agent_install_logic PRIVATE ${KB_USER_COMPILE_OPTIONS})
+add_library(agent_install STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/win32/filter_install.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win32/filter_install_setupapi.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win32/filter_install_services.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win32/filter_install_prompt.cpp)
+target_include_directories(agent_install PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(agent_install PRIVATE ${KB_USER_COMPILE_OPTIONS})
+target_link_libraries(agent_install PUBLIC agent_install_logic setupapi shlwapi advapi32 user32)
+
+# Stands in for keyagent's command line in the tests: runs one operation in a process of its
+# own, so that the prefix's Windows version, which Wine reads as a process starts, can differ
+# from the test's.
+kb_program(agent_filter_install_peer
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_install_peer.cpp
+  LIBS agent_install)
+
+kb_wine_test(agent_filter_install_test
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_device_nodes.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_edit_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_install_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_prompt_test.cpp
+  LIBS agent_install
+  DEPENDS agent_filter_install_peer)
+
+kb_wine_bench(agent_filter_install_bench
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/bench/filter_install_bench.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_device_nodes.cpp
+  LIBS agent_install)

@@ -1,0 +1,111 @@
+// The restart prompt as a user meets it, in a process of its own: the message box found, its
+// caption and text read, and each answer given. The OK answer's ExitWindowsEx goes to a stand-in
+// the process was handed instead: Wine's own ExitWindowsEx(EWX_REBOOT | EWX_FORCE) starts
+// "wineboot --kill", which ends every process of the prefix without asking (this test with
+// them) and then starts the prefix again; it restarts nothing on the machine and does not look
+// at the shut-down privilege.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "agent/win32/filter_install_prompt.h"
+#include "tools/winetest/test_support.h"
+#include "tools/winsupport/build_files.h"
+
+namespace {
+
+std::string TextOf(HWND window) {
+    wchar_t wide[512] = {};
+    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(wide));
+    char text[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+BOOL CALLBACK FindMessageText(HWND child, LPARAM found) {
+    char class_name[32];
+    GetClassNameA(child, class_name, sizeof class_name);
+    const std::string text = TextOf(child);
+    if (lstrcmpiA(class_name, "Static") == 0 && !text.empty()) {
+        *reinterpret_cast<std::string*>(found) = text;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+class PromptPeer {
+public:
+    PromptPeer() {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        log_ = std::string(temp) + "filter_prompt_peer_" + std::to_string(GetTickCount()) + ".log";
+        std::string command = "\"" + winsupport::BuildFile("agent_filter_install_peer.exe") + "\" \"" + log_ + "\" prompt";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                  &process_) != FALSE;
+    }
+    ~PromptPeer() {
+        if (started_) {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
+            CloseHandle(process_.hProcess);
+            CloseHandle(process_.hThread);
+        }
+        DeleteFileA(log_.c_str());
+    }
+
+    HWND WaitForBox() const {
+        for (DWORD waited = 0; started_ && waited < winetest::SLOW_WAIT_LIMIT_MS; waited += 50) {
+            HWND box = FindWindowA("#32770", kRestartPromptCaption);
+            if (box) return box;
+            Sleep(50);
+        }
+        return nullptr;
+    }
+
+    std::vector<std::string> Finish() const {
+        std::vector<std::string> lines;
+        if (WaitForSingleObject(process_.hProcess, winetest::SLOW_WAIT_LIMIT_MS) != WAIT_OBJECT_0) return lines;
+        std::ifstream file(log_);
+        for (std::string line; std::getline(file, line);) lines.push_back(line);
+        return lines;
+    }
+
+private:
+    bool started_ = false;
+    PROCESS_INFORMATION process_ = {};
+    std::string log_;
+};
+
+TEST(RestartPrompt, CaptionAndTextAsTheUserReadsThemAndCancelDoesNothing) {
+    PromptPeer peer;
+    HWND box = peer.WaitForBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(TextOf(box), "System message");
+    std::string text;
+    EnumChildWindows(box, FindMessageText, reinterpret_cast<LPARAM>(&text));
+    EXPECT_EQ(text, "Detect a new Skyrel device is installed\nSystem need re-boot to active device!");
+    EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+    EXPECT_NE(GetDlgItem(box, IDCANCEL), nullptr);
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    const std::vector<std::string> lines = peer.Finish();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "timer ended");
+}
+
+TEST(RestartPrompt, OkEnablesTheShutdownPrivilegeAndRestartsByForce) {
+    PromptPeer peer;
+    HWND box = peer.WaitForBox();
+    ASSERT_NE(box, nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    const std::vector<std::string> lines = peer.Finish();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "ExitWindowsEx 0x6 0 privilege enabled");  // EWX_REBOOT | EWX_FORCE
+    EXPECT_EQ(lines[2], "timer ended");
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+// The filters in the receiver's stacks: EditFilterList over every device of the system, the two
+// services, and the operations the agent runs with them: "/install", "/uninstall", the filter
+// check of its start and the install when the receiver arrives.
+#pragma once
+
+#include <windows.h>
+
+#include "agent/logic/filter_edit_result.h"
+#include "agent/logic/filter_log.h"
+#include "agent/logic/filter_services.h"
+
+// One command text (see ParseFilterCommand) applied to the filter list of every device whose
+// first hardware id matches it, or of the present ones only. On the NT platform the list is the
+// device's registry property, reached through the device-installation interface; on platform 1
+// it is a value of the device's hardware key.
+FilterEditResult EditFilterList(const char* command, bool present_devices_only);
+
+// The service's key and its five values, in their order. Failures leave what was there.
+void RegisterFilterService(const FilterService& service);
+
+// Whether the service's driver file is in the Windows folder's system32\drivers.
+bool FilterDriverFilePresent(const FilterService& service);
+
+// "/install" (all devices) and the install on an arrival (present devices only): both services
+// registered, then each filter added to its interface's devices (the keyboard
+// interface's first), except a filter whose driver file is missing: that one is left out and
+// logged. Returns the hot-key filter's result.
+FilterEditResult InstallFilters(bool present_devices_only, FilterLog& log);
+
+// Both service keys deleted with everything below them.
+void DeleteFilterServices();
+
+// "/uninstall": the services deleted, then both filters removed from every device's list.
+// Driver files stay.
+void UninstallFilters();
+
+// The filter check of the agent's start: both filters added over all devices, present or not.
+// Logs and returns whether each was there or got added.
+bool CheckFilters(FilterLog& log);
+

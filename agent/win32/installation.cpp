@@ -1,16 +1,42 @@
 #include "agent/win32/installation.h"
 
 #include "agent/logic/agent_ids.h"
+#include "agent/win32/agent_log.h"
 #include "agent/win32/agent_state.h"
+#include "agent/win32/filter_install.h"
+#include "agent/win32/filter_install_prompt.h"
 
-// The filter installation is not part of this build yet: the commands exit at once, the check
-// writes nothing, an arrival installs nothing and no prompt is scheduled.
-int RunInstallCommand() { return 0; }
+namespace {
 
-int RunUninstallCommand() { return 0; }
+// The installation's lines go to the main window's log; "/install" and "/uninstall" run
+// without one, so there each line also goes to the debugger, where it is not lost.
+class AgentFilterLog : public FilterLog {
+public:
+    void Write(const char* text) override {
+        WriteAgentLog("%s", text);
+        OutputDebugStringA(text);
+        OutputDebugStringA("\n");
+    }
+};
 
-void RunFilterCheck() {}
+AgentFilterLog g_log;
 
-void OnKeyboardInterfaceArrival() {}
+}  // namespace
 
-void OnRestartPromptTimer() { KillTimer(Agent().main_window, KB_TIMER_REBOOT_PROMPT); }
+int RunInstallCommand() {
+    InstallFilters(false, g_log);
+    return 0;
+}
+
+int RunUninstallCommand() {
+    UninstallFilters();
+    return 0;
+}
+
+void RunFilterCheck() { CheckFilters(g_log); }
+
+FilterLog& AgentInstallLog() { return g_log; }
+
+void OnRestartPromptTimer() {
+    RunRestartPrompt(Agent().main_window, KB_TIMER_REBOOT_PROMPT, ExitWindowsEx);
+}

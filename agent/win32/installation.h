@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "agent/logic/filter_log.h"
+
 // Exit codes of the two commands.
 int RunInstallCommand();
 int RunUninstallCommand();
@@ -11,9 +13,8 @@ int RunUninstallCommand();
 // Creation step: the filters written into the receiver's device lists, and the outcome logged.
 void RunFilterCheck();
 
-// The receiver's keyboard interface arrived (it has been logged): on XP the filters go into the
-// present devices' lists, and a second such arrival that adds one schedules the restart prompt.
-void OnKeyboardInterfaceArrival();
+// The main window's log as the installation writes to it.
+FilterLog& AgentInstallLog();
 
 // TIMER_REBOOT_PROMPT.
 void OnRestartPromptTimer();

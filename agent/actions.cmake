@@ -27,3 +27,29 @@ kb_host_test(agent_actions_test
     tests/host/popup_layout_test.cpp
     tests/host/popup_display_time_test.cpp
   LIBS agent_actions_logic)
+
+if(KB_WINDOWS)
+  target_compile_options(agent_actions_logic PRIVATE ${KB_USER_COMPILE_OPTIONS})
+  add_library(agent_master_volume STATIC win32/master_volume.cpp)
+  target_include_directories(agent_master_volume PUBLIC ${CMAKE_SOURCE_DIR})
+  target_compile_options(agent_master_volume PRIVATE ${KB_USER_COMPILE_OPTIONS})
+  target_link_libraries(agent_master_volume PUBLIC agent_actions_logic winmm)
+  if(TARGET keyagent)
+    target_link_libraries(keyagent PRIVATE agent_master_volume)
+  endif()
+endif()
+
+kb_wine_test(agent_master_volume_test
+  SOURCES tests/wine/master_volume_test.cpp
+  LIBS agent_master_volume)
+if(KB_WINDOWS)
+  set_tests_properties(wine.agent_master_volume_test PROPERTIES
+    ENVIRONMENT "GTEST_FILTER=MasterVolume.*")
+  # The same program in a process that can't reach the session's sound server: no mixer at all.
+  string(REPLACE "/" "\\" no_mixer_report "Z:${KB_GTEST_REPORTS}/agent_master_volume_without_mixer.xml")
+  add_test(NAME wine.agent_master_volume_without_mixer
+    COMMAND agent_master_volume_test --gtest_filter=NoMixer.* --gtest_output=xml:${no_mixer_report})
+  set_tests_properties(wine.agent_master_volume_without_mixer PROPERTIES LABELS wine TIMEOUT 300
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+    ENVIRONMENT "PULSE_SERVER=unix:/nonexistent/kb-no-sound-server")
+endif()

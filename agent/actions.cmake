@@ -36,7 +36,17 @@ if(KB_WINDOWS)
   target_link_libraries(agent_master_volume PUBLIC agent_actions_logic winmm)
   if(TARGET keyagent)
     target_link_libraries(keyagent PRIVATE agent_master_volume)
+    target_sources(keyagent PRIVATE win32/popup_bitmaps.rc)
+    kb_art(keyagent RC win32/popup_bitmaps.rc SOURCES art/popup_strips.art)
   endif()
+endif()
+
+# The strips built into a test program of their own, loaded as the popup loads them.
+kb_wine_test(agent_popup_bitmaps_test
+  SOURCES tests/wine/popup_bitmaps_test.cpp win32/popup_bitmaps.rc
+  LIBS agent_actions_logic gdi32)
+if(KB_WINDOWS)
+  kb_art(agent_popup_bitmaps_test RC win32/popup_bitmaps.rc SOURCES art/popup_strips.art)
 endif()
 
 kb_wine_test(agent_master_volume_test

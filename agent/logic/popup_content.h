@@ -2,16 +2,12 @@
 // caption, or the volume bar for the two volume steps.
 #pragma once
 
+#include "agent/logic/popup_resources.h"
 #include "common/keyboard_settings.h"
 
 enum class OsdGroup { Web = 0, Media = 1, Program = 2, Office = 3, OfficeMissing = 4 };
 
-// The bitmap strips, one 24 x 24 picture per index.
-#define KB_IDB_POPUP_PROGRAM 102
-#define KB_IDB_POPUP_WEB 103
-#define KB_IDB_POPUP_MEDIA 104
-#define KB_IDB_POPUP_OFFICE 105
-
+// The bitmap strips (popup_resources.h) hold one 24 x 24 picture per index.
 constexpr int kPopupPictureSize = 24;
 
 // The strip a group draws from.

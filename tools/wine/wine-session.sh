@@ -5,6 +5,9 @@
 # - an Xvfb of its own on a free display, so that windows can be created;
 # - one persistent wineserver for the whole command, so drivers and devices started by one
 #   Wine process are still there for the next;
+# - a PulseAudio daemon of its own with a null sink, in a private XDG_RUNTIME_DIR, so that
+#   Wine's audio driver gives the programs a real mixer (without pulseaudio installed the
+#   session runs with no mixer and says so);
 # - on exit only the processes started here are ended, by their ids.
 set -uo pipefail
 
@@ -29,6 +32,8 @@ log_dir="$WINEPREFIX.logs"
 mkdir -p "$log_dir"
 xvfb_pid=
 server_pid=
+pulse_pid=
+pulse_dir=
 
 stop_session() {
   if [[ -n "$server_pid" ]]; then
@@ -42,6 +47,11 @@ stop_session() {
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
   fi
+  if [[ -n "$pulse_pid" ]]; then
+    kill "$pulse_pid" 2>/dev/null
+    wait "$pulse_pid" 2>/dev/null
+  fi
+  [[ -n "$pulse_dir" ]] && rm -rf "$pulse_dir"
 }
 trap stop_session EXIT
 trap 'exit 130' INT TERM
@@ -63,6 +73,33 @@ start_xvfb() {
   return 1
 }
 
+# The sound server of this session alone: its socket lives in a runtime directory of its own,
+# which every Wine process of the session finds through XDG_RUNTIME_DIR. Anonymous access, so
+# no cookie of the user's is read or written.
+start_pulseaudio() {
+  if ! command -v pulseaudio >/dev/null; then
+    echo "wine-session: pulseaudio is not installed; the programs get no mixer" >&2
+    return 0
+  fi
+  pulse_dir=$(mktemp -d "${TMPDIR:-/tmp}/kb-pulse.XXXXXX") || return 1
+  chmod 700 "$pulse_dir"
+  export XDG_RUNTIME_DIR=$pulse_dir
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disable-shm=yes \
+    -L module-null-sink -L "module-native-protocol-unix auth-anonymous=1" \
+    --log-target="file:$log_dir/pulseaudio.log" >/dev/null 2>&1 </dev/null &
+  pulse_pid=$!
+  for _ in $(seq 100); do
+    if [[ -S "$pulse_dir/pulse/native" ]]; then
+      export PULSE_SERVER="unix:$pulse_dir/pulse/native"
+      return 0
+    fi
+    kill -0 "$pulse_pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  echo "wine-session: the PulseAudio daemon did not start, see $log_dir/pulseaudio.log" >&2
+  return 1
+}
+
 make_prefix() {
   [[ -f "$WINEPREFIX/.kb-ready" ]] && return 0
   echo "wine-session: making the Wine prefix $WINEPREFIX (once)" >&2
@@ -80,6 +117,7 @@ make_prefix() {
 
 start_xvfb || exit 1
 make_prefix || exit 1
+start_pulseaudio || exit 1
 "$KB_WINESERVER" -f -p >"$log_dir/wineserver.log" 2>&1 </dev/null &
 server_pid=$!
 export KB_WINE_SESSION=$WINEPREFIX

@@ -1,0 +1,65 @@
+# The agent's actions: the hot-key table and what each key does, the player search, the volume
+# arithmetic, the popup's content, layout and display time (logic/, proven on the host); the
+# master volume over the platform's mixer (win32/), proven under Wine against a real mixer; the
+# popup's four picture strips, drawn as text in art/.
+include(${CMAKE_SOURCE_DIR}/cmake/kb_art.cmake)
+
+kb_portable_library(agent_actions_logic
+  logic/action_table.cpp
+  logic/action_keystrokes.cpp
+  logic/action_players.cpp
+  logic/action_player_search.cpp
+  logic/action_programs.cpp
+  logic/action_media_select.cpp
+  logic/volume_steps.cpp
+  logic/popup_content.cpp
+  logic/popup_layout.cpp
+  logic/popup_display_time.cpp)
+
+kb_host_test(agent_actions_test
+  SOURCES
+    tests/host/action_table_test.cpp
+    tests/host/action_players_test.cpp
+    tests/host/action_player_search_test.cpp
+    tests/host/action_programs_test.cpp
+    tests/host/volume_steps_test.cpp
+    tests/host/popup_content_test.cpp
+    tests/host/popup_layout_test.cpp
+    tests/host/popup_display_time_test.cpp
+  LIBS agent_actions_logic)
+
+if(KB_WINDOWS)
+  target_compile_options(agent_actions_logic PRIVATE ${KB_USER_COMPILE_OPTIONS})
+  add_library(agent_master_volume STATIC win32/master_volume.cpp)
+  target_include_directories(agent_master_volume PUBLIC ${CMAKE_SOURCE_DIR})
+  target_compile_options(agent_master_volume PRIVATE ${KB_USER_COMPILE_OPTIONS})
+  target_link_libraries(agent_master_volume PUBLIC agent_actions_logic winmm)
+  if(TARGET keyagent)
+    target_link_libraries(keyagent PRIVATE agent_master_volume)
+    target_sources(keyagent PRIVATE win32/popup_bitmaps.rc)
+    kb_art(keyagent RC win32/popup_bitmaps.rc SOURCES art/popup_strips.art)
+  endif()
+endif()
+
+# The strips built into a test program of their own, loaded as the popup loads them.
+kb_wine_test(agent_popup_bitmaps_test
+  SOURCES tests/wine/popup_bitmaps_test.cpp win32/popup_bitmaps.rc
+  LIBS agent_actions_logic gdi32)
+if(KB_WINDOWS)
+  kb_art(agent_popup_bitmaps_test RC win32/popup_bitmaps.rc SOURCES art/popup_strips.art)
+endif()
+
+kb_wine_test(agent_master_volume_test
+  SOURCES tests/wine/master_volume_test.cpp
+  LIBS agent_master_volume)
+if(KB_WINDOWS)
+  set_tests_properties(wine.agent_master_volume_test PROPERTIES
+    ENVIRONMENT "GTEST_FILTER=MasterVolume.*")
+  # The same program in a process that can't reach the session's sound server: no mixer at all.
+  string(REPLACE "/" "\\" no_mixer_report "Z:${KB_GTEST_REPORTS}/agent_master_volume_without_mixer.xml")
+  add_test(NAME wine.agent_master_volume_without_mixer
+    COMMAND agent_master_volume_test --gtest_filter=NoMixer.* --gtest_output=xml:${no_mixer_report})
+  set_tests_properties(wine.agent_master_volume_without_mixer PROPERTIES LABELS wine TIMEOUT 300
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+    ENVIRONMENT "PULSE_SERVER=unix:/nonexistent/kb-no-sound-server")
+endif()

@@ -1,0 +1,71 @@
+#include "agent/logic/action_players.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr unsigned kWmKeyDown = 0x0100;
+constexpr unsigned kWmCommand = 0x0111;
+constexpr int kCdPlayerRow = 0;
+constexpr int kOriginalPlayerRow = 1;
+constexpr uintptr_t kOriginalPlay = 501;
+constexpr uintptr_t kOriginalPause = 502;
+
+struct PlayerRow {
+    const char* program_file;
+    const char* display_name;
+    const char* window_class;
+    PlayerCommand commands[4];  // by MediaKey
+};
+
+// The key commands of "Media Player 2" carry a repeat count of 1 and the key's scan code.
+const PlayerRow kPlayers[kPlayerCount] = {
+    {"CDPlayer.exe", "CD Player", "SJE_CdPlayerClass",
+     {{kWmCommand, 104, 0}, {kWmCommand, 105, 0}, {kWmCommand, 109, 0}, {kWmCommand, 110, 0}}},
+    {"MPlayer.exe", "Windows Media Player(Original)", "MPlayer",
+     {{kWmCommand, kOriginalPause, 0}, {kWmCommand, 503, 0}, {kWmCommand, 505, 0}, {kWmCommand, 508, 0}}},
+    {"MPlayer2.EXE", "Windows Media Player", "Media Player 2",
+     {{kWmKeyDown, 0x20, 0x390001}, {kWmKeyDown, 0xBE, 0x340001}, {kWmKeyDown, 0x21, 0x490001},
+      {kWmKeyDown, 0x22, 0x510001}}},
+    {"wmplayer.exe", "Windows Media Player 7.0", "WMPlayerApp",
+     {{kWmCommand, 0x18028, 0}, {kWmCommand, 0x18029, 0}, {kWmCommand, 0x1802A, 0}, {kWmCommand, 0x1802B, 0}}},
+};
+
+}  // namespace
+
+void ResetPlayerTable(PlayerEntry (&rows)[kPlayerCount]) {
+    for (int i = 0; i < kPlayerCount; ++i) {
+        rows[i] = PlayerEntry{};
+        std::snprintf(rows[i].ProgramFile, sizeof rows[i].ProgramFile, "%s", kPlayers[i].program_file);
+        std::snprintf(rows[i].DisplayName, sizeof rows[i].DisplayName, "%s", kPlayers[i].display_name);
+    }
+}
+
+const char* PlayerWindowClass(int row) {
+    return row >= 0 && row < kPlayerCount ? kPlayers[row].window_class : nullptr;
+}
+
+int PlayerRowForSelect(uint32_t select) { return select < kPlayerCount ? static_cast<int>(select) : -1; }
+
+PlayerCommand PlayerCommandFor(int row, MediaKey key, int& play_toggle) {
+    if (row == kOriginalPlayerRow && key == MediaKey::PlayPause) {
+        const uintptr_t command = play_toggle ? kOriginalPlay : kOriginalPause;
+        play_toggle = !play_toggle;
+        return {kWmCommand, command, 0};
+    }
+    if (row < 0 || row >= kPlayerCount) return {0, 0, 0};
+    return kPlayers[row].commands[static_cast<int>(key)];
+}
+
+MissingPlayerAction MissingPlayerActionFor(int row, MediaKey key) {
+    if (row == kCdPlayerRow) return MissingPlayerAction::StartCdPlayer;
+    if (row > 0 && row < kPlayerCount && key == MediaKey::PlayPause) return MissingPlayerAction::StartWindowsMediaPlayer;
+    return MissingPlayerAction::None;
+}
+
+void CdPlayerCommandLine(const PlayerEntry& cd_player, char* out, size_t out_size) {
+    // The path is at most 79 characters and terminated, so the whole command always fits.
+    std::snprintf(out, out_size, "%.*s /play", static_cast<int>(strnlen(cd_player.Path, sizeof cd_player.Path)),
+                  cd_player.Path);
+}

@@ -1,0 +1,72 @@
+#include "agent/logic/action_programs.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr uint32_t kModeDefault = 0;
+constexpr uint32_t kModeCustom = 1;
+constexpr uint32_t kModeExplorer = 2;
+
+}  // namespace
+
+ProgramAction SearchAction(const KeyboardSettings& settings) {
+    if (settings.SearchMode == kModeDefault) return {ProgramStart::BrowserSearchBar, nullptr};
+    if (settings.SearchMode == kModeCustom) return {ProgramStart::ShellOpen, settings.SearchUrl};
+    return {ProgramStart::None, nullptr};
+}
+
+ProgramAction MailAction(const KeyboardSettings& settings) {
+    if (settings.MailMode == kModeCustom) return {ProgramStart::RunCommand, settings.MailCustom};
+    if (settings.MailMode != kModeDefault) return {ProgramStart::None, nullptr};
+    if (settings.MailDefault == 0) return {ProgramStart::ShellOpen, "msimn.exe"};
+    if (settings.MailDefault == 1) return {ProgramStart::ShellOpen, "Outlook.exe"};
+    return {ProgramStart::None, nullptr};
+}
+
+ProgramAction MyComputerAction(const KeyboardSettings& settings) {
+    switch (settings.MyComputerMode) {
+    case kModeDefault:
+        return {ProgramStart::OpenMyComputer, nullptr};
+    case kModeCustom:
+        return {ProgramStart::RunCommand, settings.MyComputerCustom};
+    case kModeExplorer:
+        return {ProgramStart::ShellOpen, "Explorer.exe"};
+    default:
+        return {ProgramStart::None, nullptr};
+    }
+}
+
+ProgramAction CalculatorAction(const KeyboardSettings& settings) {
+    if (settings.CalculatorMode == kModeDefault) return {ProgramStart::WakeCalculator, kCalculatorProgram};
+    if (settings.CalculatorMode == kModeCustom) return {ProgramStart::RunCommand, settings.CalculatorCustom};
+    return {ProgramStart::None, nullptr};
+}
+
+bool OfficeAppFor(int index, OfficeApp& app) {
+    app = OfficeApp{};
+    switch (index) {
+    case 0:
+        app = {"Winword.exe", 1, {"OpusApp"}, true};
+        return true;
+    case 1:
+        app = {"Excel.exe", 1, {"XLMAIN"}, true};
+        return true;
+    case 2:
+        app.Program = "Powerpnt.exe";
+        app.ClassCount = kMaxOfficeClasses;
+        for (int version = 7; version < 7 + kMaxOfficeClasses; ++version)
+            std::snprintf(app.Classes[version - 7], sizeof app.Classes[0], "PP%dFrameClass", version);
+        app.WaitsForWindow = false;
+        return true;
+    case 3:
+        app = {"outlook.exe", 1, {"rctrl_renwnd32"}, true};
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool OfficeWaitGoesOn(uint32_t elapsed_ms) { return elapsed_ms < kOfficeWaitLimitMs; }
+
+bool ShellStartSucceeded(uintptr_t result) { return result > 32; }

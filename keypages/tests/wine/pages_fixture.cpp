@@ -14,15 +14,7 @@ void KeyboardPages::TearDown() {
 }
 
 void KeyboardPages::OpenSheet(int start) {
-    IShellExtInit* extension = dll_.CreateExtension();
-    ASSERT_NE(extension, nullptr);
-    ASSERT_EQ(extension->Initialize(nullptr, nullptr, nullptr), S_OK);
-    PageCollector collector;
-    ASSERT_EQ(AddPages(extension, collector), S_OK);
-    extension->Release();
-    ASSERT_EQ(collector.pages.size(), 3u);
-    sheet_.reset(new TestSheet("Keyboard", collector.pages, start));
-    ASSERT_NE(sheet_->window(), nullptr) << "PropertySheetA";
+    OpenServerSheet(dll_, "Keyboard", 3, start, sheet_);
 }
 
 }  // namespace kp_test

@@ -14,15 +14,7 @@ void MousePages::TearDown() {
 }
 
 void MousePages::OpenSheet(int start) {
-    IShellExtInit* extension = dll_.CreateExtension();
-    ASSERT_NE(extension, nullptr);
-    ASSERT_EQ(extension->Initialize(nullptr, nullptr, nullptr), S_OK);
-    PageCollector collector;
-    ASSERT_EQ(AddPages(extension, collector), S_OK);
-    extension->Release();
-    ASSERT_EQ(collector.pages.size(), 2u);
-    sheet_.reset(new TestSheet("Mouse", collector.pages, start));
-    ASSERT_NE(sheet_->window(), nullptr) << "PropertySheetA";
+    OpenServerSheet(dll_, "Mouse", 2, start, sheet_);
 }
 
 ::testing::AssertionResult StoredNumber(const char* name, DWORD number) {

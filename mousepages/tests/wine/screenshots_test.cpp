@@ -34,15 +34,9 @@ TEST_F(Screenshots, BothPagesAsTheScreenShowsThem) {
             // The mouse wheel, whole and unscaled, at the page's first picture control.
             HWND picture = FindWindowExA(page, nullptr, "Static", nullptr);
             ASSERT_NE(picture, nullptr);
-            RECT at;
-            GetWindowRect(picture, &at);
             const capture::Pixels expected = BitmapPixels(dll_.module(), IDB_MOUSE_WHEEL);
             ASSERT_GT(expected.width, 0);
-            int wrong = 0;
-            for (int y = 0; y < expected.height; ++y)
-                for (int x = 0; x < expected.width; ++x)
-                    wrong += shot.At(at.left - bounds.left + x, at.top - bounds.top + y) != expected.At(x, y);
-            EXPECT_EQ(wrong, 0) << "pixels of the mouse wheel";
+            EXPECT_EQ(PixelsDifferingAt(shot, sheet().window(), picture, expected), 0) << "pixels of the mouse wheel";
         }
         std::string error;
         EXPECT_TRUE(capture::WritePng(shot, folder + names[index] + ".png", error)) << error;

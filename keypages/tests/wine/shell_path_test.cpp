@@ -13,6 +13,7 @@
 #include "common/registry_names.h"
 #include "tools/fixtures/sheets/server_dll.h"
 #include "keypages/tests/wine/popup_stand_in.h"
+#include "tools/fixtures/sheets/registration_check.h"
 #include "tools/fixtures/sheets/shell_handlers.h"
 #include "tools/fixtures/sheets/system_program.h"
 #include "tools/fixtures/sheets/test_registry.h"
@@ -37,26 +38,13 @@ std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
 
-bool Registered() {
-    return sheet_test::KeyExists(HKEY_CLASSES_ROOT, kClassKey) ||
-           sheet_test::KeyExists(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD_SHEET_HANDLER) ||
-           sheet_test::ReadValue(HKEY_LOCAL_MACHINE, KB_REG_SHELLEX_APPROVED, kClsid).present;
-}
-
-// Everything registration writes, for the server at `path`.
-void ExpectRegistration(const std::string& path) {
-    EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kClassKey, nullptr), "Orvanta ZI Dodoveda");
-    EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kServerKey, nullptr), Lower(path));
-    EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kServerKey, "ThreadingModel"), "Apartment");
-    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD_SHEET_HANDLER, nullptr), kClsid);
-    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, KB_REG_SHELLEX_APPROVED, kClsid), "Orvanta ZI Dodoveda");
-}
+const sheet_test::ServerIdentity kKeypages = {kClsid, "Orvanta ZI Dodoveda", KB_REG_KEYBOARD_SHEET_HANDLER};
 
 class ShellPath : public testing::Test {
 protected:
     void SetUp() override {
         sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_));
-        ASSERT_FALSE(Registered()) << "a registration of an earlier run is left";
+        ASSERT_FALSE(sheet_test::Registered(kKeypages)) << "a registration of an earlier run is left";
     }
     void TearDown() override { sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)); }
 
@@ -65,18 +53,18 @@ protected:
 
 TEST_F(ShellPath, Regsvr32RegistersAndUnregisters) {
     ASSERT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
-    ExpectRegistration(dll_);
+    sheet_test::ExpectRegistration(kKeypages, dll_);
     ASSERT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
-    EXPECT_FALSE(Registered());
+    EXPECT_FALSE(sheet_test::Registered(kKeypages));
     // Unregistering what is not registered succeeds as well.
     EXPECT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
 }
 
 TEST_F(ShellPath, Rundll32RegistersAndUnregistersWhateverItsArguments) {
     ASSERT_EQ(sheet_test::RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",RegisterServer any thing 17"), 0u);
-    ExpectRegistration(dll_);
+    sheet_test::ExpectRegistration(kKeypages, dll_);
     ASSERT_EQ(sheet_test::RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",UnregisterServer"), 0u);
-    EXPECT_FALSE(Registered());
+    EXPECT_FALSE(sheet_test::Registered(kKeypages));
 }
 
 TEST_F(ShellPath, TheServerPathIsRegisteredInLowerCaseWhateverItsCaseOnDisk) {

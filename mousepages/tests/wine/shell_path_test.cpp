@@ -10,6 +10,7 @@
 
 #include "mousepages/tests/wine/mouse_sheet.h"
 #include "tools/fixtures/sheets/page_input.h"
+#include "tools/fixtures/sheets/registration_check.h"
 #include "tools/fixtures/sheets/shell_handlers.h"
 #include "tools/fixtures/sheets/system_program.h"
 #include "tools/winsupport/build_files.h"
@@ -18,33 +19,17 @@ namespace mp_test {
 namespace {
 
 const char kClsid[] = "{73c6d708-7b4c-4908-a9a5-c75e26c18dea}";
-const std::string kClassKey = std::string("CLSID\\") + kClsid;
-const std::string kServerKey = kClassKey + "\\InprocServer32";
-
 std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
 
-bool Registered() {
-    return KeyExists(HKEY_CLASSES_ROOT, kClassKey) || KeyExists(HKEY_LOCAL_MACHINE, KB_REG_MOUSE_SHEET_HANDLER) ||
-           ReadValue(HKEY_LOCAL_MACHINE, KB_REG_SHELLEX_APPROVED, kClsid).present;
-}
-
-void ExpectRegistration(const std::string& path) {
-    std::string lower = path;
-    CharLowerBuffA(&lower[0], static_cast<DWORD>(lower.size()));
-    EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kClassKey, nullptr), "Orvanta RI Zovud");
-    EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kServerKey, nullptr), lower);
-    EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kServerKey, "ThreadingModel"), "Apartment");
-    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, KB_REG_MOUSE_SHEET_HANDLER, nullptr), kClsid);
-    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, KB_REG_SHELLEX_APPROVED, kClsid), "Orvanta RI Zovud");
-}
+const ServerIdentity kMousepages = {kClsid, "Orvanta RI Zovud", KB_REG_MOUSE_SHEET_HANDLER};
 
 class ShellPath : public testing::Test {
 protected:
     void SetUp() override {
         RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_));
-        ASSERT_FALSE(Registered()) << "a registration of an earlier run is left";
+        ASSERT_FALSE(Registered(kMousepages)) << "a registration of an earlier run is left";
         DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_WHEEL);
     }
     void TearDown() override {
@@ -57,13 +42,13 @@ protected:
 
 TEST_F(ShellPath, Regsvr32AndRundll32RegisterAndUnregister) {
     ASSERT_EQ(RunSystemProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
-    ExpectRegistration(dll_);
+    ExpectRegistration(kMousepages, dll_);
     ASSERT_EQ(RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
-    EXPECT_FALSE(Registered());
+    EXPECT_FALSE(Registered(kMousepages));
     ASSERT_EQ(RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",RegisterServer any thing"), 0u);
-    ExpectRegistration(dll_);
+    ExpectRegistration(kMousepages, dll_);
     ASSERT_EQ(RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",UnregisterServer"), 0u);
-    EXPECT_FALSE(Registered());
+    EXPECT_FALSE(Registered(kMousepages));
 }
 
 TEST_F(ShellPath, Shell32FindsTheHandlerAndItsPagesSaveWhatTheUserChose) {

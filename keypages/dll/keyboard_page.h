@@ -7,7 +7,7 @@
 
 #include "common/keyboard_settings.h"
 #include "keypages/logic/settings_store.h"
-#include "sheetext/win32/shell_prop_page.h"
+#include "sheetext/win32/settings_page.h"
 
 namespace keypages {
 
@@ -17,17 +17,12 @@ struct CheckBoxField {
     uint32_t KeyboardSettings::*field;
 };
 
-class KeyboardPage : public sheetext::CShellPropPage {
+// Each page's OnInitDialog runs once the agent's popup window is looked up and the page's keys
+// are read into settings_ (from zeros).
+class KeyboardPage : public sheetext::CSettingsPage {
 protected:
     KeyboardPage(sheetext::CShellExtension* owner, int templateId, SettingsGroup group)
-        : CShellPropPage(owner, templateId), group_(group) {}
-
-    // The page's own steps of its initialisation, once the agent's popup window is looked up
-    // and the page's keys are read into settings_ (from zeros).
-    virtual void OnInitDialog(HWND page) = 0;
-    virtual void OnCommand(HWND page, int control, int code) = 0;
-    // Any other message of the page's dialog; FALSE when the page leaves it to the dialog.
-    virtual INT_PTR OnPageMessage(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+        : CSettingsPage(owner, templateId), group_(group) {}
 
     // Check boxes show their fields as stored; a click stores the box's state, and TakeCheckBox
     // is true when the control is one of the boxes.
@@ -48,11 +43,9 @@ protected:
     KeyboardSettings settings_ = {};
 
 private:
-    INT_PTR OnMessage(HWND page, UINT message, WPARAM wParam, LPARAM lParam) final;
-    void LoadSettings();
-    // PSN_APPLY (OK or Apply) writes the page's keys and tells the agent; other notifications
-    // are left to the sheet.
-    INT_PTR OnNotify(HWND page, const NMHDR& notification);
+    void LoadSettings() final;
+    // OK or Apply writes the page's keys and tells the agent.
+    void OnApply(HWND page) final;
 
     SettingsGroup group_;
     HWND popup_ = nullptr;  // found when the page is initialised, or none

@@ -58,6 +58,8 @@ NEWER_THAN_WINDOWS_2000 = {
 EXPORTS_BY_NAME = {
     "keypages.dll": {"DllGetClassObject", "DllCanUnloadNow", "DllRegisterServer", "DllUnregisterServer",
                      "RegisterServer", "UnregisterServer"},
+    "mousepages.dll": {"DllGetClassObject", "DllCanUnloadNow", "DllRegisterServer", "DllUnregisterServer",
+                       "RegisterServer", "UnregisterServer"},
     "statuspage.dll": {"DllGetClassObject", "DllCanUnloadNow"},
 }
 

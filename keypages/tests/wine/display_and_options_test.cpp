@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "keypages/tests/wine/page_controls.h"
-#include "keypages/tests/wine/page_input.h"
+#include "tools/fixtures/sheets/page_input.h"
 #include "keypages/tests/wine/pages_fixture.h"
 
 namespace kp_test {

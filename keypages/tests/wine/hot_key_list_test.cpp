@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "keypages/tests/wine/module_bitmap.h"
+#include "tools/fixtures/sheets/module_bitmap.h"
 #include "keypages/tests/wine/page_controls.h"
-#include "keypages/tests/wine/page_input.h"
+#include "tools/fixtures/sheets/page_input.h"
 #include "keypages/tests/wine/pages_fixture.h"
 #include "tools/capture/window_capture.h"
 

@@ -1,7 +1,5 @@
 #include "keypages/tests/wine/pages_fixture.h"
 
-#include <sstream>
-
 namespace kp_test {
 
 void KeyboardPages::SetUp() {
@@ -16,30 +14,7 @@ void KeyboardPages::TearDown() {
 }
 
 void KeyboardPages::OpenSheet(int start) {
-    IShellExtInit* extension = dll_.CreateExtension();
-    ASSERT_NE(extension, nullptr);
-    ASSERT_EQ(extension->Initialize(nullptr, nullptr, nullptr), S_OK);
-    PageCollector collector;
-    ASSERT_EQ(AddPages(extension, collector), S_OK);
-    extension->Release();
-    ASSERT_EQ(collector.pages.size(), 3u);
-    sheet_.reset(new TestSheet(collector.pages, start));
-    ASSERT_NE(sheet_->window(), nullptr) << "PropertySheetA";
-}
-
-RawValue Stored(const std::string& key, const char* name) {
-    return ReadValue(HKEY_LOCAL_MACHINE, key, name);
-}
-
-::testing::AssertionResult StoredAs(const std::string& key, const char* name, DWORD type,
-                                    const std::vector<BYTE>& bytes) {
-    const RawValue value = Stored(key, name);
-    if (!value.present) return ::testing::AssertionFailure() << key << " [" << name << "] is missing";
-    if (value.type == type && value.bytes == bytes) return ::testing::AssertionSuccess();
-    std::ostringstream shown;
-    shown << key << " [" << name << "]: type " << value.type << ", " << value.bytes.size() << " bytes:";
-    for (BYTE b : value.bytes) shown << ' ' << static_cast<int>(b);
-    return ::testing::AssertionFailure() << shown.str();
+    OpenServerSheet(dll_, "Keyboard", 3, start, sheet_);
 }
 
 }  // namespace kp_test

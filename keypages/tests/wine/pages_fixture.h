@@ -8,12 +8,15 @@
 #include <gtest/gtest.h>
 
 #include "common/registry_names.h"
-#include "keypages/tests/wine/keypages_dll.h"
+#include "keypages/dll/keypages_clsid.h"
 #include "keypages/tests/wine/popup_stand_in.h"
-#include "keypages/tests/wine/test_registry.h"
-#include "keypages/tests/wine/test_sheet.h"
+#include "tools/fixtures/sheets/server_dll.h"
+#include "tools/fixtures/sheets/test_registry.h"
+#include "tools/fixtures/sheets/test_sheet.h"
 
 namespace kp_test {
+
+using namespace sheet_test;
 
 // The pages in the order they are added.
 enum PageIndex { kHotKeysPage, kDisplayPage, kOptionsPage };
@@ -34,7 +37,7 @@ protected:
     void StartAgentPopup() { popup_.reset(new PopupStandIn); }
     PopupStandIn& popup() { return *popup_; }
 
-    KeypagesDll dll_;
+    ServerDll dll_{"keypages.dll", keypages::kKeyPagesClsid};
 
 private:
     std::unique_ptr<TestSheet> sheet_;
@@ -48,10 +51,5 @@ const std::string kMyComputerKey = KB_REG_KEYBOARD_MY_COMPUTER;
 const std::string kCalculatorKey = KB_REG_KEYBOARD_CALCULATOR;
 const std::string kDisplayKey = KB_REG_KEYBOARD_DISPLAY;
 const std::string kOptionKey = KB_REG_KEYBOARD_OPTION;
-
-// A value's raw bytes under HKEY_LOCAL_MACHINE, and whether it is the type expected.
-RawValue Stored(const std::string& key, const char* name);
-::testing::AssertionResult StoredAs(const std::string& key, const char* name, DWORD type,
-                                    const std::vector<BYTE>& bytes);
 
 }  // namespace kp_test

@@ -4,9 +4,11 @@
 
 #include "common/registry_names.h"
 #include "common/window_classes.h"
-#include "keypages/tests/wine/test_registry.h"
+#include "tools/fixtures/sheets/test_registry.h"
 
 namespace kp_test {
+
+using sheet_test::Subkeys;
 namespace {
 
 constexpr DWORD kGiveUpMs = 10000;

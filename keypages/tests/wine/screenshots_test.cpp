@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "keypages/tests/wine/module_bitmap.h"
+#include "tools/fixtures/sheets/module_bitmap.h"
 #include "keypages/tests/wine/page_controls.h"
-#include "keypages/tests/wine/page_input.h"
+#include "tools/fixtures/sheets/page_input.h"
 #include "keypages/tests/wine/pages_fixture.h"
 #include "tools/capture/window_capture.h"
 #include "tools/winsupport/build_files.h"
@@ -42,15 +42,9 @@ TEST_F(Screenshots, EveryPageAsTheScreenShowsIt) {
         ASSERT_EQ(shot.height, bounds.bottom - bounds.top);
         if (index == kHotKeysPage) {
             // The picture of the Search key, whole and unscaled, where its control is.
-            RECT picture;
-            GetWindowRect(GetDlgItem(page, kPicture), &picture);
             const capture::Pixels expected = BitmapPixels(dll_.module(), kSearchPicture);
-            int wrong = 0;
-            for (int y = 0; y < expected.height; ++y) {
-                for (int x = 0; x < expected.width; ++x)
-                    wrong += shot.At(picture.left - bounds.left + x, picture.top - bounds.top + y) != expected.At(x, y);
-            }
-            EXPECT_EQ(wrong, 0) << "pixels of the Search picture";
+            EXPECT_EQ(PixelsDifferingAt(shot, sheet().window(), GetDlgItem(page, kPicture), expected), 0)
+                << "pixels of the Search picture";
         }
         std::string error;
         EXPECT_TRUE(capture::WritePng(shot, folder + names[index] + ".png", error)) << error;

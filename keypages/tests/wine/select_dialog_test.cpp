@@ -9,7 +9,7 @@
 
 #include "keypages/tests/wine/modal_driver.h"
 #include "keypages/tests/wine/page_controls.h"
-#include "keypages/tests/wine/page_input.h"
+#include "tools/fixtures/sheets/page_input.h"
 #include "keypages/tests/wine/pages_fixture.h"
 #include "tools/winsupport/build_files.h"
 

@@ -11,14 +11,14 @@
 
 #include "keypages/dll/keypages_clsid.h"
 #include "keypages/tests/wine/fake_data_object.h"
-#include "keypages/tests/wine/keypages_dll.h"
-#include "keypages/tests/wine/test_registry.h"
-#include "keypages/tests/wine/test_sheet.h"
+#include "tools/fixtures/sheets/server_dll.h"
+#include "tools/fixtures/sheets/test_registry.h"
+#include "tools/fixtures/sheets/test_sheet.h"
 
 namespace {
 
 using kp_test::FakeDataObject;
-using kp_test::References;
+using sheet_test::References;
 
 // {94054cfe-34c1-46dc-9c7f-aacef66e8a48}: one digit away from the server's.
 constexpr CLSID kOtherClsid = {0x94054cfe, 0x34c1, 0x46dc, {0x9c, 0x7f, 0xaa, 0xce, 0xf6, 0x6e, 0x8a, 0x48}};
@@ -26,7 +26,7 @@ constexpr CLSID kOtherClsid = {0x94054cfe, 0x34c1, 0x46dc, {0x9c, 0x7f, 0xaa, 0x
 class Server : public testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(dll_.module(), nullptr) << "LoadLibraryA, error " << GetLastError(); }
-    kp_test::KeypagesDll dll_;
+    sheet_test::ServerDll dll_{"keypages.dll", keypages::kKeyPagesClsid};
 };
 
 TEST_F(Server, GivesItsClassFactoryForItsClassIdOnly) {
@@ -98,16 +98,16 @@ TEST_F(Server, InitializeKeepsItsOwnCopyOfTheProgIdKeyAndClosesIt) {
                               nullptr, &first, nullptr), ERROR_SUCCESS);
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\KeypagesTest\\Second", 0, nullptr, 0, KEY_ALL_ACCESS,
                               nullptr, &second, nullptr), ERROR_SUCCESS);
-    const DWORD before = kp_test::HandleCount(first);
+    const DWORD before = sheet_test::HandleCount(first);
     ASSERT_NE(before, 0u) << "the handle count of a key can't be read";
 
     EXPECT_EQ(extension->Initialize(nullptr, nullptr, first), S_OK);
-    EXPECT_EQ(kp_test::HandleCount(first), before + 1) << "the extension opens a copy of the key";
+    EXPECT_EQ(sheet_test::HandleCount(first), before + 1) << "the extension opens a copy of the key";
     RegCloseKey(first);  // the caller's handle may go; the copy stays valid
     EXPECT_EQ(extension->Initialize(nullptr, nullptr, second), S_OK);
-    EXPECT_EQ(kp_test::HandleCount(second), before + 1);
+    EXPECT_EQ(sheet_test::HandleCount(second), before + 1);
     EXPECT_EQ(extension->Release(), 0u);
-    EXPECT_EQ(kp_test::HandleCount(second), before) << "the copy is closed with the extension";
+    EXPECT_EQ(sheet_test::HandleCount(second), before) << "the copy is closed with the extension";
     RegCloseKey(second);
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KeypagesTest\\First");
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\KeypagesTest\\Second");
@@ -117,9 +117,9 @@ TEST_F(Server, InitializeKeepsItsOwnCopyOfTheProgIdKeyAndClosesIt) {
 TEST_F(Server, PagesThatTheSheetRefusesAreDestroyedAndHoldNothing) {
     IShellExtInit* extension = dll_.CreateExtension();
     ASSERT_NE(extension, nullptr);
-    kp_test::PageCollector refuser;
+    sheet_test::PageCollector refuser;
     refuser.accept = false;
-    EXPECT_EQ(kp_test::AddPages(extension, refuser), S_OK);
+    EXPECT_EQ(sheet_test::AddPages(extension, refuser), S_OK);
     EXPECT_EQ(References(extension), 1u) << "only the shell's reference is left";
     EXPECT_EQ(extension->Release(), 0u);
     EXPECT_EQ(dll_.CanUnloadNow(), S_OK);
@@ -129,12 +129,12 @@ TEST_F(Server, AcceptedPagesKeepTheExtensionUntilTheSheetIsClosed) {
     IShellExtInit* extension = dll_.CreateExtension();
     ASSERT_NE(extension, nullptr);
     ASSERT_EQ(extension->Initialize(nullptr, nullptr, nullptr), S_OK);
-    kp_test::PageCollector collector;
-    ASSERT_EQ(kp_test::AddPages(extension, collector), S_OK);
+    sheet_test::PageCollector collector;
+    ASSERT_EQ(sheet_test::AddPages(extension, collector), S_OK);
     ASSERT_EQ(collector.pages.size(), 3u);
     EXPECT_EQ(References(extension), 4u) << "the shell's reference and one a page";
 
-    kp_test::TestSheet sheet(collector.pages);
+    sheet_test::TestSheet sheet("Keyboard", collector.pages);
     ASSERT_NE(sheet.window(), nullptr) << "PropertySheetA";
     HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet.window(), PSM_GETTABCONTROL, 0, 0));
     ASSERT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 3);

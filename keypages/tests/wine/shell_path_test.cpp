@@ -5,21 +5,24 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "common/registry_names.h"
-#include "keypages/tests/wine/keypages_dll.h"
+#include "tools/fixtures/sheets/server_dll.h"
 #include "keypages/tests/wine/popup_stand_in.h"
-#include "keypages/tests/wine/system_program.h"
-#include "keypages/tests/wine/test_registry.h"
-#include "keypages/tests/wine/test_sheet.h"
+#include "tools/fixtures/sheets/registration_check.h"
+#include "tools/fixtures/sheets/shell_handlers.h"
+#include "tools/fixtures/sheets/system_program.h"
+#include "tools/fixtures/sheets/test_registry.h"
+#include "tools/fixtures/sheets/test_sheet.h"
 #include "tools/winsupport/build_files.h"
 
 namespace {
 
-using kp_test::ReadText;
+using sheet_test::ReadText;
 
 const char kClsid[] = "{94054cfe-34c1-46dc-9c7f-aacef66e8a47}";
 const std::string kClassKey = std::string("CLSID\\") + kClsid;
@@ -35,46 +38,33 @@ std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
 
-bool Registered() {
-    return kp_test::KeyExists(HKEY_CLASSES_ROOT, kClassKey) ||
-           kp_test::KeyExists(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD_SHEET_HANDLER) ||
-           kp_test::ReadValue(HKEY_LOCAL_MACHINE, KB_REG_SHELLEX_APPROVED, kClsid).present;
-}
-
-// Everything registration writes, for the server at `path`.
-void ExpectRegistration(const std::string& path) {
-    EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kClassKey, nullptr), "Orvanta ZI Dodoveda");
-    EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kServerKey, nullptr), Lower(path));
-    EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kServerKey, "ThreadingModel"), "Apartment");
-    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD_SHEET_HANDLER, nullptr), kClsid);
-    EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, KB_REG_SHELLEX_APPROVED, kClsid), "Orvanta ZI Dodoveda");
-}
+const sheet_test::ServerIdentity kKeypages = {kClsid, "Orvanta ZI Dodoveda", KB_REG_KEYBOARD_SHEET_HANDLER};
 
 class ShellPath : public testing::Test {
 protected:
     void SetUp() override {
-        kp_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_));
-        ASSERT_FALSE(Registered()) << "a registration of an earlier run is left";
+        sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_));
+        ASSERT_FALSE(sheet_test::Registered(kKeypages)) << "a registration of an earlier run is left";
     }
-    void TearDown() override { kp_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)); }
+    void TearDown() override { sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)); }
 
     const std::string dll_ = winsupport::BuildFile("keypages.dll");
 };
 
 TEST_F(ShellPath, Regsvr32RegistersAndUnregisters) {
-    ASSERT_EQ(kp_test::RunSystemProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
-    ExpectRegistration(dll_);
-    ASSERT_EQ(kp_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
-    EXPECT_FALSE(Registered());
+    ASSERT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
+    sheet_test::ExpectRegistration(kKeypages, dll_);
+    ASSERT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
+    EXPECT_FALSE(sheet_test::Registered(kKeypages));
     // Unregistering what is not registered succeeds as well.
-    EXPECT_EQ(kp_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
+    EXPECT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
 }
 
 TEST_F(ShellPath, Rundll32RegistersAndUnregistersWhateverItsArguments) {
-    ASSERT_EQ(kp_test::RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",RegisterServer any thing 17"), 0u);
-    ExpectRegistration(dll_);
-    ASSERT_EQ(kp_test::RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",UnregisterServer"), 0u);
-    EXPECT_FALSE(Registered());
+    ASSERT_EQ(sheet_test::RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",RegisterServer any thing 17"), 0u);
+    sheet_test::ExpectRegistration(kKeypages, dll_);
+    ASSERT_EQ(sheet_test::RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",UnregisterServer"), 0u);
+    EXPECT_FALSE(sheet_test::Registered(kKeypages));
 }
 
 TEST_F(ShellPath, TheServerPathIsRegisteredInLowerCaseWhateverItsCaseOnDisk) {
@@ -82,44 +72,29 @@ TEST_F(ShellPath, TheServerPathIsRegisteredInLowerCaseWhateverItsCaseOnDisk) {
     const std::string copy = folder + "\\KeyPages.DLL";
     CreateDirectoryA(folder.c_str(), nullptr);
     ASSERT_TRUE(CopyFileA(dll_.c_str(), copy.c_str(), FALSE)) << "error " << GetLastError();
-    ASSERT_EQ(kp_test::RunSystemProgram("regsvr32.exe /s " + Quoted(copy)), 0u);
+    ASSERT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s " + Quoted(copy)), 0u);
     EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kServerKey, nullptr), Lower(copy));
     EXPECT_NE(Lower(copy), copy);
-    kp_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(copy));
+    sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(copy));
     DeleteFileA(copy.c_str());
     RemoveDirectoryA(folder.c_str());
 }
 
-// shell32 exports its property-sheet handler functions by ordinal only on Windows 2000 and XP.
-using CreateArray = HPSXA(WINAPI*)(HKEY, LPCWSTR, UINT);
-using AddFromArray = UINT(WINAPI*)(HPSXA, LPFNADDPROPSHEETPAGE, LPARAM);
-using DestroyArray = void(WINAPI*)(HPSXA);
-
-template <typename Function>
-Function Shell32Ordinal(int ordinal) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("shell32.dll"), MAKEINTRESOURCEA(ordinal))));
-}
-
 TEST_F(ShellPath, Shell32FindsTheHandlerCreatesItAndShowsItsPages) {
-    ASSERT_EQ(kp_test::RunSystemProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
-    kp_test::DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD);
+    ASSERT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
+    sheet_test::DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD);
     kp_test::PopupStandIn popup;
     ASSERT_EQ(CoInitialize(nullptr), S_OK);
-    auto create = Shell32Ordinal<CreateArray>(168);
-    auto add = Shell32Ordinal<AddFromArray>(167);
-    auto destroy = Shell32Ordinal<DestroyArray>(169);
-    ASSERT_TRUE(create && add && destroy);
-
-    HPSXA handlers = create(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\Keyboard", 8);
-    ASSERT_NE(handlers, nullptr) << "shell32 found no property-sheet handler";
-    kp_test::PageCollector collector;
-    EXPECT_EQ(add(handlers, kp_test::PageCollector::Add, reinterpret_cast<LPARAM>(&collector)), 3u);
+    auto handlers = std::make_unique<sheet_test::ShellHandlers>(
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\Keyboard");
+    ASSERT_TRUE(handlers->found()) << "shell32 found no property-sheet handler";
+    sheet_test::PageCollector collector;
+    EXPECT_EQ(handlers->AddPages(collector), 3u);
     ASSERT_EQ(collector.pages.size(), 3u);
     ASSERT_NE(GetModuleHandleA("keypages.dll"), nullptr) << "COM did not load the server";
 
     {
-        kp_test::TestSheet sheet(collector.pages, 2);
+        sheet_test::TestSheet sheet("Keyboard", collector.pages, 2);
         ASSERT_NE(sheet.window(), nullptr);
         HWND options = sheet.Page(2);
         ASSERT_NE(options, nullptr);
@@ -128,11 +103,11 @@ TEST_F(ShellPath, Shell32FindsTheHandlerCreatesItAndShowsItsPages) {
         sheet.PressOk();
         EXPECT_TRUE(sheet.Ended());
     }
-    destroy(handlers);
+    handlers.reset();
 
-    EXPECT_EQ(kp_test::ReadValue(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD_OPTION, KB_VAL_CAPS_LOCK).bytes,
-              kp_test::NumberBytes(1));
-    EXPECT_FALSE(kp_test::KeyExists(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD_DISPLAY)) << "a page never shown writes nothing";
+    EXPECT_EQ(sheet_test::ReadValue(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD_OPTION, KB_VAL_CAPS_LOCK).bytes,
+              sheet_test::NumberBytes(1));
+    EXPECT_FALSE(sheet_test::KeyExists(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD_DISPLAY)) << "a page never shown writes nothing";
     const std::vector<kp_test::ReceivedMessage> received = popup.Received();
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].message, static_cast<UINT>(WM_WININICHANGE));

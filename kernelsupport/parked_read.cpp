@@ -42,3 +42,22 @@ void CancelParkedReadOf(PIRP* slot, PKSPIN_LOCK lock, PFILE_OBJECT file) {
     KeReleaseSpinLock(lock, irql);
     if (irp != nullptr) CompleteRequest(irp, STATUS_CANCELLED);
 }
+
+NTSTATUS ServeOtherRequest(PIRP* slot, PKSPIN_LOCK lock, PIRP irp) {
+    PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
+    switch (stack->MajorFunction) {
+    case IRP_MJ_CREATE:
+        return CompleteRequest(irp, STATUS_SUCCESS);
+    case IRP_MJ_CLOSE:
+        CancelParkedReadOf(slot, lock, stack->FileObject);
+        return CompleteRequest(irp, STATUS_SUCCESS);
+    case IRP_MJ_CLEANUP:
+        CancelParkedReadOf(slot, lock, stack->FileObject);
+        return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
+    case IRP_MJ_POWER:
+        PoStartNextPowerIrp(irp);
+        return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
+    default:
+        return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
+    }
+}

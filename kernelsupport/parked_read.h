@@ -31,6 +31,12 @@ void EndCancelledRead(PIRP* slot, PKSPIN_LOCK lock, PIRP irp);
 // away never leaves the one place taken for the next reader.
 void CancelParkedReadOf(PIRP* slot, PKSPIN_LOCK lock, PFILE_OBJECT file);
 
+// Every request of such a device beside its reads and controls: an open succeeds; the close
+// (Wine sends no cleanup) and the cleanup end the closing handle's parked read, so the next
+// reader finds the place free, and the cleanup is then refused like every request the device
+// doesn't serve; power is started on and refused.
+NTSTATUS ServeOtherRequest(PIRP* slot, PKSPIN_LOCK lock, PIRP irp);
+
 // A read of a device that keeps at most one read parked, at once or parked: refused with
 // STATUS_UNSUCCESSFUL while another is parked; a read with no room completes at once with
 // nothing, since it would take a record and deliver nothing of it; a record waiting is

@@ -61,27 +61,12 @@ void NoteActivity(COMPANION_CONTROL_RECORD* control) {
 
 NTSTATUS ServeControlDevice(PIRP irp) {
     COMPANION_CONTROL_RECORD* control = ControlRecord();
-    PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
-    switch (stack->MajorFunction) {
-    case IRP_MJ_CREATE:
-        return CompleteRequest(irp, STATUS_SUCCESS);
+    switch (IoGetCurrentIrpStackLocation(irp)->MajorFunction) {
     case IRP_MJ_READ:
         return Read(control, irp);
     case IRP_MJ_DEVICE_CONTROL:
         return Control(control, irp);
-    case IRP_MJ_CLOSE:
-        // Wine sends no cleanup, so the closing handle's read ends here too.
-        CancelParkedReadOf(&control->PendingRead, &control->Lock, stack->FileObject);
-        return CompleteRequest(irp, STATUS_SUCCESS);
-    case IRP_MJ_CLEANUP:
-        // The closing handle's pending read ends with it, so the next reader finds the place
-        // free; the cleanup is then refused like every request the device doesn't serve.
-        CancelParkedReadOf(&control->PendingRead, &control->Lock, stack->FileObject);
-        return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
-    case IRP_MJ_POWER:
-        PoStartNextPowerIrp(irp);
-        return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
     default:
-        return CompleteRequest(irp, STATUS_INVALID_DEVICE_REQUEST);
+        return ServeOtherRequest(&control->PendingRead, &control->Lock, irp);
     }
 }

@@ -88,23 +88,6 @@ bool StopWithU(AgentProcess& agent) {
     return agent.WaitForExit(winetest::SLOW_WAIT_LIMIT_MS, &exit_code) && exit_code == 0;
 }
 
-std::vector<std::string> ReadLog(HWND main_window) {
-    std::vector<std::string> lines;
-    const HWND box = FindWindowExA(main_window, nullptr, "listbox", nullptr);
-    if (box == nullptr) return lines;
-    const LRESULT count = SendMessageW(box, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageW(box, LB_GETTEXTLEN, i, 0);
-        if (length < 0) break;
-        std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-        SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
-        std::string line;
-        for (LRESULT c = 0; c < length; ++c) line += static_cast<char>(wide[c]);
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 int CountWindows(const char* window_class) {
     WindowSearch search = {0, window_class, nullptr, 0};
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));

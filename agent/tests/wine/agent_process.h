@@ -41,10 +41,6 @@ bool RunToEnd(const std::string& tail, DWORD* exit_code, const char* separator =
 // 0 within the limit.
 bool StopWithU(AgentProcess& agent);
 
-// Every line of the agent's log list box, read through the wide messages (Wine mangles the
-// narrow form across processes).
-std::vector<std::string> ReadLog(HWND main_window);
-
 // The agent's windows of a class, in any process.
 int CountWindows(const char* window_class);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "agent/tests/wine/agent_process.h"
+#include "tools/simulator/client/agent_watch.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "common/window_classes.h"
@@ -68,7 +69,7 @@ TEST_F(AgentReaders, AHotKeyAndItsReleaseReachTheDispatcherWhichTellsTheTray) {
     ASSERT_TRUE(WaitForActivities(2)) << "the dispatcher did not tell the tray";
     tray_.PumpFor(300);
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 2);
-    const std::vector<std::string> log = agenttest::ReadLog(FindWindowA(KB_CLASS_AGENT_MAIN, nullptr));
+    const std::vector<std::string> log = sim::ReadAgentLog(FindWindowA(KB_CLASS_AGENT_MAIN, nullptr));
     ASSERT_GE(log.size(), 2u);
     EXPECT_NE(log[log.size() - 2].find("Hot Key Event = 1"), std::string::npos) << log[log.size() - 2];
     EXPECT_NE(log[log.size() - 1].find("Hot Key Event = 50"), std::string::npos) << log[log.size() - 1];
@@ -182,7 +183,7 @@ TEST_F(KeyboardFilterReader, EachRecordIsOneKeyCodeMessage) {
     std::vector<std::string> log;
     ASSERT_TRUE(tray_.PumpUntil(
         [&] {
-            log = agenttest::ReadLog(main);
+            log = sim::ReadAgentLog(main);
             return log.size() >= 4;
         },
         WAIT_LIMIT_MS));

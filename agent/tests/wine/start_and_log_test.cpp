@@ -8,6 +8,7 @@
 
 #include "agent/logic/log_line.h"
 #include "agent/tests/wine/agent_process.h"
+#include "tools/simulator/client/agent_watch.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "common/window_classes.h"
@@ -47,7 +48,7 @@ TEST_F(AgentStart, WindowsAreHiddenAndTheTrayGetsTheLockKeysOnce) {
 }
 
 TEST_F(AgentStart, TheFirstLineGivesTheNotificationHandleAfterTheTime) {
-    const std::vector<std::string> log = agenttest::ReadLog(main_);
+    const std::vector<std::string> log = sim::ReadAgentLog(main_);
     ASSERT_FALSE(log.empty());
     EXPECT_TRUE(std::regex_match(log[0], std::regex("[0-2][0-9]:[0-5][0-9]:[0-5][0-9] "
                                                     "Register Device Notification handle = [0-9a-f]+")))
@@ -57,7 +58,7 @@ TEST_F(AgentStart, TheFirstLineGivesTheNotificationHandleAfterTheTime) {
 TEST_F(AgentStart, TheLogKeepsItsNewestLinesBelowTheLimit) {
     const int sent = kAgentLogLimit + 10;
     for (int i = 0; i < sent; ++i) SendMessageA(main_, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
-    const std::vector<std::string> log = agenttest::ReadLog(main_);
+    const std::vector<std::string> log = sim::ReadAgentLog(main_);
     EXPECT_EQ(log.size(), static_cast<size_t>(kAgentLogLimit - 1));
     for (const std::string& line : log) {
         ASSERT_NE(line.find(" Device Change"), std::string::npos) << "the oldest line should have gone: " << line;
@@ -79,7 +80,7 @@ TEST_F(AgentStart, MessagesTheDispatcherTakesTellTheTrayOnlyFromTheFilterReader)
     ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) >= 5; }, winetest::WAIT_LIMIT_MS));
     tray_.PumpFor(300);
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 5);
-    const std::vector<std::string> log = agenttest::ReadLog(main_);
+    const std::vector<std::string> log = sim::ReadAgentLog(main_);
     ASSERT_GE(log.size(), 2u);
     EXPECT_NE(log[log.size() - 1].find("Key Code = 1000"), std::string::npos);
     EXPECT_NE(log[log.size() - 2].find("Key Code = 20"), std::string::npos);

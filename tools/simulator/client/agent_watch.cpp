@@ -55,9 +55,9 @@ AgentWatch::~AgentWatch() {
     CloseHandle(process_);
 }
 
-std::vector<std::string> AgentWatch::Log() const {
+std::vector<std::string> ReadAgentLog(HWND main_window) {
     std::vector<std::string> lines;
-    const HWND box = FindWindowExA(main_window_, nullptr, "listbox", nullptr);
+    const HWND box = FindWindowExA(main_window, nullptr, "listbox", nullptr);
     if (box == nullptr) return lines;
     const LRESULT count = SendMessageW(box, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {

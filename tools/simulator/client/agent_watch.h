@@ -9,6 +9,10 @@
 
 namespace sim {
 
+// Every line of the agent's log list box, read through the wide messages (Wine mangles the
+// narrow form across processes).
+std::vector<std::string> ReadAgentLog(HWND main_window);
+
 class AgentWatch {
 public:
     // Starts keyagent.exe and waits until its main window's creation is over; not running when
@@ -20,9 +24,7 @@ public:
     AgentWatch& operator=(const AgentWatch&) = delete;
 
     bool running() const { return main_window_ != nullptr; }
-    // Every line of its log, read through the wide messages (Wine mangles the narrow form across
-    // processes).
-    std::vector<std::string> Log() const;
+    std::vector<std::string> Log() const { return ReadAgentLog(main_window_); }
     // "keyagent.exe /u", and the agent's end; true when it ended with 0. An agent that does not
     // end is ended by force.
     bool Stop();

@@ -15,6 +15,7 @@
 #include "agent/logic/filter_list.h"
 #include "agent/logic/filter_services.h"
 #include "agent/tests/wine/filter_device_nodes.h"
+#include "agent/tests/wine/filter_install_prefix.h"
 #include "agent/win32/filter_install_prompt.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
@@ -23,6 +24,8 @@ namespace {
 
 using namespace std::string_literals;
 using filter_test::DeviceNode;
+using filter_test::DriverFiles;
+using filter_test::ServiceKeyExists;
 using filter_test::ReceiverIds;
 
 constexpr const char* kPeer = "agent_filter_install_peer.exe";
@@ -39,28 +42,13 @@ std::vector<std::string> ReadLines(const std::string& path) {
     return lines;
 }
 
-// Wine reads a program's Windows version from here as the process starts.
-void SetPeerVersion(const char* version) {
-    const std::string key = "Software\\Wine\\AppDefaults\\"s + kPeer;
-    HKEY k;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) != ERROR_SUCCESS)
-        return;
-    if (version) {
-        RegSetValueExA(k, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                       static_cast<DWORD>(strlen(version) + 1));
-    } else {
-        RegDeleteValueA(k, "Version");
-    }
-    RegCloseKey(k);
-}
-
 class Peer {
 public:
     Peer(const char* version, const std::string& arguments) {
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
         log_ = std::string(temp) + "filter_install_peer_" + std::to_string(GetTickCount()) + ".log";
-        SetPeerVersion(version);
+        filter_test::SetProgramVersion(kPeer, version);
         std::string command = "\"" + winsupport::BuildFile(kPeer) + "\" \"" + log_ + "\" " + arguments;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
@@ -73,7 +61,7 @@ public:
             CloseHandle(process_.hProcess);
             CloseHandle(process_.hThread);
         }
-        SetPeerVersion(nullptr);
+        filter_test::SetProgramVersion(kPeer, nullptr);
         DeleteFileA(log_.c_str());
     }
 
@@ -101,53 +89,10 @@ bool HasLine(const PeerRun& run, const std::string& line) {
     return false;
 }
 
-std::string DriverPath(const FilterService& service) {
-    char windows[MAX_PATH];
-    GetWindowsDirectoryA(windows, sizeof windows);
-    return std::string(windows) + "\\" + service.image_path;
-}
-
-// Driver files for the filters, as "/install" wants them in system32\drivers; files that were
-// there before stay, those made here go again.
-class DriverFiles {
-public:
-    DriverFiles() {
-        for (const FilterService& service : kFilterServices) {
-            const std::string path = DriverPath(service);
-            if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
-            HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-            if (file != INVALID_HANDLE_VALUE) {
-                CloseHandle(file);
-                made_.push_back(path);
-            }
-        }
-    }
-    ~DriverFiles() {
-        for (const std::string& path : made_) DeleteFileA(path.c_str());
-    }
-    bool Remove(const FilterService& service) {
-        const std::string path = DriverPath(service);
-        for (const std::string& made : made_) {
-            if (made == path) return DeleteFileA(path.c_str()) != FALSE;
-        }
-        return false;
-    }
-
-private:
-    std::vector<std::string> made_;
-};
-
 struct ServiceValueRead {
     DWORD type;
     std::string bytes;
 };
-
-bool ServiceKeyExists(const FilterService& service) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, service.key, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
 
 ServiceValueRead ReadServiceValue(const FilterService& service, const char* name) {
     ServiceValueRead read = {REG_NONE, std::string(512, '\0')};

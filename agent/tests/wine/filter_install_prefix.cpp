@@ -1,0 +1,66 @@
+#include "agent/tests/wine/filter_install_prefix.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "tools/winsupport/build_files.h"
+
+namespace filter_test {
+
+namespace {
+
+std::string DriverPath(const FilterService& service) {
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    return std::string(windows) + "\\" + service.image_path;
+}
+
+std::string BuiltDriver(const FilterService& service) {
+    const char* slash = std::strrchr(service.image_path, '\\');
+    return winsupport::BuildFile(slash ? slash + 1 : service.image_path);
+}
+
+}  // namespace
+
+DriverFiles::DriverFiles() {
+    for (const FilterService& service : kFilterServices) {
+        const std::string path = DriverPath(service);
+        if (CopyFileA(BuiltDriver(service).c_str(), path.c_str(), TRUE)) made_.push_back(path);
+    }
+}
+
+DriverFiles::~DriverFiles() {
+    for (const std::string& path : made_) DeleteFileA(path.c_str());
+}
+
+bool DriverFiles::Remove(const FilterService& service) {
+    const std::string path = DriverPath(service);
+    for (const std::string& made : made_) {
+        if (made == path) return DeleteFileA(path.c_str()) != FALSE;
+    }
+    return false;
+}
+
+void SetProgramVersion(const char* program, const char* version) {
+    const std::string key = std::string("Software\\Wine\\AppDefaults\\") + program;
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) != ERROR_SUCCESS)
+        return;
+    if (version) {
+        RegSetValueExA(k, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                       static_cast<DWORD>(std::strlen(version) + 1));
+    } else {
+        RegDeleteValueA(k, "Version");
+    }
+    RegCloseKey(k);
+}
+
+bool ServiceKeyExists(const FilterService& service) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, service.key, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+}  // namespace filter_test

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "agent/tests/wine/agent_process.h"
+#include "tools/fixtures/agent_process.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "outside/lvxnftr/companion_interface.h"

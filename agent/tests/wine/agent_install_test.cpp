@@ -10,7 +10,8 @@
 
 #include "agent/logic/filter_list.h"
 #include "agent/logic/filter_services.h"
-#include "agent/tests/wine/agent_process.h"
+#include "tools/fixtures/agent_process.h"
+#include "tools/simulator/client/agent_watch.h"
 #include "agent/tests/wine/filter_device_nodes.h"
 #include "agent/tests/wine/filter_install_prefix.h"
 #include "agent/tests/wine/test_tray.h"
@@ -104,7 +105,7 @@ std::string FilterCheckLine() {
     // The lock keys reach the tray at the end of the creation, after the check.
     if (!tray.PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS))
         return "the creation did not end";
-    for (const std::string& line : agenttest::ReadLog(main_window)) {
+    for (const std::string& line : sim::ReadAgentLog(main_window)) {
         if (line.find(" Filter Driver ") != std::string::npos) return line.substr(line.find(' ') + 1);
     }
     return "no filter check line";

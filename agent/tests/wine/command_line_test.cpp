@@ -1,7 +1,7 @@
 // The command-line table, through the real keyagent.exe.
 #include <gtest/gtest.h>
 
-#include "agent/tests/wine/agent_process.h"
+#include "tools/fixtures/agent_process.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/window_classes.h"
 #include "tools/winetest/test_support.h"

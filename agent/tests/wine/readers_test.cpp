@@ -3,7 +3,7 @@
 // the test's own tray window and on its low-level mouse hook.
 #include <gtest/gtest.h>
 
-#include "agent/tests/wine/agent_process.h"
+#include "tools/fixtures/agent_process.h"
 #include "tools/simulator/client/agent_watch.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"

@@ -3,7 +3,7 @@
 // companion is its stand-in's test variant, which tells what it was last sent.
 #include <gtest/gtest.h>
 
-#include "agent/tests/wine/agent_process.h"
+#include "tools/fixtures/agent_process.h"
 #include "agent/tests/wine/registry_values.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"

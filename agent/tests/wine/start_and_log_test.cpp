@@ -7,7 +7,7 @@
 #include <regex>
 
 #include "agent/logic/log_line.h"
-#include "agent/tests/wine/agent_process.h"
+#include "tools/fixtures/agent_process.h"
 #include "tools/simulator/client/agent_watch.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"

@@ -1,6 +1,8 @@
 #include "agent/win32/popup_window.h"
 
 #include "agent/logic/agent_ids.h"
+#include "agent/logic/popup_display_time.h"
+#include "agent/logic/popup_layout.h"
 #include "agent/win32/agent_state.h"
 #include "agent/win32/settings_store.h"
 #include "agent/win32/window_classes.h"
@@ -8,23 +10,27 @@
 
 namespace {
 
-constexpr UINT kPopupTickMs = 100;
-constexpr int kTicksPerDelayStep = 10;
+// The popup's messages: everything below WM_USER.
+constexpr UINT kLastPopupMessage = 0x3FF;
 
-int g_ticks;
+struct PopupState {
+    OsdGroup group = OsdGroup::Web;
+    int index = 0;
+    uint32_t level = 0;
+    PopupTimer timer;
+};
+
+PopupState g_popup;
 
 void OnCreate(HWND window) {
     SetTimer(window, KB_TIMER_POPUP, kPopupTickMs, nullptr);
-    g_ticks = 0;
+    g_popup.timer.Restart();
 }
 
-// The popup hides itself at the first tick after `Delay` seconds.
+// The popup hides itself at the first tick after the display time the settings name.
 void OnTick(HWND window) {
-    if (!IsWindowVisible(window)) return;
-    ++g_ticks;
-    if (g_ticks > static_cast<int>(Agent().settings.Delay) * kTicksPerDelayStep) {
+    if (g_popup.timer.Tick(IsWindowVisible(window) != FALSE, PopupTickLimit(Agent().settings.Delay))) {
         ShowWindow(window, SW_HIDE);
-        g_ticks = 0;
     }
 }
 
@@ -44,6 +50,33 @@ void OnDestroy(HWND window) {
 HWND CreatePopupWindow(HINSTANCE instance) {
     return CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, KB_CLASS_AGENT_POPUP, KB_CLASS_AGENT_POPUP,
                            WS_POPUP | WS_BORDER, 0, 0, 200, 32, nullptr, nullptr, instance, nullptr);
+}
+
+void ShowPopup(OsdGroup group, int index) {
+    HWND popup = Agent().popup_window;
+    g_popup.group = group;
+    g_popup.index = index;
+    const PopupPoint place = PopupPlace(GetSystemMetrics(SM_CYMAXIMIZED));
+    SetWindowPos(popup, HWND_TOPMOST, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    InvalidateRect(popup, nullptr, TRUE);
+    g_popup.timer.Restart();
+}
+
+void SwitchPopupToOfficeMissing() {
+    g_popup.group = OsdGroup::OfficeMissing;
+    InvalidateRect(Agent().popup_window, nullptr, TRUE);
+    g_popup.timer.Restart();
+}
+
+void SetPopupLevel(uint32_t level) { g_popup.level = level; }
+
+void PumpPopupMessages() {
+    HWND popup = Agent().popup_window;
+    MSG message;
+    while (PeekMessageA(&message, popup, 0, kLastPopupMessage, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
 }
 
 LRESULT CALLBACK PopupWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

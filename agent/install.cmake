@@ -54,7 +54,8 @@ kb_wine_test(agent_filter_install_test
 target_sources(agent_test PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_device_nodes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_install_prefix.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tests/wine/agent_install_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tests/wine/agent_install_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/wine/device_arrival_test.cpp)
 target_link_libraries(agent_test PRIVATE agent_install_logic setupapi)
 add_dependencies(agent_test lvxnftr)
 

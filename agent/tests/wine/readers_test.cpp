@@ -183,8 +183,9 @@ TEST_F(KeyboardFilterReader, EachRecordIsOneKeyCodeMessage) {
     std::vector<std::string> log;
     ASSERT_TRUE(tray_.PumpUntil(
         [&] {
+            // The reads are done before the messages they post are handled: wait for the last.
             log = sim::ReadAgentLog(main);
-            return log.size() >= 4;
+            return log.size() >= 4 && log.back().find("Key Code = 5") != std::string::npos;
         },
         WAIT_LIMIT_MS));
     EXPECT_NE(log[log.size() - 3].find("Key Code = 20"), std::string::npos) << log[log.size() - 3];

@@ -21,6 +21,23 @@ bool WaitForState(SC_HANDLE service, DWORD wanted) {
     return false;
 }
 
+// Wine's service manager answers ERROR_INTERNAL_ERROR or a request time-out when the process
+// that hosts kernel drivers is slow to come up on a loaded machine; the same start a moment
+// later succeeds.
+bool StartWithRetries(SC_HANDLE service) {
+    constexpr int kAttempts = 3;
+    constexpr DWORD kPauseMs = 1000;
+    for (int attempt = 1;; ++attempt) {
+        if (StartServiceA(service, 0, nullptr)) return true;
+        const DWORD error = GetLastError();
+        if (attempt == kAttempts || (error != ERROR_INTERNAL_ERROR && error != ERROR_SERVICE_REQUEST_TIMEOUT)) {
+            SetLastError(error);
+            return false;
+        }
+        Sleep(kPauseMs);
+    }
+}
+
 }  // namespace
 
 void DeleteStaleService(const char* name) {
@@ -52,7 +69,7 @@ DriverService::DriverService(const char* name, const std::string& sys_path, bool
         return;
     }
     if (!start) return;
-    if (!StartServiceA(service_, 0, nullptr)) {
+    if (!StartWithRetries(service_)) {
         error_ = LastError("StartServiceA");
         return;
     }

@@ -99,8 +99,11 @@ bench: deps $(BENCH_HOST)/build.ninja
 	$(MAKE) --no-print-directory $$world || exit 1; \
 	echo "bench: the Wine benchmarks run in the $$world world (build/$$world)"; \
 	$(call wine_session,$$world) ctest --test-dir build/$$world --output-on-failure -L bench -V \
-	  > build/bench/wine-$$world.log
-	@echo "benchmark results:"; for f in build/bench/*.txt build/bench/*.json; do [ -e "$$f" ] && echo "  $$f"; done; true
+	  > build/bench/wine-$$world.log; rc=$$?; \
+	dist=$$([ $$world = win32 ] && echo dist || echo build/$$world/dist); \
+	echo "benchmark summary (build/bench/summary.txt):"; \
+	python3 tools/bench-summary.py --world $$world --bench-dir build/bench --dist $$dist build/bench/summary.txt || rc=1; \
+	echo "benchmark results:"; for f in build/bench/*.txt build/bench/*.json; do [ -e "$$f" ] && echo "  $$f"; done; exit $$rc
 
 # The receiver simulator plays a session file against the real driver; its output is also kept
 # in build/<world>/demo/.

@@ -186,7 +186,8 @@ function(kb_host_bench name)
   find_package(benchmark REQUIRED)
   kb_program(${name} SOURCES ${B_SOURCES} LIBS ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
   add_test(NAME bench.${name} COMMAND ${name}
-    --benchmark_out=${KB_BENCH_DIR}/${name}.json --benchmark_out_format=json)
+    --benchmark_out=${KB_BENCH_DIR}/${name}.json --benchmark_out_format=json
+    --benchmark_repetitions=9 --benchmark_report_aggregates_only=true)
   set_tests_properties(bench.${name} PROPERTIES LABELS bench)
 endfunction()
 

@@ -115,6 +115,10 @@ int main(int argc, char** argv) {
                      Percentile(samples, 0.5), Percentile(samples, 0.99), Percentile(samples, 1.0), kMeasuredReports);
         std::fprintf(out, "idle CPU time: %.1f ms in %.0f ms, %.3f %% of one core\n", cpu_ms, idle_ms,
                      100.0 * cpu_ms / idle_ms);
+        winsupport::WriteFigure(out, "report_to_dispatcher_median", Percentile(samples, 0.5), "ms");
+        winsupport::WriteFigure(out, "report_to_dispatcher_p99", Percentile(samples, 0.99), "ms");
+        winsupport::WriteFigure(out, "agent_idle_cpu_10s", cpu_ms, "ms");
+        winsupport::WriteFigure(out, "agent_idle_cpu_share", 100.0 * cpu_ms / idle_ms, "%");
         if (!agenttest::StopWithU(agent)) {
             std::fprintf(stderr, "agent bench: the agent did not stop\n");
             return 1;

@@ -18,4 +18,8 @@ std::FILE* OpenResultFile(const char* path) {
     return file;
 }
 
+void WriteFigure(std::FILE* out, const char* key, double value, const char* unit) {
+    std::fprintf(out, "figure %s %.3f %s\n", key, value, unit);
+}
+
 }  // namespace winsupport

@@ -9,4 +9,8 @@ namespace winsupport {
 // On failure it says why on stderr and returns null; the benchmark then fails.
 std::FILE* OpenResultFile(const char* path);
 
+// One headline figure as a line of its own, "figure KEY VALUE UNIT", which `make bench` gathers
+// into its summary beside the figure's goal.
+void WriteFigure(std::FILE* out, const char* key, double value, const char* unit);
+
 }  // namespace winsupport

@@ -125,7 +125,10 @@ int main(int argc, char** argv) {
 
     std::fprintf(out, "wheelhook: one wheel notch, line mode, %lu lines, list box with the focus\n",
                  static_cast<unsigned long>(kLines));
-    WriteLine(out, "ProcWheel (hook work for one notch)", kCalls, Summarise(direct));
+    const Summary proc_wheel = Summarise(direct);
+    WriteLine(out, "ProcWheel (hook work for one notch)", kCalls, proc_wheel);
+    winsupport::WriteFigure(out, "procwheel_notch_median", proc_wheel.median, "us");
+    winsupport::WriteFigure(out, "procwheel_notch_worst", proc_wheel.worst, "us");
     if (!injected.empty())
         WriteLine(out, "SendInput -> hook -> 3 WM_VSCROLL taken", static_cast<int>(injected.size()),
                   Summarise(injected));

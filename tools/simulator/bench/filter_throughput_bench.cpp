@@ -167,6 +167,8 @@ int main(int argc, char** argv) {
                   stats.IrpsCompleted, stats.IrpsCompletedTwice);
     std::fputs(text, stdout);
     std::fputs(text, out);
+    winsupport::WriteFigure(out, "reports_per_second", with_reader.fed / with_reader.seconds, "reports/s");
+    winsupport::WriteFigure(out, "reports_events_lost", with_reader.fed - with_reader.events, "events");
     std::fclose(out);
     const bool sound = with_reader.fed == kReports && with_reader.events == with_reader.fed && at_bound == fits &&
                        above_bound == fits && stats.IrpsCompletedTwice == 0;

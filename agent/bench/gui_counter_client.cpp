@@ -1,0 +1,44 @@
+#include "agent/bench/gui_counter_client.h"
+
+#include "tools/winetest/test_support.h"
+#include "tools/winsupport/build_files.h"
+
+GuiObjectCounter::~GuiObjectCounter() {
+    if (counts_) UnmapViewOfFile(counts_);
+    if (mapping_) CloseHandle(mapping_);
+    if (hook_) UnhookWindowsHookEx(hook_);
+    if (library_) FreeLibrary(library_);
+}
+
+bool GuiObjectCounter::Attach(HWND main_window) {
+    DWORD process_id = 0;
+    const DWORD thread_id = GetWindowThreadProcessId(main_window, &process_id);
+    library_ = LoadLibraryA(winsupport::BuildFile(kGuiCounterDll).c_str());
+    if (!library_) return false;
+    auto procedure = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library_, kGuiCounterHook)));
+    hook_ = procedure ? SetWindowsHookExA(WH_GETMESSAGE, procedure, library_, thread_id) : nullptr;
+    if (!hook_) return false;
+    char name[64];
+    GuiCounterMappingName(process_id, name, sizeof name);
+    // The DLL comes into the agent with the first message its thread takes after the hook.
+    const DWORD deadline = GetTickCount() + winetest::SLOW_WAIT_LIMIT_MS;
+    while (!mapping_ && GetTickCount() < deadline) {
+        PostMessageA(main_window, WM_NULL, 0, 0);
+        Sleep(50);
+        mapping_ = OpenFileMappingA(FILE_MAP_READ, FALSE, name);
+    }
+    if (!mapping_) return false;
+    counts_ = static_cast<const GUI_OBJECT_COUNTS*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0));
+    return counts_ != nullptr;
+}
+
+GUI_OBJECT_COUNTS GuiObjectCounter::Read() const {
+    GUI_OBJECT_COUNTS counts = {};
+    if (counts_) {
+        counts.GdiObjects = counts_->GdiObjects;
+        counts.UserObjects = counts_->UserObjects;
+        counts.GdiMade = counts_->GdiMade;
+        counts.UserMade = counts_->UserMade;
+    }
+    return counts;
+}

@@ -1,0 +1,27 @@
+// The soak's side of agent_gui_counter.dll: puts it into a running agent with a message hook on
+// the agent's user-interface thread and reads what it counts.
+#pragma once
+
+#include <windows.h>
+
+#include "agent/bench/gui_object_counter.h"
+
+class GuiObjectCounter {
+public:
+    GuiObjectCounter() = default;
+    // The hook stays until the agent has ended: the DLL's wrappers sit in the agent's imports.
+    ~GuiObjectCounter();
+    GuiObjectCounter(const GuiObjectCounter&) = delete;
+    GuiObjectCounter& operator=(const GuiObjectCounter&) = delete;
+
+    // True once the DLL runs inside the agent whose main window this is.
+    bool Attach(HWND main_window);
+    // The objects made since Attach and not yet freed.
+    GUI_OBJECT_COUNTS Read() const;
+
+private:
+    HMODULE library_ = nullptr;
+    HHOOK hook_ = nullptr;
+    HANDLE mapping_ = nullptr;
+    const GUI_OBJECT_COUNTS* counts_ = nullptr;
+};

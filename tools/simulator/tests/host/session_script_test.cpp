@@ -1,6 +1,9 @@
 // The session-file grammar: what each step becomes, and which lines are refused and why.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "tools/simulator/script/session_script.h"
 
 namespace {
@@ -149,6 +152,19 @@ TEST(SessionScript, ReportLengthLimitIsSixtyFourBytes) {
     sim::Script too_long = ParseScript("report" + bytes + " 00");
     ASSERT_EQ(too_long.errors.size(), 1u);
     EXPECT_EQ(too_long.errors[0].message, "a report has at most 64 bytes");
+}
+
+// The session files of examples/ play as they stand: `make demo` itself is not among the tests.
+TEST(SessionScript, TheExampleSessionsParse) {
+    for (const char* name : {"/demo-session.txt", "/receiver-session.txt"}) {
+        std::ifstream file(std::string(KB_EXAMPLES_DIR) + name);
+        ASSERT_TRUE(file.good()) << name;
+        std::stringstream text;
+        text << file.rdbuf();
+        sim::Script script = ParseScript(text.str());
+        EXPECT_TRUE(script.errors.empty()) << name << ":" << script.errors[0].line << ": " << script.errors[0].message;
+        EXPECT_GT(script.steps.size(), 20u) << name;
+    }
 }
 
 }  // namespace

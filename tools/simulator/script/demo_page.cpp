@@ -18,6 +18,11 @@ std::string HtmlText(const std::string& text) {
 
 void DemoPage::Heading(const std::string& text) { entries_.push_back({Entry::kHeading, text, "", 0}); }
 
+void DemoPage::ContinueHeading(const std::string& text) {
+    if (entries_.empty() || entries_.back().kind != Entry::kHeading) return Heading(text);
+    entries_.back().text += " " + text;
+}
+
 void DemoPage::Step(int line, const std::string& text, const std::string& comment) {
     entries_.push_back({Entry::kStep, text, comment, line});
 }

@@ -12,6 +12,8 @@ public:
     explicit DemoPage(std::string title) : title_(std::move(title)) {}
 
     void Heading(const std::string& text);
+    // One more line of the last heading.
+    void ContinueHeading(const std::string& text);
     // A step as the session file writes it, with its comment.
     void Step(int line, const std::string& text, const std::string& comment);
     // What the system did in reply to the last step.

@@ -277,8 +277,13 @@ bool DesktopPlayer::Wheel(const Step& step, Lines* said) {
     }
     Sleep(kSettleMs);
     const int after = text_.FirstVisibleLine();
-    if (after == before)
+    if (after == before) {
         said->push_back(Format("the text did not move: line %d is still at the top", after));
+        // The agent's wheel hook scrolls the foreground window's focus, whatever the pointer is over.
+        char class_name[64] = "none";
+        if (HWND foreground = GetForegroundWindow()) GetClassNameA(foreground, class_name, sizeof class_name);
+        said->push_back(std::string("the foreground window is of class ") + class_name);
+    }
     else
         said->push_back(Format("the text scrolled from line %d to line %d at the top (%d notch%s)", before, after, count,
                                count == 1 ? "" : "es"));

@@ -41,17 +41,17 @@ void SessionPlayer::FollowAgent() {
 int SessionPlayer::Play(const Script& script) {
     OpenReader();
     int failed = 0;
-    bool after_note = false;
+    int last_note_line = -1;
     for (const Step& step : script.steps) {
         if (step.kind == StepKind::Note) {
-            // A block of comment lines is one heading.
-            std::fprintf(out_, "%s# %s\n", after_note ? "" : "\n", step.comment.c_str());
-            if (after_note) page_.ContinueHeading(step.comment);
+            // Comment lines one below the other are one heading.
+            const bool continued = step.line == last_note_line + 1;
+            std::fprintf(out_, "%s# %s\n", continued ? "" : "\n", step.comment.c_str());
+            if (continued) page_.ContinueHeading(step.comment);
             else page_.Heading(step.comment);
-            after_note = true;
+            last_note_line = step.line;
             continue;
         }
-        after_note = false;
         std::fprintf(out_, "%5d   %s%s%s\n", step.line, step.text.c_str(), step.comment.empty() ? "" : "   # ",
                      step.comment.c_str());
         page_.Step(step.line, step.text, step.comment);
@@ -65,8 +65,12 @@ int SessionPlayer::Play(const Script& script) {
             ++failed;
         }
         desktop_.Observe(step, &said);
-        desktop_.TakePicture(step, &page_, &said);
         for (const std::string& line : said) Say("%s", line.c_str());
+        std::string picture, caption;
+        if (desktop_.TakePicture(step, &picture, &caption)) {
+            Say("picture: %s", picture.c_str());
+            page_.Picture(picture, caption);
+        }
         std::fflush(out_);
     }
     return failed;

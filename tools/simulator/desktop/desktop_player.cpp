@@ -379,22 +379,20 @@ void DesktopPlayer::ObserveStatusTable(Lines* said) {
     have_table_ = true;
 }
 
-void DesktopPlayer::TakePicture(const Step& step, DemoPage* page, Lines* said) {
-    if (pictures_.empty() || screen_.rgb.empty()) return;
-    if (step.kind != StepKind::Screenshot && screen_.rgb == last_picture_) return;
+bool DesktopPlayer::TakePicture(const Step& step, std::string* name, std::string* caption) {
+    if (pictures_.empty() || screen_.rgb.empty()) return false;
+    if (step.kind != StepKind::Screenshot && screen_.rgb == last_picture_) return false;
     last_picture_ = screen_.rgb;
-    const capture::Pixels& screen = screen_;
-    const std::string name = PictureName(++pictures_taken_, step);
+    *name = PictureName(++pictures_taken_, step);
     std::string error;
-    if (!capture::WritePng(screen, pictures_ + name, error)) {
-        said->push_back("no picture: " + error);
-        return;
+    if (!capture::WritePng(screen_, pictures_ + *name, error)) {
+        std::fprintf(stderr, "kbsim: no picture: %s\n", error.c_str());
+        return false;
     }
-    std::string caption;
-    for (const std::string& word : step.words) caption += (caption.empty() ? "" : " ") + word;
-    if (caption.empty()) caption = step.comment.empty() ? step.text : step.comment;
-    page->Picture(name, caption);
-    said->push_back("picture: " + name);
+    caption->clear();
+    for (const std::string& word : step.words) *caption += (caption->empty() ? "" : " ") + word;
+    if (caption->empty()) *caption = step.comment.empty() ? step.text : step.comment;
+    return true;
 }
 
 std::string DesktopPlayer::WritePage(const DemoPage& page) {

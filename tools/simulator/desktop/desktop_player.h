@@ -35,8 +35,9 @@ public:
     // What changed on the desktop since the last look, after `step` (played by either player).
     void Observe(const Step& step, Lines* said);
     // A picture of the screen, as the last look saw it, when it changed since the last picture,
-    // or always for a screenshot step; it goes on the page after the step.
-    void TakePicture(const Step& step, DemoPage* page, Lines* said);
+    // or always for a screenshot step: true with the file's name (in the picture folder) and its
+    // caption. False when none was taken (a failed write is said on the error output).
+    bool TakePicture(const Step& step, std::string* name, std::string* caption);
     bool agent_running() const { return agent_ && agent_->running(); }
     // Writes the page; its path, or empty when no picture folder was given or it failed.
     std::string WritePage(const DemoPage& page);

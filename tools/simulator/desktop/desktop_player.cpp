@@ -4,6 +4,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "common/registry_names.h"
@@ -113,6 +114,17 @@ void Changed(const std::string& now, std::string* before, const char* gone, Line
     if (now == *before) return;
     said->push_back(now.empty() ? gone : now);
     *before = now;
+}
+
+// " (the WWW Home key)" for a dispatcher line of the agent's log, else nothing.
+std::string KeyOfLogLine(const std::string& line) {
+    const char kHotKey[] = "Hot Key Event = ";
+    const size_t at = line.find(kHotKey);
+    if (at == std::string::npos) return std::string();
+    const int code = std::atoi(line.c_str() + at + sizeof kHotKey - 1);
+    if (code == EVENT_KEYS_RELEASED) return " (the keys let go)";
+    const char* name = KeyNameForEvent(code);
+    return name ? std::string(" (the ") + name + " key)" : std::string();
 }
 
 std::string PictureName(int number, const Step& step) {
@@ -331,7 +343,7 @@ void DesktopPlayer::Observe(const Step& step, Lines* said) {
     if (agent_running()) {
         const Lines log = agent_->Log();
         for (size_t i = agent_lines_seen_; i < log.size(); ++i) {
-            said->push_back("agent log: " + log[i]);
+            said->push_back("agent log: " + log[i] + KeyOfLogLine(log[i]));
             const bool key = log[i].find("Hot Key Event = ") != std::string::npos ||
                              log[i].find("Key Code = ") != std::string::npos;
             if (key && log[i].find("= 50") == std::string::npos) key_dispatched = true;

@@ -27,14 +27,6 @@ constexpr int kWheelNotch = 120;
 const char* const kPlayerNames[] = {"CD Player", "Windows Media Player(Original)", "Windows Media Player",
                                     "Windows Media Player 7.0"};
 
-void WriteNumber(const char* key, const char* name, DWORD value) {
-    HKEY handle = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(handle, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(handle);
-}
-
 bool ReadNumber(const char* key, const char* name, DWORD* value) {
     HKEY handle = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
@@ -185,6 +177,8 @@ bool DesktopPlayer::Run(const Step& step, Lines* said) {
             said->push_back("a text window is open, its first line at the top");
             return true;
         }
+        // The applet writes "USB Lock"; the agent also rewrites it at its start.
+        settings_.Keep(KB_REG_SKYREL, KB_VAL_USB_LOCK);
         if (!applet_.Open(&error)) {
             said->push_back(error);
             return false;
@@ -216,6 +210,7 @@ bool DesktopPlayer::StartAgent(Lines* said) {
         said->push_back("keyagent.exe runs already");
         return false;
     }
+    settings_.Keep(KB_REG_SKYREL, KB_VAL_USB_LOCK);
     agent_.reset(new AgentWatch);
     if (!agent_->running()) {
         said->push_back("keyagent.exe did not start (or another agent ran already)");
@@ -246,21 +241,21 @@ bool DesktopPlayer::Set(const Step& step, Lines* said) {
     case Setting::Popup:
         for (const char* group : {KB_VAL_SHOW_SEARCH, KB_VAL_SHOW_MAIL, KB_VAL_SHOW_MEDIA, KB_VAL_SHOW_VOLUME,
                                   KB_VAL_SHOW_MY_COMPUTER, KB_VAL_SHOW_CALCULATOR})
-            WriteNumber(KB_REG_KEYBOARD_DISPLAY, group, 1);
-        WriteNumber(KB_REG_KEYBOARD_DISPLAY, KB_VAL_DELAY, step.values[0]);
+            settings_.WriteNumber(KB_REG_KEYBOARD_DISPLAY, group, 1);
+        settings_.WriteNumber(KB_REG_KEYBOARD_DISPLAY, KB_VAL_DELAY, step.values[0]);
         // What the On-Screen Display page does after writing: tell a running agent's popup.
         if (HWND popup = FindWindowA(KB_CLASS_AGENT_POPUP, nullptr)) SendMessageA(popup, WM_WININICHANGE, 0, 0);
         said->push_back(Format("settings: the popup shows for every key group, for %u s", step.values[0]));
         return true;
     case Setting::Player:
-        WriteNumber(KB_REG_KEYBOARD, KB_VAL_SELECT, step.values[0]);
+        settings_.WriteNumber(KB_REG_KEYBOARD, KB_VAL_SELECT, step.values[0]);
         said->push_back(Format("settings: the media keys drive \"%s\" (the agent reads this at its start)",
                                kPlayerNames[step.values[0]]));
         return true;
     case Setting::Zoom:
-        WriteNumber(KB_REG_WHEEL, KB_VAL_WHEEL_BUTTON, 0);
-        WriteNumber(KB_REG_WHEEL, KB_VAL_ZOOM_SIZE, step.values[0]);
-        WriteNumber(KB_REG_WHEEL, KB_VAL_ZOOM_FACTOR, step.values[1]);
+        settings_.WriteNumber(KB_REG_WHEEL, KB_VAL_WHEEL_BUTTON, 0);
+        settings_.WriteNumber(KB_REG_WHEEL, KB_VAL_ZOOM_SIZE, step.values[0]);
+        settings_.WriteNumber(KB_REG_WHEEL, KB_VAL_ZOOM_FACTOR, step.values[1]);
         // What the Wheel Button page does after writing: the hook's zoom window reloads.
         SendMessageTimeoutA(HWND_BROADCAST, WM_WININICHANGE, 0, 0, SMTO_ABORTIFHUNG, kBroadcastLimitMs, nullptr);
         said->push_back(Format("settings: the wheel button zooms, a %u-pixel window magnifying %u times",

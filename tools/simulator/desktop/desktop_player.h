@@ -13,6 +13,7 @@
 #include "common/control_interface.h"
 #include "tools/simulator/client/agent_watch.h"
 #include "tools/simulator/desktop/applet_window.h"
+#include "tools/simulator/desktop/saved_settings.h"
 #include "tools/simulator/desktop/standin_apps.h"
 #include "tools/simulator/desktop/text_window.h"
 #include "tools/simulator/desktop/tray_icons.h"
@@ -53,6 +54,8 @@ private:
     void ObserveStatusTable(Lines* said);
 
     std::string pictures_;
+    // Destroyed last: the programs of the session have ended before their settings go back.
+    SavedSettings settings_;
     std::unique_ptr<AgentWatch> agent_;
     size_t agent_lines_seen_ = 0;
     StandinApps apps_;

@@ -126,7 +126,7 @@ std::string PictureName(int number, const Step& step) {
 
 }  // namespace
 
-DesktopPlayer::DesktopPlayer(std::string pictures) : pictures_(std::move(pictures)) {
+DesktopPlayer::DesktopPlayer(std::string pictures) : pictures_(std::move(pictures)), desktop_used_(!pictures_.empty()) {
     if (!pictures_.empty() && pictures_.back() != '\\') pictures_ += '\\';
 }
 
@@ -150,6 +150,7 @@ bool DesktopPlayer::Handles(StepKind kind) {
 }
 
 bool DesktopPlayer::Run(const Step& step, Lines* said) {
+    desktop_used_ = true;
     std::string error;
     switch (step.kind) {
     case StepKind::Agent:
@@ -352,10 +353,13 @@ void DesktopPlayer::Observe(const Step& step, Lines* said) {
         for (const std::string& c : apps_.classes()) classes += (classes.empty() ? "" : ", ") + c;
         said->push_back("no keystroke or command reached the stand-in windows (" + classes + ")");
     }
-    ObserveWindows(said);
     if (agent_running()) ObserveStatusTable(said);
+    // A session of the receiver alone never touches the screen.
+    if (!desktop_used_) return;
+    ObserveWindows(said);
     screen_ = capture::CaptureScreen();
-    std::string tray = tray_.Describe(screen_);
+    if (!tray_) tray_.reset(new TrayIcons);
+    std::string tray = tray_->Describe(screen_);
     if (!tray.empty()) tray = "the notification area shows " + tray;
     Changed(tray, &last_tray_, "the notification area shows none of the tray's icons", said);
 }

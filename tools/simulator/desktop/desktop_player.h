@@ -54,6 +54,7 @@ private:
     void ObserveStatusTable(Lines* said);
 
     std::string pictures_;
+    bool desktop_used_;  // pictures are wanted, or a desktop step ran
     // Destroyed last: the programs of the session have ended before their settings go back.
     SavedSettings settings_;
     std::unique_ptr<AgentWatch> agent_;
@@ -61,7 +62,7 @@ private:
     StandinApps apps_;
     TextWindow text_;
     AppletWindow applet_;
-    TrayIcons tray_;
+    std::unique_ptr<TrayIcons> tray_;  // made at the first look at the screen
     capture::Pixels screen_;  // as the last look saw it
     std::string last_popup_, last_select_, last_zoom_, last_applet_, last_tray_;
     RF_DATA last_table_ = {};

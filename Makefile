@@ -105,14 +105,15 @@ bench: deps $(BENCH_HOST)/build.ninja
 	python3 tools/bench-summary.py --world $$world --bench-dir build/bench --dist $$dist build/bench/summary.txt || rc=1; \
 	echo "benchmark results:"; for f in build/bench/*.txt build/bench/*.json; do [ -e "$$f" ] && echo "  $$f"; done; exit $$rc
 
-# The receiver simulator plays a session file against the real driver; its output is also kept
-# in build/<world>/demo/.
+# The receiver simulator plays a session file against the real driver, with keyagent.exe, the
+# stand-in applications and the status applet on a Wine desktop; its output, the pictures of the
+# screen and the page that shows them (build/demo/index.html) are kept in build/demo/.
 SESSION ?= examples/demo-session.txt
 demo: deps
 	@world=$$(tools/wine/wine-worlds.sh --widest) || exit 1; \
 	$(MAKE) --no-print-directory $$world || exit 1; \
 	echo "demo: in the $$world world (build/$$world)"; \
-	$(call wine_session,$$world) tools/simulator/run-demo.sh $$world $(abspath build)/$$world $(abspath $(SESSION))
+	$(call wine_session,$$world) tools/simulator/run-demo.sh $$world $(abspath build)/$$world $(abspath $(SESSION)) $(abspath build)/demo
 
 fuzz: fuzz-tree
 	KB_FUZZ_SECONDS=$${KB_FUZZ_SECONDS:-600} ctest --test-dir $(FUZZ) --output-on-failure -L fuzz -V

@@ -121,6 +121,15 @@ Pixels CaptureClient(HWND window) {
     return pixels;
 }
 
+Pixels CaptureScreen() {
+    const int x = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    HDC screen = GetDC(nullptr);
+    Pixels pixels = CopyFrom(screen, x, y, GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 Pixels PixelsOf(HBITMAP bitmap) {
     Pixels pixels;
     BITMAP size = {};

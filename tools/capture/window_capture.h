@@ -32,6 +32,10 @@ Pixels CaptureWindow(HWND window);
 // The window's client area, from the window's own device context.
 Pixels CaptureClient(HWND window);
 
+// The whole virtual screen as the display shows it (all windows, the desktop and its taskbar),
+// from the screen's device context.
+Pixels CaptureScreen();
+
 // The pixels of a bitmap; none when it can't be read.
 Pixels PixelsOf(HBITMAP bitmap);
 

@@ -8,29 +8,69 @@
 
 namespace sim {
 
-SessionPlayer::SessionPlayer(BenchClient& bench, std::FILE* out, bool own_reader)
-    : bench_(bench), out_(out), own_reader_(own_reader) {}
+SessionPlayer::SessionPlayer(BenchClient& bench, std::FILE* out, bool own_reader, std::string pictures)
+    : bench_(bench),
+      out_(out),
+      own_reader_(own_reader),
+      reader_wanted_(own_reader),
+      desktop_(std::move(pictures)),
+      page_("The receiver, the agent and the desktop, step by step") {}
 
 void SessionPlayer::Say(const char* format, ...) {
-    std::fputs("        ", out_);
+    char text[1024];
     va_list args;
     va_start(args, format);
-    std::vfprintf(out_, format, args);
+    std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
-    std::fputc('\n', out_);
+    std::fprintf(out_, "        %s\n", text);
+    page_.Reply(text);
+}
+
+// While an agent the session started runs, it is the filter's reader; after it ends, the player
+// reads again if it did before.
+void SessionPlayer::FollowAgent() {
+    if (desktop_.agent_running()) {
+        reader_.reset();
+        own_reader_ = false;
+    } else if (reader_wanted_ && !own_reader_) {
+        own_reader_ = true;
+        OpenReader();
+    }
 }
 
 int SessionPlayer::Play(const Script& script) {
     OpenReader();
     int failed = 0;
+    int last_note_line = -1;
     for (const Step& step : script.steps) {
         if (step.kind == StepKind::Note) {
-            std::fprintf(out_, "\n# %s\n", step.comment.c_str());
+            // Comment lines one below the other are one heading.
+            const bool continued = step.line == last_note_line + 1;
+            std::fprintf(out_, "%s# %s\n", continued ? "" : "\n", step.comment.c_str());
+            if (continued) page_.ContinueHeading(step.comment);
+            else page_.Heading(step.comment);
+            last_note_line = step.line;
             continue;
         }
         std::fprintf(out_, "%5d   %s%s%s\n", step.line, step.text.c_str(), step.comment.empty() ? "" : "   # ",
                      step.comment.c_str());
-        if (!Run(step)) ++failed;
+        page_.Step(step.line, step.text, step.comment);
+        Lines said;
+        if (DesktopPlayer::Handles(step.kind)) {
+            if (!desktop_.Run(step, &said)) ++failed;
+            for (const std::string& line : said) Say("%s", line.c_str());
+            said.clear();
+            FollowAgent();
+        } else if (!Run(step)) {
+            ++failed;
+        }
+        desktop_.Observe(step, &said);
+        for (const std::string& line : said) Say("%s", line.c_str());
+        std::string picture, caption;
+        if (desktop_.TakePicture(step, &picture, &caption)) {
+            Say("picture: %s", picture.c_str());
+            page_.Picture(picture, caption);
+        }
         std::fflush(out_);
     }
     return failed;
@@ -69,8 +109,8 @@ bool SessionPlayer::Run(const Step& step) {
         return true;
     case StepKind::KeyCode: return KeyCode(step);
     case StepKind::Note: return true;
+    default: return false;  // the desktop's steps are the desktop player's
     }
-    return false;
 }
 
 bool SessionPlayer::KeyCode(const Step& step) {

@@ -6,9 +6,12 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include "tools/simulator/client/bench_client.h"
 #include "tools/simulator/client/filter_reader.h"
+#include "tools/simulator/desktop/desktop_player.h"
+#include "tools/simulator/script/demo_page.h"
 #include "tools/simulator/script/session_script.h"
 
 namespace sim {
@@ -16,13 +19,17 @@ namespace sim {
 class SessionPlayer {
 public:
     // With own_reader false the player reads nothing from the filter's control device: another
-    // program (the agent) is its reader, and the session's reader steps are left to it.
-    SessionPlayer(BenchClient& bench, std::FILE* out, bool own_reader = true);
+    // program (the agent) is its reader, and the session's reader steps are left to it. The same
+    // holds while an agent started by the session runs. pictures: the folder for the pictures of
+    // the screen and the page of the session (a Windows path), or empty for none.
+    SessionPlayer(BenchClient& bench, std::FILE* out, bool own_reader = true, std::string pictures = std::string());
 
     // Plays every step; the number of steps that failed.
     int Play(const Script& script);
     // The bench's count of the requests it sent; false when one did not come back as it should.
     bool Summary();
+    // Writes the page of the session beside its pictures; its path, or empty when there is none.
+    std::string WritePage() { return desktop_.WritePage(page_); }
 
 private:
     bool Run(const Step& step);
@@ -33,11 +40,15 @@ private:
     bool OpenReader();
     void ShowEvents();
     void ShowHid(const std::vector<uint8_t>& fed);
+    void FollowAgent();
     void Say(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     BenchClient& bench_;
     std::FILE* out_;
     bool own_reader_;
+    const bool reader_wanted_;
+    DesktopPlayer desktop_;
+    DemoPage page_;
     std::unique_ptr<FilterReader> reader_;
 };
 

@@ -1,10 +1,13 @@
 // kbsim: plays a session file against the receiver test bench and the filter driver under test,
 // and prints what came out of the filter's control device and what the HID driver received.
 //
-//   kbsim [--filter SERVICE FILE.sys] [--agent] SESSION
+//   kbsim [--filter SERVICE FILE.sys] [--agent] [--pictures FOLDER] SESSION
 //
 // With --agent, keyagent.exe from the program's folder is started once the drivers run and is
-// the reader of the filter's control device; after the session its log lines are printed.
+// the reader of the filter's control device; after the session its log lines are printed. A
+// session may also start and stop the agent itself ("agent start"). With --pictures, a picture
+// of the screen is kept in FOLDER at each step that changed what the screen shows, and
+// FOLDER\index.html shows the steps and their pictures in order.
 //
 // The filter is uvxnftr.sys (service UVXNFTR) from the program's own folder unless another is
 // named. The bench driver kbbench.sys and the test variants of the companion filter's stand-in,
@@ -34,6 +37,7 @@ struct Options {
     std::string filter_file = "uvxnftr.sys";
     const char* session = nullptr;
     bool with_agent = false;
+    std::string pictures;
 };
 
 bool ParseOptions(int argc, char** argv, Options* options) {
@@ -41,6 +45,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
         if (std::strcmp(argv[i], "--filter") == 0 && i + 2 < argc) {
             options->filter_service = argv[++i];
             options->filter_file = argv[++i];
+        } else if (std::strcmp(argv[i], "--pictures") == 0 && i + 1 < argc) {
+            options->pictures = argv[++i];
         } else if (std::strcmp(argv[i], "--agent") == 0) {
             options->with_agent = true;
         } else if (!options->session && argv[i][0] != '-') {
@@ -71,7 +77,7 @@ bool ReadFileText(const char* path, std::string* text) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, &options)) {
-        std::fprintf(stderr, "usage: kbsim [--filter SERVICE FILE.sys] [--agent] SESSION\n");
+        std::fprintf(stderr, "usage: kbsim [--filter SERVICE FILE.sys] [--agent] [--pictures FOLDER] SESSION\n");
         return 2;
     }
     std::string text;
@@ -114,9 +120,18 @@ int main(int argc, char** argv) {
         Sleep(kAgentSettleMs);
         std::printf("keyagent.exe runs and reads the filters' devices\n");
     }
-    sim::SessionPlayer player(session.bench(), stdout, !options.with_agent);
+    sim::SessionPlayer player(session.bench(), stdout, !options.with_agent, options.pictures);
     int failed = player.Play(script);
     bool ledger_ok = player.Summary();
+    if (!options.pictures.empty()) {
+        const std::string page = player.WritePage();
+        if (page.empty()) {
+            std::printf("the page could not be written in %s\n", options.pictures.c_str());
+            ++failed;
+        } else {
+            std::printf("page: %s\n", page.c_str());
+        }
+    }
     if (agent) {
         Sleep(kAgentSettleMs);
         std::printf("\nkeyagent.exe's log:\n");
@@ -128,5 +143,8 @@ int main(int argc, char** argv) {
     }
     if (failed) std::printf("%d step(s) failed\n", failed);
     if (!ledger_ok) std::printf("a request sent below the filter did not come back exactly once\n");
+    // The last line says how the session went: a program that starts kbsim on a desktop of its
+    // own (Wine's explorer) does not get kbsim's exit code.
+    std::printf("kbsim: %s\n", failed == 0 && ledger_ok ? "the session played as written" : "the session failed");
     return failed == 0 && ledger_ok ? 0 : 1;
 }

@@ -109,10 +109,91 @@ public:
             step_->open = how == "open";
             return "";
         }
+        if (command == "agent") {
+            step_->kind = StepKind::Agent;
+            std::string how = Word(1);
+            if (tokens_.size() != 2 || (how != "start" && how != "stop")) return "agent takes start or stop";
+            step_->open = how == "start";
+            return "";
+        }
+        if (command == "apps") {
+            step_->kind = StepKind::Apps;
+            if (tokens_.size() < 2 || tokens_.size() > kScriptMaxApps + 1) return "apps takes 1 to 8 window classes";
+            step_->words.assign(tokens_.begin() + 1, tokens_.end());
+            return "";
+        }
+        if (command == "set") return ParseSet();
+        if (command == "open" || command == "close") {
+            step_->kind = command == "open" ? StepKind::Open : StepKind::Close;
+            std::string what = Word(1);
+            if (tokens_.size() == 2 && what == "applet") {
+                step_->target = Target::Applet;
+                return "";
+            }
+            if (tokens_.size() == 2 && what == "text" && command == "open") {
+                step_->target = Target::Text;
+                return "";
+            }
+            return command == "open" ? "open takes text or applet" : "close takes applet";
+        }
+        if (command == "lock") {
+            step_->kind = StepKind::Lock;
+            std::string how = Word(1);
+            if (tokens_.size() != 2 || (how != "on" && how != "off")) return "lock takes on or off";
+            step_->open = how == "on";
+            return "";
+        }
+        if (command == "wheel") {
+            if (tokens_.size() == 2 && Word(1) == "button") {
+                step_->kind = StepKind::WheelButton;
+                return "";
+            }
+            step_->kind = StepKind::Wheel;
+            std::string way = Word(1);
+            uint32_t notches = 0;
+            if (tokens_.size() != 3 || (way != "up" && way != "down") ||
+                !ParseNumber(tokens_[2], kScriptMaxNotches, &notches) || notches == 0) {
+                return "wheel takes up or down and 1 to 100 notches, or button";
+            }
+            step_->notches = way == "up" ? static_cast<int>(notches) : -static_cast<int>(notches);
+            return "";
+        }
+        if (command == "screenshot") {
+            step_->kind = StepKind::Screenshot;
+            step_->words.assign(tokens_.begin() + 1, tokens_.end());
+            return "";
+        }
         return "unknown step \"" + tokens_[0] + "\"";
     }
 
 private:
+    std::string Word(size_t i) const { return i < tokens_.size() ? Lower(tokens_[i]) : ""; }
+
+    std::string ParseSet() {
+        step_->kind = StepKind::Set;
+        const std::string what = Word(1);
+        if (what == "popup") {
+            step_->setting = Setting::Popup;
+            if (tokens_.size() != 3 || !ParseNumber(tokens_[2], kScriptMaxPopupSeconds, &step_->values[0]))
+                return "set popup takes the seconds it stays, 0 to 11";
+            return "";
+        }
+        if (what == "player") {
+            step_->setting = Setting::Player;
+            if (tokens_.size() != 3 || !ParseNumber(tokens_[2], kScriptMaxPlayer, &step_->values[0]))
+                return "set player takes a player from 0 to 3";
+            return "";
+        }
+        if (what == "zoom") {
+            step_->setting = Setting::Zoom;
+            if (tokens_.size() != 4 || !ParseNumber(tokens_[2], kScriptMaxZoomSize, &step_->values[0]) ||
+                !ParseNumber(tokens_[3], kScriptMaxZoomFactor, &step_->values[1]) || step_->values[1] == 0)
+                return "set zoom takes a size up to 300 and a factor from 1 to 10";
+            return "";
+        }
+        return "set takes popup, player or zoom";
+    }
+
     std::string TakeReceiver() {
         if (next_ >= tokens_.size() || tokens_[next_][0] != '@') return "";
         uint32_t n = 0;

@@ -10,6 +10,19 @@
 //   keycode 21                hot-key code 21 (0 to 255, decimal) fed to the keyboard filter
 //                             "\\.\UOVKBFTR", whose reader gets it as byte 0 of a record
 //
+// The desktop around the receiver, for a session that shows the whole system:
+//   agent start|stop          keyagent.exe is started, or stopped with "/u"
+//   apps IEFrame WMPlayerApp  stand-in application windows of these classes
+//   set popup 3               the popup shown for every key group, for 3 seconds (0 to 11)
+//   set player 3              the media player the media keys drive (0 to 3)
+//   set zoom 120 2            the wheel button opens the zoom window, 120 pixels, 2 times
+//   open text|applet          a text window to scroll, or the status applet in control.exe
+//   close applet              its Close button
+//   lock on|off               the applet's Lock box clicked to that state
+//   wheel down|up 3           wheel notches over the text window
+//   wheel button              the wheel button pressed and let go over the text window
+//   screenshot [caption]      a picture of the whole screen
+//
 // Text after '#' is a comment. Portable: no platform headers.
 #pragma once
 
@@ -19,13 +32,25 @@
 
 namespace sim {
 
-enum class StepKind { Note, Plug, Unplug, Report, Wait, Reader, Typing, KeyCode };
+enum class StepKind {
+    Note, Plug, Unplug, Report, Wait, Reader, Typing, KeyCode,
+    Agent, Apps, Set, Open, Close, Lock, Wheel, WheelButton, Screenshot
+};
+
+enum class Setting { Popup, Player, Zoom };
+enum class Target { Text, Applet };
 
 constexpr uint32_t kScriptMaxReceiver = 4;
 constexpr size_t kScriptMaxReportBytes = 64;
 constexpr uint32_t kScriptMaxWaitMs = 600000;
 constexpr uint32_t kScriptMaxTyping = 255;
 constexpr uint32_t kScriptMaxKeyCode = 255;
+constexpr uint32_t kScriptMaxNotches = 100;
+constexpr uint32_t kScriptMaxPopupSeconds = 11;
+constexpr uint32_t kScriptMaxPlayer = 3;
+constexpr uint32_t kScriptMaxZoomSize = 300;
+constexpr uint32_t kScriptMaxZoomFactor = 10;
+constexpr size_t kScriptMaxApps = 8;
 
 struct Step {
     StepKind kind = StepKind::Note;
@@ -37,7 +62,12 @@ struct Step {
     uint32_t milliseconds = 0;    // Wait
     uint32_t activities = 0;      // Typing
     uint8_t code = 0;             // KeyCode
-    bool open = false;            // Reader
+    bool open = false;            // Reader; Agent (start), Lock (on)
+    std::vector<std::string> words;  // Apps: window classes; Screenshot: the caption
+    Setting setting = Setting::Popup;
+    uint32_t values[2] = {0, 0};  // Set: seconds, player, or zoom size and factor
+    Target target = Target::Text; // Open, Close
+    int notches = 0;              // Wheel: positive away from the user (up)
 };
 
 struct ScriptError {

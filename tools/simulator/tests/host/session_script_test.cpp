@@ -1,6 +1,9 @@
 // The session-file grammar: what each step becomes, and which lines are refused and why.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "tools/simulator/script/session_script.h"
 
 namespace {
@@ -55,6 +58,43 @@ TEST(SessionScript, StepsTakeTheirReceiverBytesAndComments) {
     EXPECT_EQ(script.steps[13].code, 255);
 }
 
+TEST(SessionScript, DesktopStepsTakeTheirWords) {
+    sim::Script script = ParseScript(
+        "agent start\n"
+        "Agent STOP\n"
+        "apps IEFrame WMPlayerApp\n"
+        "set popup 3\n"
+        "set player 3\n"
+        "set zoom 120 2\n"
+        "open applet\n"
+        "open text\n"
+        "close applet\n"
+        "lock on\n"
+        "wheel down 3\n"
+        "wheel up 1\n"
+        "wheel button\n"
+        "screenshot the tray   # comment\n"
+        "screenshot\n");
+    ASSERT_TRUE(script.errors.empty()) << script.errors[0].line << ": " << script.errors[0].message;
+    ASSERT_EQ(script.steps.size(), 15u);
+    const auto& s = script.steps;
+    EXPECT_TRUE(s[0].kind == StepKind::Agent && s[0].open);
+    EXPECT_FALSE(s[1].open);
+    EXPECT_EQ(s[2].words, (std::vector<std::string>{"IEFrame", "WMPlayerApp"}));
+    EXPECT_TRUE(s[3].setting == sim::Setting::Popup && s[3].values[0] == 3);
+    EXPECT_TRUE(s[4].setting == sim::Setting::Player && s[4].values[0] == 3);
+    EXPECT_TRUE(s[5].setting == sim::Setting::Zoom && s[5].values[0] == 120 && s[5].values[1] == 2);
+    EXPECT_TRUE(s[6].kind == StepKind::Open && s[6].target == sim::Target::Applet);
+    EXPECT_TRUE(s[7].kind == StepKind::Open && s[7].target == sim::Target::Text);
+    EXPECT_TRUE(s[8].kind == StepKind::Close && s[8].target == sim::Target::Applet);
+    EXPECT_TRUE(s[9].kind == StepKind::Lock && s[9].open);
+    EXPECT_TRUE(s[10].kind == StepKind::Wheel && s[10].notches == -3);
+    EXPECT_EQ(s[11].notches, 1);
+    EXPECT_EQ(s[12].kind, StepKind::WheelButton);
+    EXPECT_EQ(s[13].words, (std::vector<std::string>{"the", "tray"}));
+    EXPECT_TRUE(s[14].kind == StepKind::Screenshot && s[14].words.empty());
+}
+
 TEST(SessionScript, BadLinesAreNamedByLineAndNothingElseIsLost) {
     struct Case {
         const char* line;
@@ -81,6 +121,20 @@ TEST(SessionScript, BadLinesAreNamedByLineAndNothingElseIsLost) {
         {"keycode 256", "keycode takes a hot-key code from 0 to 255"},
         {"keycode 0x15", "keycode takes a hot-key code from 0 to 255"},
         {"keycode 20 21", "keycode takes a hot-key code from 0 to 255"},
+        {"agent", "agent takes start or stop"},
+        {"apps", "apps takes 1 to 8 window classes"},
+        {"apps a b c d e f g h i", "apps takes 1 to 8 window classes"},
+        {"set popup 12", "set popup takes the seconds it stays, 0 to 11"},
+        {"set player 4", "set player takes a player from 0 to 3"},
+        {"set zoom 301 2", "set zoom takes a size up to 300 and a factor from 1 to 10"},
+        {"set zoom 96 0", "set zoom takes a size up to 300 and a factor from 1 to 10"},
+        {"set volume 3", "set takes popup, player or zoom"},
+        {"open door", "open takes text or applet"},
+        {"close text", "close takes applet"},
+        {"lock maybe", "lock takes on or off"},
+        {"wheel down 0", "wheel takes up or down and 1 to 100 notches, or button"},
+        {"wheel left 3", "wheel takes up or down and 1 to 100 notches, or button"},
+        {"wheel down 101", "wheel takes up or down and 1 to 100 notches, or button"},
     };
     for (const Case& c : cases) {
         sim::Script script = ParseScript(std::string("plug\n") + c.line + "\nunplug\n");
@@ -98,6 +152,19 @@ TEST(SessionScript, ReportLengthLimitIsSixtyFourBytes) {
     sim::Script too_long = ParseScript("report" + bytes + " 00");
     ASSERT_EQ(too_long.errors.size(), 1u);
     EXPECT_EQ(too_long.errors[0].message, "a report has at most 64 bytes");
+}
+
+// The session files of examples/ play as they stand: `make demo` itself is not among the tests.
+TEST(SessionScript, TheExampleSessionsParse) {
+    for (const char* name : {"/demo-session.txt", "/receiver-session.txt"}) {
+        std::ifstream file(std::string(KB_EXAMPLES_DIR) + name);
+        ASSERT_TRUE(file.good()) << name;
+        std::stringstream text;
+        text << file.rdbuf();
+        sim::Script script = ParseScript(text.str());
+        EXPECT_TRUE(script.errors.empty()) << name << ":" << script.errors[0].line << ": " << script.errors[0].message;
+        EXPECT_GT(script.steps.size(), 20u) << name;
+    }
 }
 
 }  // namespace

@@ -1,13 +1,19 @@
-// The demo's own session file played by kbsim against the real uvxnftr.sys: what `make demo`
-// shows a person, checked line by line where it matters.
+// Sessions played by kbsim against the real uvxnftr.sys: the example of the receiver alone, and
+// a short session of the kind `make demo` plays (the real keyagent.exe started and stopped by the
+// session, the stand-in browser, the wheel over a text window, pictures and the page), checked
+// line by line where it matters.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
 
 #include "tools/simulator/tests/wine/run_program.h"
 
 namespace {
 
 TEST(KbsimDemo, TheExampleSessionPlaysCleanly) {
-    simtest::ProgramRun run = simtest::RunProgram("kbsim.exe", std::string("\"") + KB_DEMO_SESSION + "\"");
+    simtest::ProgramRun run = simtest::RunProgram("kbsim.exe", std::string("\"") + KB_RECEIVER_SESSION + "\"");
     ASSERT_TRUE(run.started);
     EXPECT_EQ(run.exit_code, 0u) << run.output;
     EXPECT_EQ(simtest::MissingInOrder(run.output, {
@@ -34,7 +40,7 @@ TEST(KbsimDemo, TheExampleSessionPlaysCleanly) {
 // The same session with keyagent.exe as the filters' reader: the agent's log shows each hot key
 // of the session as it reached the main window, the keyboard filter's codes among them.
 TEST(KbsimDemo, WithTheAgentItsLogShowsTheSessionsHotKeys) {
-    simtest::ProgramRun run = simtest::RunProgram("kbsim.exe", std::string("--agent \"") + KB_DEMO_SESSION + "\"");
+    simtest::ProgramRun run = simtest::RunProgram("kbsim.exe", std::string("--agent \"") + KB_RECEIVER_SESSION + "\"");
     ASSERT_TRUE(run.started);
     EXPECT_EQ(run.exit_code, 0u) << run.output;
     EXPECT_EQ(simtest::MissingInOrder(run.output, {
@@ -51,6 +57,74 @@ TEST(KbsimDemo, WithTheAgentItsLogShowsTheSessionsHotKeys) {
         "Key Code = 23",
     }), "");
     EXPECT_EQ(run.output.find("did not stop"), std::string::npos) << run.output;
+}
+
+std::string ReadWhole(const std::string& path) {
+    std::string text;
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        char chunk[4096];
+        for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;) text.append(chunk, n);
+        std::fclose(f);
+    }
+    return text;
+}
+
+// What the demo is made of, in one short session: the agent is the filter's reader while it runs
+// (its log shows the keys), what reached the stand-in browser is told either way, the status
+// table follows the battery, the wheel step says what the text did, and the page names each
+// picture. (On this bare display the agent's hook drops the notches; docs/wine-notes.md.)
+TEST(KbsimDemo, ADesktopSessionTellsWhatTheSystemDidAndWritesItsPage) {
+    const std::string session = simtest::WriteTempFile("desktop-session.txt",
+                                                       "set popup 1\n"
+                                                       "apps IEFrame\n"
+                                                       "open text\n"
+                                                       "agent start\n"
+                                                       "screenshot the desktop\n"
+                                                       "plug\n"
+                                                       "report 01 23 02   # Web/Home\n"
+                                                       "report 01 00 00\n"
+                                                       "report 03 02 05 34 02 01\n"
+                                                       "wheel down 2\n"
+                                                       "agent stop\n"
+                                                       "unplug\n");
+    const std::string pictures = simtest::WriteTempFile("kbsim-pictures-probe", "");
+    const std::string folder = pictures.substr(0, pictures.rfind('\\') + 1) + "kbsim-pictures";
+    DeleteFileA((folder + "\\index.html").c_str());
+    simtest::ProgramRun run = simtest::RunProgram("kbsim.exe", "--pictures \"" + folder + "\" \"" + session + "\"");
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.exit_code, 0u) << run.output;
+    EXPECT_EQ(simtest::MissingInOrder(run.output, {
+        "settings: the popup shows for every key group, for 1 s",
+        "stand-in application windows are open: IEFrame",
+        "a text window is open",
+        "keyagent.exe runs",
+        "-line5-screenshot.png",
+        "receiver 1 plugged in and started",
+        "agent log: ",
+        "Hot Key Event = 5",
+        "the filter's status table now holds:",
+        "Mouse              CH 6, ID 565, battery low",
+        "   10   wheel down 2",
+        "        the text ",
+        "keyagent.exe ended after \"keyagent.exe /u\"",
+        "event 100, aux 0: receiver removed",
+        "page: ",
+    }), "");
+    const bool browser_told = run.output.find("the browser (IEFrame) got") != std::string::npos ||
+                              run.output.find("no keystroke or command reached the stand-in windows (IEFrame)") !=
+                                  std::string::npos;
+    EXPECT_TRUE(browser_told) << run.output;
+
+    // Pictures are numbered in the order taken: "NN-line5-screenshot.png".
+    const size_t named = run.output.find("-line5-screenshot.png");
+    ASSERT_NE(named, std::string::npos);
+    const std::string picture = run.output.substr(named - 2, 2 + std::strlen("-line5-screenshot.png"));
+    const std::string page = ReadWhole(folder + "\\index.html");
+    EXPECT_NE(page.find("<img src=\"" + picture + "\" alt=\"the desktop\">"), std::string::npos) << page;
+    EXPECT_NE(page.find("Hot Key Event = 5"), std::string::npos) << page;
+    const std::string png = ReadWhole(folder + "\\" + picture);
+    ASSERT_GT(png.size(), 1000u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
 }
 
 }  // namespace

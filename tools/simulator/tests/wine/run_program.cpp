@@ -31,7 +31,11 @@ std::string MissingInOrder(const std::string& output, const std::vector<const ch
 
 ProgramRun RunProgram(const char* program, const std::string& command_tail) {
     ProgramRun run;
-    std::string output_path = WriteTempFile("kbsim-output.txt", "");
+    // A file of its own for every run: a helper process Wine starts for the program (explorer.exe,
+    // when the program first draws) inherits the output handle and may still hold it.
+    static unsigned runs = 0;
+    const std::string name = "kbsim-output-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs) + ".txt";
+    std::string output_path = WriteTempFile(name.c_str(), "");
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE output = CreateFileA(output_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);

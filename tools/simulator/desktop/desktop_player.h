@@ -1,0 +1,74 @@
+// The desktop around the receiver for a session that shows the whole system: the real
+// keyagent.exe (with wheelhook.dll and trayicon.dll), the stand-in application windows, a text
+// window for the wheel, the status applet in control.exe, the settings the pages would write,
+// and pictures of the screen. After every step it looks at the system from outside, as a user
+// would, and says what changed: the agent's new log lines, what reached the stand-in windows,
+// the popup, Media Select and zoom windows, the applet, the filter's status table.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/control_interface.h"
+#include "tools/simulator/client/agent_watch.h"
+#include "tools/simulator/desktop/applet_window.h"
+#include "tools/simulator/desktop/saved_settings.h"
+#include "tools/simulator/desktop/standin_apps.h"
+#include "tools/simulator/desktop/text_window.h"
+#include "tools/simulator/desktop/tray_icons.h"
+#include "tools/simulator/script/demo_page.h"
+#include "tools/simulator/script/session_script.h"
+
+namespace sim {
+
+using Lines = std::vector<std::string>;
+
+class DesktopPlayer {
+public:
+    // pictures: the folder of the pictures and the page (a Windows path), or empty for none.
+    explicit DesktopPlayer(std::string pictures);
+    ~DesktopPlayer();
+
+    static bool Handles(StepKind kind);
+    // Plays one desktop step; what it did goes to `said`. False when the step failed.
+    bool Run(const Step& step, Lines* said);
+    // What changed on the desktop since the last look, after `step` (played by either player).
+    void Observe(const Step& step, Lines* said);
+    // A picture of the screen, as the last look saw it, when it changed since the last picture,
+    // or always for a screenshot step: true with the file's name (in the picture folder) and its
+    // caption. False when none was taken (a failed write is said on the error output).
+    bool TakePicture(const Step& step, std::string* name, std::string* caption);
+    bool agent_running() const { return agent_ && agent_->running(); }
+    // Writes the page; its path, or empty when no picture folder was given or it failed.
+    std::string WritePage(const DemoPage& page);
+
+private:
+    bool StartAgent(Lines* said);
+    bool StopAgent(Lines* said);
+    bool Set(const Step& step, Lines* said);
+    bool Wheel(const Step& step, Lines* said);
+    bool WheelButton(Lines* said);
+    bool Lock(const Step& step, Lines* said);
+    void ObserveWindows(Lines* said);
+    void ObserveStatusTable(Lines* said);
+
+    std::string pictures_;
+    bool desktop_used_;  // pictures are wanted, or a desktop step ran
+    // Destroyed last: the programs of the session have ended before their settings go back.
+    SavedSettings settings_;
+    std::unique_ptr<AgentWatch> agent_;
+    size_t agent_lines_seen_ = 0;
+    StandinApps apps_;
+    TextWindow text_;
+    AppletWindow applet_;
+    std::unique_ptr<TrayIcons> tray_;  // made at the first look at the screen
+    capture::Pixels screen_;  // as the last look saw it
+    std::string last_popup_, last_select_, last_zoom_, last_applet_, last_tray_;
+    RF_DATA last_table_ = {};
+    bool have_table_ = false;
+    std::vector<uint32_t> last_picture_;
+    int pictures_taken_ = 0;
+};
+
+}  // namespace sim

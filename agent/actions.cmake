@@ -81,3 +81,9 @@ if(KB_WINDOWS)
   set_tests_properties(wine.agent_hotkey_actions_test PROPERTIES
     FIXTURES_REQUIRED "agent_hotkey_actions_test_unmanaged;app_windows_unmanaged")
 endif()
+
+kb_wine_bench(kb_wine_bench
+  SOURCES bench/hotkey_action_bench.cpp tests/wine/action_standins.cpp tests/wine/test_tray.cpp
+    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
+  LIBS user32 advapi32
+  DEPENDS keyagent wheelhook trayicon agenthook app_windows)

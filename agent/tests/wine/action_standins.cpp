@@ -100,7 +100,7 @@ std::vector<AppEvent> AppWindows::WaitFor(const std::string& what, size_t count)
     do {
         found.clear();
         for (const AppEvent& event : Events())
-            if (event.what.compare(0, what.size(), what) == 0) found.push_back(event);
+            if (event.what.find(what) != std::string::npos) found.push_back(event);
         if (found.size() >= count) break;
         Sleep(20);
     } while (GetTickCount() - start < winetest::SLOW_WAIT_LIMIT_MS);

@@ -29,8 +29,8 @@ public:
     bool ready() const { return ready_; }
     // What reached the windows since they were made.
     std::vector<AppEvent> Events() const;
-    // Waits until `count` events of the kinds `what` starts with ("key" for every keystroke)
-    // have come, and returns them.
+    // Waits until `count` events whose kind holds `what` ("key" for every keystroke) have
+    // come, and returns them.
     std::vector<AppEvent> WaitFor(const std::string& what, size_t count) const;
 
 private:

@@ -63,3 +63,27 @@ if(KB_WINDOWS)
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     ENVIRONMENT "PULSE_SERVER=unix:/nonexistent/kb-no-sound-server")
 endif()
+
+# The hot keys' actions through the real keyagent.exe, the outside applications played by the
+# stand-ins of tools/standins.
+kb_wine_test(agent_hotkey_actions_test
+  SOURCES
+    tests/wine/hotkey_actions_test.cpp
+    tests/wine/action_standins.cpp
+    tests/wine/test_tray.cpp
+    tests/wine/registry_values.cpp
+    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
+  LIBS user32 advapi32 shlwapi
+  DEPENDS keyagent wheelhook trayicon agenthook app_windows program_recorder taskbar_hook
+  TIMEOUT 900)
+kb_wine_unmanaged_windows(agent_hotkey_actions_test)
+if(KB_WINDOWS)
+  set_tests_properties(wine.agent_hotkey_actions_test PROPERTIES
+    FIXTURES_REQUIRED "agent_hotkey_actions_test_unmanaged;app_windows_unmanaged")
+endif()
+
+kb_wine_bench(kb_wine_bench
+  SOURCES bench/hotkey_action_bench.cpp tests/wine/action_standins.cpp tests/wine/test_tray.cpp
+    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
+  LIBS user32 advapi32
+  DEPENDS keyagent wheelhook trayicon agenthook app_windows)

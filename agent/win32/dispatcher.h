@@ -8,6 +8,7 @@
 struct DispatcherState {
     bool RepeatActive;  // the volume repeat timer runs
     int RepeatCode;     // the volume key it repeats
+    int PlayToggle;     // the original player's Play/Pause alternation; set when the CD Player is started
 };
 
 DispatcherState& Dispatcher();

@@ -1,5 +1,54 @@
 #include "agent/win32/hotkey_action.h"
 
-// The hot keys' actions (browser, players, programs, volume, Office) are not part of this
-// build yet: a checked code reaches this point and changes nothing.
-void PerformHotKeyAction(HotKeyCode, bool) {}
+#include "agent/logic/action_table.h"
+#include "agent/win32/action_browser.h"
+#include "agent/win32/action_media_player.h"
+#include "agent/win32/action_media_select.h"
+#include "agent/win32/action_office.h"
+#include "agent/win32/action_power.h"
+#include "agent/win32/action_programs.h"
+#include "agent/win32/action_volume.h"
+#include "agent/win32/agent_state.h"
+#include "agent/win32/popup_window.h"
+
+void PerformHotKeyAction(HotKeyCode code, bool from_keyboard_reader) {
+    const HotKeyAction action = ActionForCode(code);
+    const KeyboardSettings& settings = Agent().settings;
+    switch (action.kind) {
+    case ActionKind::None:
+        return;
+    case ActionKind::Power:
+        PerformPowerKey();
+        return;
+    case ActionKind::BrowserKey:
+        if (!PerformBrowserKey(action.index)) return;
+        break;
+    case ActionKind::MediaPlayer:
+        PerformMediaKey(settings.Select, static_cast<MediaKey>(action.index));
+        break;
+    case ActionKind::Volume:
+        PerformVolumeKey(code, from_keyboard_reader);
+        return;
+    case ActionKind::MediaSelect:
+        PerformMediaSelect();
+        return;
+    case ActionKind::Search:
+        PerformProgramAction(SearchAction(settings));
+        break;
+    case ActionKind::Mail:
+        PerformProgramAction(MailAction(settings));
+        break;
+    case ActionKind::MyComputer:
+        PerformProgramAction(MyComputerAction(settings));
+        break;
+    case ActionKind::Calculator:
+        PerformProgramAction(CalculatorAction(settings));
+        break;
+    case ActionKind::Office:
+        // The popup comes first: the start may take a while, or fail and change its caption.
+        ShowPopup(action.group, action.index);
+        PerformOfficeKey(action.index);
+        return;
+    }
+    if (PopupEnabled(action.popup, settings)) ShowPopup(action.group, action.index);
+}

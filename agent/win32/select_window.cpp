@@ -1,7 +1,114 @@
+#include "agent/win32/select_window.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "agent/logic/action_media_select.h"
+#include "agent/logic/action_player_search.h"
+#include "agent/win32/agent_state.h"
+#include "agent/win32/player_table.h"
+#include "agent/win32/settings_store.h"
 #include "agent/win32/window_classes.h"
 
-// The media-select window has no behaviour of its own in this build: no hot key opens it yet,
-// and a window of its class made by anyone behaves as a plain window (its close box destroys it).
+namespace {
+
+constexpr UINT kDirectorySize = 80;  // what the Windows and system directories are read into
+
+class OpenForReading : public PlayerFileProbe {
+public:
+    bool Exists(const char* path) const override {
+        HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        CloseHandle(file);
+        return true;
+    }
+};
+
+// Every folder directly below the drive's "Program Files", in the order the file system lists
+// them. Names too long for a player's path are passed over.
+void ProbeProgramFiles(PlayerEntry (&rows)[kPlayerCount], const char* windows_directory, const PlayerFileProbe& probe) {
+    char pattern[kPlayerPathSize];
+    if (!ProgramFilesFolder(pattern, sizeof pattern, windows_directory, "*.*")) return;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern, &entry);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsSearchableFolderName(entry.cFileName)) continue;
+        char folder[kPlayerPathSize];
+        if (ProgramFilesFolder(folder, sizeof folder, windows_directory, entry.cFileName))
+            ProbePlayerDirectory(rows, folder, probe);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+}
+
+void SearchPlayers(PlayerEntry (&rows)[kPlayerCount]) {
+    for (PlayerEntry& row : rows) row.Found = 0;
+    const OpenForReading probe;
+    char windows_directory[kDirectorySize] = "";
+    char system_directory[kDirectorySize] = "";
+    // A directory longer than the buffer is reported by its length, the buffer left unfilled.
+    if (GetWindowsDirectoryA(windows_directory, kDirectorySize) >= kDirectorySize) windows_directory[0] = '\0';
+    if (GetSystemDirectoryA(system_directory, kDirectorySize) >= kDirectorySize) system_directory[0] = '\0';
+    if (windows_directory[0]) ProbePlayerDirectory(rows, windows_directory, probe);
+    if (system_directory[0]) ProbePlayerDirectory(rows, system_directory, probe);
+    if (windows_directory[0]) ProbeProgramFiles(rows, windows_directory, probe);
+}
+
+void FillList(HWND window) {
+    PlayerEntry (&rows)[kPlayerCount] = PlayerTable();
+    SearchPlayers(rows);
+    HWND list = CreateWindowExA(0, "ListBox", nullptr, WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT, 0,
+                                0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSelectListId)),
+                                Agent().instance, nullptr);
+    if (!list) return;
+    for (const PlayerEntry& row : rows)
+        if (row.Found) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.DisplayName));
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    SetFocus(list);
+}
+
+void Size(HWND window) {
+    HWND list = GetDlgItem(window, kSelectListId);
+    const int item_height = list ? static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0)) : 0;
+    const SelectWindowMetrics metrics{GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
+                                      GetSystemMetrics(SM_CYFRAME), GetSystemMetrics(SM_CYCAPTION)};
+    const SelectWindowPlacement place = PlaceSelectWindow(metrics, item_height, FoundPlayerCount(PlayerTable()));
+    RECT client;
+    GetClientRect(window, &client);
+    if (list) SetWindowPos(list, nullptr, 0, 0, client.right, place.ListHeight, SWP_NOZORDER | SWP_SHOWWINDOW);
+    SetWindowPos(window, HWND_TOPMOST, place.X, place.Y, place.Width, place.Height, SWP_SHOWWINDOW);
+}
+
+void ChoosePlayer(HWND window) {
+    HWND list = GetDlgItem(window, kSelectListId);
+    const int selection = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+    const int row = PlayerRowForListEntry(PlayerTable(), selection);
+    if (row < 0) return;
+    AgentState& agent = Agent();
+    agent.settings.Select = static_cast<uint32_t>(row);
+    SavePlayer(agent.settings);
+    ShellExecuteA(nullptr, "open", PlayerTable()[row].Path, nullptr, nullptr, SW_SHOWNORMAL);
+    DestroyWindow(window);
+}
+
+}  // namespace
+
 LRESULT CALLBACK SelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_CREATE:
+        FillList(window);
+        return 0;
+    case WM_SIZE:
+        Size(window);
+        return 0;
+    case WM_VKEYTOITEM:
+        if (LOWORD(wParam) == VK_RETURN) ChoosePlayer(window);
+        return -1;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kSelectListId && HIWORD(wParam) == LBN_DBLCLK) ChoosePlayer(window);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
 }

@@ -1,0 +1,15 @@
+#include "agent/win32/player_table.h"
+
+namespace {
+
+struct Table {
+    Table() { ResetPlayerTable(rows); }
+    PlayerEntry rows[kPlayerCount];
+};
+
+}  // namespace
+
+PlayerEntry (&PlayerTable())[kPlayerCount] {
+    static Table table;
+    return table.rows;
+}

@@ -1,5 +1,15 @@
 #include "agent/win32/hotkey_action.h"
 
-// The hot keys' actions (browser, players, programs, volume, Office) are not part of this
-// build yet: a checked code reaches this point and changes nothing.
-void PerformHotKeyAction(HotKeyCode, bool) {}
+#include "agent/win32/action_volume.h"
+
+void PerformHotKeyAction(HotKeyCode code, bool from_keyboard_reader) {
+    switch (code) {
+    case HK_MUTE:
+    case HK_VOLUME_DOWN:
+    case HK_VOLUME_UP:
+        PerformVolumeKey(code, from_keyboard_reader);
+        break;
+    default:
+        break;
+    }
+}

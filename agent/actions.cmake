@@ -36,7 +36,12 @@ if(KB_WINDOWS)
   target_link_libraries(agent_master_volume PUBLIC agent_actions_logic winmm)
   if(TARGET keyagent)
     target_link_libraries(keyagent PRIVATE agent_master_volume)
-    target_sources(keyagent PRIVATE win32/popup_bitmaps.rc)
+    target_sources(keyagent PRIVATE
+      win32/action_volume.cpp
+      win32/popup_paint.cpp
+      win32/print_screen_notice.cpp
+      win32/print_screen_notice.rc
+      win32/popup_bitmaps.rc)
     kb_art(keyagent RC win32/popup_bitmaps.rc SOURCES art/popup_strips.art)
   endif()
 endif()
@@ -87,3 +92,48 @@ kb_wine_bench(kb_wine_bench
     ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
   LIBS user32 advapi32
   DEPENDS keyagent wheelhook trayicon agenthook app_windows)
+
+# The mixer probe: a message hook the popup tests set on the real agent's thread, so that Wine
+# loads it into the agent's process, where the agent's own mixer values can be read and set.
+if(KB_WINDOWS)
+  add_library(agent_mixer_probe SHARED tests/wine/mixer_probe/mixer_probe_dll.cpp)
+  set_target_properties(agent_mixer_probe PROPERTIES PREFIX "" OUTPUT_NAME agent_mixer_probe)
+  target_link_libraries(agent_mixer_probe PRIVATE agent_master_volume advapi32 user32)
+  target_link_options(agent_mixer_probe PRIVATE -static -Wl,--kill-at)
+endif()
+
+# The volume keys and the popup through the real keyagent.exe: one program, three runs (with
+# the session's mixer, with none, and the screenshots for `make art`).
+kb_wine_test(agent_popup_test
+  SOURCES
+    tests/wine/volume_keys_test.cpp
+    tests/wine/popup_test.cpp
+    tests/wine/popup_agent.cpp
+    tests/wine/test_tray.cpp
+    tests/wine/registry_values.cpp
+    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
+  LIBS agent_actions_logic kb_bench_client kb_capture kb_winsupport user32 gdi32 advapi32 shlwapi
+  DEPENDS keyagent wheelhook trayicon agenthook agent_mixer_probe
+  TIMEOUT 600)
+if(KB_WINDOWS)
+  set_tests_properties(wine.agent_popup_test PROPERTIES
+    ENVIRONMENT "GTEST_FILTER=-NoMixer.*:PopupScreenshots.*")
+  string(REPLACE "/" "\\" no_mixer_report "Z:${KB_GTEST_REPORTS}/agent_popup_without_mixer.xml")
+  add_test(NAME wine.agent_popup_without_mixer
+    COMMAND agent_popup_test --gtest_filter=NoMixer.* --gtest_output=xml:${no_mixer_report})
+  set_tests_properties(wine.agent_popup_without_mixer PROPERTIES LABELS wine TIMEOUT 300
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+    ENVIRONMENT "PULSE_SERVER=unix:/nonexistent/kb-no-sound-server")
+  string(REPLACE "/" "\\" screenshots_report "Z:${KB_GTEST_REPORTS}/agent_popup_screenshots.xml")
+  add_test(NAME wine.agent_popup_screenshots
+    COMMAND agent_popup_test --gtest_filter=PopupScreenshots.* --gtest_output=xml:${screenshots_report})
+  set_tests_properties(wine.agent_popup_screenshots PROPERTIES LABELS "wine;screenshots" TIMEOUT 300
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endif()
+kb_wine_unmanaged_windows(agent_popup_test)
+
+kb_wine_bench(agent_popup_bench
+  SOURCES bench/popup_bench.cpp tests/wine/test_tray.cpp tests/wine/registry_values.cpp
+    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
+  LIBS user32 advapi32 shlwapi
+  DEPENDS keyagent wheelhook trayicon agenthook)

@@ -4,6 +4,8 @@
 #include "agent/logic/popup_display_time.h"
 #include "agent/logic/popup_layout.h"
 #include "agent/win32/agent_state.h"
+#include "agent/win32/popup_paint.h"
+#include "agent/win32/print_screen_notice.h"
 #include "agent/win32/settings_store.h"
 #include "agent/win32/window_classes.h"
 #include "common/window_classes.h"
@@ -18,11 +20,13 @@ struct PopupState {
     int index = 0;
     uint32_t level = 0;
     PopupTimer timer;
+    PopupPictures pictures;
 };
 
 PopupState g_popup;
 
 void OnCreate(HWND window) {
+    g_popup.pictures = LoadPopupPictures(Agent().instance);
     SetTimer(window, KB_TIMER_POPUP, kPopupTickMs, nullptr);
     g_popup.timer.Restart();
 }
@@ -40,8 +44,19 @@ void OnSettingsChanged() {
     SendKeyDisableFlags(settings);
 }
 
+void OnPaint(HWND window) {
+    PaintPopup(window, g_popup.pictures, {g_popup.group, g_popup.index, g_popup.level}, Agent().settings);
+}
+
+void OnCommand(HWND window, WPARAM wParam) {
+    if (LOWORD(wParam) == KB_IDM_PRTSCR_NOTICE && Agent().settings.PrtScr) {
+        RunPrintScreenNotice(Agent().instance, window);
+    }
+}
+
 void OnDestroy(HWND window) {
     KillTimer(window, KB_TIMER_POPUP);
+    DeletePopupPictures(g_popup.pictures);
     PostQuitMessage(0);
 }
 
@@ -83,6 +98,12 @@ LRESULT CALLBACK PopupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_CREATE:
         OnCreate(window);
+        return 0;
+    case WM_PAINT:
+        OnPaint(window);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(window, wParam);
         return 0;
     case WM_TIMER:
         if (wParam == KB_TIMER_POPUP) OnTick(window);

@@ -82,5 +82,8 @@ int main(int argc, char** argv) {
     if (samples.empty()) return 1;
     std::fprintf(out, "hot key to popup painted (volume bar): median %.3f ms, p99 %.3f ms, max %.3f ms over %d keys\n",
                  Percentile(samples, 0.5), Percentile(samples, 0.99), Percentile(samples, 1.0), kMeasured);
+    winsupport::WriteFigure(out, "hotkey_to_popup_painted_median", Percentile(samples, 0.5), "ms");
+    winsupport::WriteFigure(out, "hotkey_to_popup_painted_p99", Percentile(samples, 0.99), "ms");
+    std::fclose(out);
     return agenttest::StopWithU(agent) ? 0 : 1;
 }

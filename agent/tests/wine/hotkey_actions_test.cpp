@@ -52,7 +52,9 @@ protected:
         agenttest::SetNumber(KB_REG_KEYBOARD_DISPLAY, KB_VAL_DELAY, kLongestDelayPosition);
     }
     void TearDown() override {
-        if (main_) EXPECT_TRUE(agenttest::StopWithU(agent_));
+        if (main_) {
+            EXPECT_TRUE(agenttest::StopWithU(agent_));
+        }
         agenttest::DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD);
     }
 
@@ -135,8 +137,11 @@ TEST_F(HotKeyActions, BrowserKeysArriveInOrderWithTheirPausesAndThePopupConfirms
         ExpectStrokes(keys, c.strokes, ("code " + std::to_string(c.code)).c_str());
         seen += c.strokes.size();
     }
-    for (const AppEvent& event : apps.Events())
-        if (event.what.find("key") != std::string::npos) EXPECT_EQ(event.window, "IEFrame") << event.what << " " << event.wparam;
+    for (const AppEvent& event : apps.Events()) {
+        if (event.what.find("key") != std::string::npos) {
+            EXPECT_EQ(event.window, "IEFrame") << event.what << " " << event.wparam;
+        }
+    }
     EXPECT_TRUE(PopupVisible());
 }
 

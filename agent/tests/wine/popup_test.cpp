@@ -299,12 +299,11 @@ private:
     HWND window_;
 };
 
-// Every group's picture and caption. The keys that reach the Web, Program and Office groups
-// belong to the browser, program and Office actions: DISABLED_ until hotkey_action.cpp performs
-// them. Each key is chosen so that it starts nothing: a browser window of the test's own, modes
+// Every group's picture and caption, reached through the browser, program and Office actions.
+// Each key is chosen so that it starts nothing: a browser window of the test's own, modes
 // that do nothing (the caption of My Computer mode 2 is that of every mode above 1), an Office
 // window of the test's own, and Excel, which this prefix doesn't have.
-TEST_F(PopupScreenshots, DISABLED_EveryGroupsCaption) {
+TEST_F(PopupScreenshots, EveryGroupsCaption) {
     agenttest::SetNumber(KB_REG_KEYBOARD_SEARCH, KB_VAL_VALUE, 2);
     agenttest::SetNumber(KB_REG_KEYBOARD_MAIL, KB_VAL_VALUE, 2);
     agenttest::SetNumber(KB_REG_KEYBOARD_MY_COMPUTER, KB_VAL_VALUE, 3);

@@ -6,7 +6,9 @@
 //   <ms> <class> command <wParam> <lParam>      WM_COMMAND
 //   <ms> <class> keydown|keyup|syskeydown|syskeyup <vk> <lParam>
 //   <ms> <class> foreground           the window became the active one
-// <ms> counts from the start of the program. WM_CLOSE to any of its windows ends it. Never shipped.
+// <ms> counts from the start of the program; for a keystroke it is the time the keystroke was
+// made (its message time), so that the sender's pauses show even when this program is served
+// late on a loaded machine. WM_CLOSE to any of its windows ends it. Never shipped.
 #include <windows.h>
 
 #include <cstdio>
@@ -16,10 +18,11 @@ namespace {
 FILE* g_record;
 DWORD g_start;
 
-void Record(HWND window, const char* what, WPARAM wParam, LPARAM lParam, bool with_arguments) {
+void Record(HWND window, const char* what, WPARAM wParam, LPARAM lParam, bool with_arguments,
+            DWORD at = GetTickCount()) {
     char class_name[64] = "";
     if (window) GetClassNameA(window, class_name, sizeof class_name);
-    std::fprintf(g_record, "%lu %s%s%s", static_cast<unsigned long>(GetTickCount() - g_start), class_name,
+    std::fprintf(g_record, "%lu %s%s%s", static_cast<unsigned long>(at - g_start), class_name,
                  window ? " " : "", what);
     if (with_arguments)
         std::fprintf(g_record, " %lu %ld", static_cast<unsigned long>(wParam), static_cast<long>(lParam));
@@ -44,7 +47,7 @@ const char* KeyMessageName(UINT message) {
 
 LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (const char* key = KeyMessageName(message)) {
-        Record(window, key, wParam, lParam, true);
+        Record(window, key, wParam, lParam, true, static_cast<DWORD>(GetMessageTime()));
         return 0;
     }
     switch (message) {

@@ -176,7 +176,9 @@ TEST_F(KeyboardFilterReader, EachRecordIsOneKeyCodeMessage) {
     ASSERT_TRUE(agent_.WaitUntilIdle());
     tray_.PumpFor(200);
     tray_.Clear();
-    for (uint8_t code : {20, 23, 5}) ASSERT_TRUE(keyboard_filter::FeedCode(code));
+    // Code 3 (WWW Stop) has no action without a browser window; Web/Home would start Wine's own
+    // browser, which later tests would then take for theirs.
+    for (uint8_t code : {20, 23, 3}) ASSERT_TRUE(keyboard_filter::FeedCode(code));
     uint32_t reads = 0;
     ASSERT_TRUE(tray_.PumpUntil(
         [&] { return keyboard_filter::CompletedReads(&reads) && reads >= reads_before + 3; }, WAIT_LIMIT_MS));
@@ -185,12 +187,12 @@ TEST_F(KeyboardFilterReader, EachRecordIsOneKeyCodeMessage) {
         [&] {
             // The reads are done before the messages they post are handled: wait for the last.
             log = sim::ReadAgentLog(main);
-            return log.size() >= 4 && log.back().find("Key Code = 5") != std::string::npos;
+            return log.size() >= 4 && log.back().find("Key Code = 3") != std::string::npos;
         },
         WAIT_LIMIT_MS));
     EXPECT_NE(log[log.size() - 3].find("Key Code = 20"), std::string::npos) << log[log.size() - 3];
     EXPECT_NE(log[log.size() - 2].find("Key Code = 23"), std::string::npos) << log[log.size() - 2];
-    EXPECT_NE(log[log.size() - 1].find("Key Code = 5"), std::string::npos) << log[log.size() - 1];
+    EXPECT_NE(log[log.size() - 1].find("Key Code = 3"), std::string::npos) << log[log.size() - 1];
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 0) << "the keyboard filter's codes are no tray activity";
     EXPECT_TRUE(agenttest::StopWithU(agent_)) << "the agent did not stop with its read pending";
 }

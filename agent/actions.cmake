@@ -75,6 +75,7 @@ kb_wine_test(agent_hotkey_actions_test
   SOURCES
     tests/wine/hotkey_actions_test.cpp
     tests/wine/action_standins.cpp
+    ${CMAKE_SOURCE_DIR}/tools/fixtures/thread_hook.cpp
     tests/wine/test_tray.cpp
     tests/wine/registry_values.cpp
     ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
@@ -109,6 +110,7 @@ kb_wine_test(agent_popup_test
     tests/wine/volume_keys_test.cpp
     tests/wine/popup_test.cpp
     tests/wine/popup_agent.cpp
+    ${CMAKE_SOURCE_DIR}/tools/fixtures/thread_hook.cpp
     tests/wine/test_tray.cpp
     tests/wine/registry_values.cpp
     ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp

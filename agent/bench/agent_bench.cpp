@@ -17,7 +17,12 @@
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 #include "tools/winsupport/driver_service.h"
+#include "tools/winsupport/bench_clock.h"
 #include "tools/winsupport/result_file.h"
+
+using winsupport::Milliseconds;
+using winsupport::Now;
+using winsupport::Percentile;
 
 namespace {
 
@@ -25,24 +30,6 @@ constexpr int kWarmUpReports = 50;
 constexpr int kMeasuredReports = 1000;
 constexpr DWORD kIdleMs = 10000;
 constexpr int kShutDownRounds = 5;
-
-double Milliseconds(LONGLONG ticks) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-LONGLONG Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-double Percentile(std::vector<double> samples, double fraction) {
-    std::sort(samples.begin(), samples.end());
-    const size_t index = std::min(samples.size() - 1, static_cast<size_t>(fraction * static_cast<double>(samples.size())));
-    return samples[index];
-}
 
 ULONGLONG CpuTime100ns(HANDLE process) {
     FILETIME created, ended, kernel, user;

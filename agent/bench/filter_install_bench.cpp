@@ -16,7 +16,11 @@
 #include "agent/logic/filter_services.h"
 #include "agent/tests/wine/filter_device_nodes.h"
 #include "agent/win32/filter_install.h"
+#include "tools/winsupport/bench_clock.h"
 #include "tools/winsupport/result_file.h"
+
+using winsupport::Milliseconds;
+using winsupport::Now;
 
 namespace {
 
@@ -27,18 +31,6 @@ class SilentLog : public FilterLog {
 public:
     void Write(const char*) override {}
 };
-
-double Milliseconds(LONGLONG ticks) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1e3 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-LONGLONG Now() {
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return counter.QuadPart;
-}
 
 template <typename Work>
 std::vector<double> Measure(int runs, Work work) {

@@ -1,23 +1,17 @@
 #include "agent/bench/gui_counter_client.h"
 
 #include "tools/winetest/test_support.h"
-#include "tools/winsupport/build_files.h"
 
 GuiObjectCounter::~GuiObjectCounter() {
     if (counts_) UnmapViewOfFile(counts_);
     if (mapping_) CloseHandle(mapping_);
-    if (hook_) UnhookWindowsHookEx(hook_);
-    if (library_) FreeLibrary(library_);
 }
 
 bool GuiObjectCounter::Attach(HWND main_window) {
     DWORD process_id = 0;
-    const DWORD thread_id = GetWindowThreadProcessId(main_window, &process_id);
-    library_ = LoadLibraryA(winsupport::BuildFile(kGuiCounterDll).c_str());
-    if (!library_) return false;
-    auto procedure = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library_, kGuiCounterHook)));
-    hook_ = procedure ? SetWindowsHookExA(WH_GETMESSAGE, procedure, library_, thread_id) : nullptr;
-    if (!hook_) return false;
+    GetWindowThreadProcessId(main_window, &process_id);
+    hook_ = std::make_unique<ThreadHook>(kGuiCounterDll, kGuiCounterHook, main_window);
+    if (!hook_->set()) return false;
     char name[64];
     GuiCounterMappingName(process_id, name, sizeof name);
     // The DLL comes into the agent with the first message its thread takes after the hook.

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "agent/bench/gui_object_counter.h"
+#include "tools/fixtures/thread_hook.h"
 
 class GuiObjectCounter {
 public:
@@ -20,8 +23,7 @@ public:
     GUI_OBJECT_COUNTS Read() const;
 
 private:
-    HMODULE library_ = nullptr;
-    HHOOK hook_ = nullptr;
+    std::unique_ptr<ThreadHook> hook_;
     HANDLE mapping_ = nullptr;
     const GUI_OBJECT_COUNTS* counts_ = nullptr;
 };

@@ -15,7 +15,12 @@
 #include "common/private_messages.h"
 #include "tools/fixtures/agent_process.h"
 #include "tools/winetest/test_support.h"
+#include "tools/winsupport/bench_clock.h"
 #include "tools/winsupport/result_file.h"
+
+using winsupport::Milliseconds;
+using winsupport::Now;
+using winsupport::Percentile;
 
 namespace {
 
@@ -23,24 +28,6 @@ constexpr int kWarmUpKeys = 5;
 constexpr int kMeasuredKeys = 100;
 constexpr unsigned kRefreshCode = 4;  // F5 alone: one key down, one key up
 constexpr double kLeadPauseMs = 100.0;
-
-double Milliseconds(LONGLONG ticks) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-LONGLONG Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-double Percentile(std::vector<double> samples, double fraction) {
-    std::sort(samples.begin(), samples.end());
-    const size_t index = std::min(samples.size() - 1, static_cast<size_t>(fraction * static_cast<double>(samples.size())));
-    return samples[index];
-}
 
 size_t KeyDowns(const agenttest::AppWindows& apps) {
     size_t count = 0;

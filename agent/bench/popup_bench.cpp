@@ -14,30 +14,17 @@
 #include "common/window_classes.h"
 #include "tools/fixtures/agent_process.h"
 #include "tools/winetest/test_support.h"
+#include "tools/winsupport/bench_clock.h"
 #include "tools/winsupport/result_file.h"
+
+using winsupport::Milliseconds;
+using winsupport::Now;
+using winsupport::Percentile;
 
 namespace {
 
 constexpr int kWarmUp = 20;
 constexpr int kMeasured = 300;
-
-LONGLONG Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now.QuadPart;
-}
-
-double Milliseconds(LONGLONG ticks) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-double Percentile(std::vector<double> samples, double fraction) {
-    std::sort(samples.begin(), samples.end());
-    const size_t index = std::min(samples.size() - 1, static_cast<size_t>(fraction * static_cast<double>(samples.size())));
-    return samples[index];
-}
 
 // Hidden first, so that "shown with nothing left to paint" can only be this key's popup.
 double OneKey(HWND main_window, HWND popup) {

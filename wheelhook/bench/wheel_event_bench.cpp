@@ -11,26 +11,18 @@
 #include <vector>
 
 #include "common/registry_names.h"
+#include "tools/winsupport/bench_clock.h"
 #include "tools/winsupport/result_file.h"
 #include "wheelhook/wheelhook.h"
+
+using winsupport::Microseconds;
+using winsupport::Now;
 
 namespace {
 
 constexpr int kCalls = 2000;
 constexpr int kInjected = 300;
 constexpr DWORD kLines = 3;
-
-double Microseconds(LONGLONG ticks) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1e6 * static_cast<double>(ticks) / static_cast<double>(frequency.QuadPart);
-}
-
-LONGLONG Now() {
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return counter.QuadPart;
-}
 
 int DrainScrolls(HWND list) {
     int scrolls = 0;

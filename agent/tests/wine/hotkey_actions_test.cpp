@@ -25,6 +25,7 @@
 #include "common/registry_names.h"
 #include "common/window_classes.h"
 #include "tools/fixtures/agent_process.h"
+#include "tools/fixtures/thread_hook.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 
@@ -367,20 +368,16 @@ TEST_F(HotKeyActions, CustomMailAndMyComputerCommandsAreRun) {
 // start menu: a hook in explorer's thread records the commands and takes them away.
 class TaskbarWatch {
 public:
-    explicit TaskbarWatch(HWND taskbar) {
+    explicit TaskbarWatch(HWND taskbar) : hook_("taskbar_hook.dll", "TaskbarGetMessage", taskbar) {
         char directory[MAX_PATH];
         GetTempPathA(sizeof directory, directory);
         record_ = std::string(directory) + "kb-taskbar-messages.txt";
         DeleteFileA(record_.c_str());
-        module_ = LoadLibraryA(winsupport::BuildFile("taskbar_hook.dll").c_str());
-        if (!module_) return;
+        if (!hook_.module()) return;
         using SetRecord = void (*)(const char*);
-        auto set_record = reinterpret_cast<SetRecord>(reinterpret_cast<void (*)()>(GetProcAddress(module_, "SetTaskbarRecord")));
-        auto procedure = reinterpret_cast<HOOKPROC>(reinterpret_cast<void (*)()>(GetProcAddress(module_, "TaskbarGetMessage")));
-        if (!set_record || !procedure) return;
+        auto set_record = reinterpret_cast<SetRecord>(reinterpret_cast<void (*)()>(GetProcAddress(hook_.module(), "SetTaskbarRecord")));
+        if (!set_record || !hook_.set()) return;
         set_record(record_.c_str());
-        hook_ = SetWindowsHookExA(WH_GETMESSAGE, procedure, module_, GetWindowThreadProcessId(taskbar, nullptr));
-        if (!hook_) return;
         const UINT ready = RegisterWindowMessageA("KbTaskbarHookReady");
         const DWORD start = GetTickCount();
         do {
@@ -390,8 +387,6 @@ public:
         ready_ = !Lines().empty() && Lines()[0] == "ready";
     }
     ~TaskbarWatch() {
-        if (hook_) UnhookWindowsHookEx(hook_);
-        if (module_) FreeLibrary(module_);
         DeleteFileA(record_.c_str());
     }
     bool ready() const { return ready_; }
@@ -419,8 +414,7 @@ public:
 
 private:
     std::string record_;
-    HMODULE module_ = nullptr;
-    HHOOK hook_ = nullptr;
+    ThreadHook hook_;
     bool ready_ = false;
 };
 

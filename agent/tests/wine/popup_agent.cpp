@@ -44,8 +44,7 @@ void WriteDisplaySettings(uint32_t delay) {
 }
 
 PopupAgent::~PopupAgent() {
-    if (hook_) UnhookWindowsHookEx(hook_);
-    if (probe_) FreeLibrary(probe_);
+    probe_.reset();
     DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD_DISPLAY);
     DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD_OPTION);
     DeleteTree(HKEY_CURRENT_USER, KB_PROBE_RESULT_KEY);
@@ -59,13 +58,10 @@ bool PopupAgent::Start() {
     // The tray hears of the lock keys last in the main window's creation.
     if (!tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS)) return false;
     popup_ = FindPopupOf(agent_.id());
-    probe_ = LoadLibraryA(winsupport::BuildFile(KB_PROBE_DLL_NAME).c_str());
-    if (!popup_ || !probe_) return false;
-    const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(probe_, KB_PROBE_HOOK_NAME)));
-    if (!hook) return false;
-    hook_ = SetWindowsHookExA(WH_GETMESSAGE, hook, probe_, GetWindowThreadProcessId(main_, nullptr));
+    if (!popup_) return false;
+    probe_ = std::make_unique<ThreadHook>(KB_PROBE_DLL_NAME, KB_PROBE_HOOK_NAME, main_);
     probe_message_ = RegisterWindowMessageA(KB_PROBE_MESSAGE_NAME);
-    return hook_ != nullptr;
+    return probe_->set();
 }
 
 void PopupAgent::SetVolume(uint32_t value) { PostProbe(kProbeSetVolume, static_cast<LPARAM>(value)); }

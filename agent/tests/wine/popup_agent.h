@@ -7,9 +7,11 @@
 
 #include <cstdint>
 #include <string>
+#include <memory>
 #include <vector>
 
 #include "agent/tests/wine/test_tray.h"
+#include "tools/fixtures/thread_hook.h"
 #include "common/private_messages.h"
 #include "tools/fixtures/agent_process.h"
 
@@ -62,8 +64,7 @@ private:
     AgentProcess agent_;
     HWND main_ = nullptr;
     HWND popup_ = nullptr;
-    HMODULE probe_ = nullptr;
-    HHOOK hook_ = nullptr;
+    std::unique_ptr<ThreadHook> probe_;
     UINT probe_message_ = 0;
     uint32_t serial_ = 0;
 };

@@ -10,7 +10,7 @@ packages=(
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine32:i386 wine64
   xvfb xauth x11-apps imagemagick
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils zlib1g-dev
 )
 
 missing=()

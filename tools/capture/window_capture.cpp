@@ -1,5 +1,7 @@
 #include "tools/capture/window_capture.h"
 
+#include "tools/capture/png_encode.h"
+
 #include <cstdio>
 
 namespace capture {
@@ -47,51 +49,6 @@ Pixels CopyFrom(HDC source, int x, int y, int width, int height) {
 
 void Repaint(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-}
-
-uint32_t Crc32(const unsigned char* data, size_t length, uint32_t crc = 0) {
-    crc = ~crc;
-    for (size_t i = 0; i < length; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-void PutBig32(std::string& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((value >> shift) & 0xFF));
-}
-
-void PutChunk(std::string& out, const char* kind, const std::string& data) {
-    PutBig32(out, static_cast<uint32_t>(data.size()));
-    const std::string body = std::string(kind, 4) + data;
-    out += body;
-    PutBig32(out, Crc32(reinterpret_cast<const unsigned char*>(body.data()), body.size()));
-}
-
-// A zlib stream of stored (uncompressed) deflate blocks: no compressor needed, and every
-// PNG reader takes it.
-std::string StoredZlib(const std::string& data) {
-    std::string out = "\x78\x01";
-    uint32_t a = 1, b = 0;
-    for (unsigned char c : data) {
-        a = (a + c) % 65521;
-        b = (b + a) % 65521;
-    }
-    size_t at = 0;
-    do {
-        const size_t length = data.size() - at < 65535 ? data.size() - at : 65535;
-        const bool last = at + length == data.size();
-        out.push_back(last ? 1 : 0);
-        out.push_back(static_cast<char>(length & 0xFF));
-        out.push_back(static_cast<char>(length >> 8));
-        out.push_back(static_cast<char>(~length & 0xFF));
-        out.push_back(static_cast<char>((~length >> 8) & 0xFF));
-        out.append(data, at, length);
-        at += length;
-    } while (at < data.size());
-    PutBig32(out, (b << 16) | a);
-    return out;
 }
 
 void MakeFoldersAbove(const std::string& path) {
@@ -147,30 +104,11 @@ Pixels PixelsOf(HBITMAP bitmap) {
 }
 
 bool WritePng(const Pixels& pixels, const std::string& path, std::string& error) {
-    if (pixels.width <= 0 || pixels.height <= 0) {
+    const std::string file = EncodePng(pixels.width, pixels.height, pixels.rgb);
+    if (file.empty()) {
         error = "no pixels to write";
         return false;
     }
-    std::string header;
-    PutBig32(header, static_cast<uint32_t>(pixels.width));
-    PutBig32(header, static_cast<uint32_t>(pixels.height));
-    header += std::string("\x08\x02\x00\x00\x00", 5);
-    std::string scanlines;
-    scanlines.reserve(static_cast<size_t>(pixels.height) * (1 + 3 * pixels.width));
-    for (int y = 0; y < pixels.height; ++y) {
-        scanlines.push_back('\0');
-        for (int x = 0; x < pixels.width; ++x) {
-            const uint32_t p = pixels.At(x, y);
-            scanlines.push_back(static_cast<char>(p >> 16));
-            scanlines.push_back(static_cast<char>(p >> 8));
-            scanlines.push_back(static_cast<char>(p));
-        }
-    }
-    std::string file = "\x89PNG\r\n\x1a\n";
-    PutChunk(file, "IHDR", header);
-    PutChunk(file, "IDAT", StoredZlib(scanlines));
-    PutChunk(file, "IEND", "");
-
     MakeFoldersAbove(path);
     std::FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr) {

@@ -39,7 +39,7 @@ Pixels CaptureScreen();
 // The pixels of a bitmap; none when it can't be read.
 Pixels PixelsOf(HBITMAP bitmap);
 
-// Writes the pixels as an 8-bit RGB PNG; the folders above the file are made first. On
+// Writes the pixels as a compressed 8-bit RGB PNG; the folders above the file are made first. On
 // failure, false with the reason in `error`.
 bool WritePng(const Pixels& pixels, const std::string& path, std::string& error);
 

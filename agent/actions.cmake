@@ -79,7 +79,7 @@ kb_wine_test(agent_hotkey_actions_test
     tests/wine/test_tray.cpp
     tests/wine/registry_values.cpp
     ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
-  LIBS user32 advapi32 shlwapi
+  LIBS kb_standin_programs user32 advapi32 shlwapi
   DEPENDS keyagent wheelhook trayicon agenthook app_windows program_recorder taskbar_hook
   TIMEOUT 900)
 kb_wine_unmanaged_windows(agent_hotkey_actions_test)
@@ -88,7 +88,7 @@ if(KB_WINDOWS)
     FIXTURES_REQUIRED "agent_hotkey_actions_test_unmanaged;app_windows_unmanaged")
 endif()
 
-kb_wine_bench(kb_wine_bench
+kb_wine_bench(agent_hotkey_action_bench
   SOURCES bench/hotkey_action_bench.cpp tests/wine/action_standins.cpp tests/wine/test_tray.cpp
     ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
   LIBS user32 advapi32

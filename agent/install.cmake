@@ -46,7 +46,8 @@ kb_wine_test(agent_filter_install_test
     ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_edit_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_install_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_prompt_test.cpp
-  LIBS agent_install
+    ${CMAKE_CURRENT_LIST_DIR}/tests/wine/registry_values.cpp
+  LIBS agent_install shlwapi
   DEPENDS agent_filter_install_peer keyfilter lvxnftr)
 
 # keyagent.exe's own "/install", "/uninstall" and filter check, in the agent's Wine test, over the

@@ -14,6 +14,7 @@
 #include "tools/simulator/client/agent_watch.h"
 #include "agent/tests/wine/filter_device_nodes.h"
 #include "agent/tests/wine/filter_install_prefix.h"
+#include "agent/tests/wine/registry_values.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "common/window_classes.h"
@@ -30,7 +31,7 @@ constexpr const char* kAgent = "keyagent.exe";
 class AgentInstall : public testing::Test {
 protected:
     void TearDown() override {
-        filter_test::SetProgramVersion(kAgent, nullptr);
+        agenttest::SetProgramVersion(kAgent, nullptr);
         DWORD exit_code;
         agenttest::RunToEnd("/uninstall", &exit_code);
     }
@@ -43,7 +44,7 @@ protected:
 
     // keyagent.exe with `command` under `version` (null: the prefix's), to its end, as a user runs it.
     void RunAgentCommand(const char* version, const char* command) {
-        filter_test::SetProgramVersion(kAgent, version);
+        agenttest::SetProgramVersion(kAgent, version);
         DWORD exit_code = 99;
         ASSERT_TRUE(agenttest::RunToEnd(command, &exit_code)) << command;
         EXPECT_EQ(exit_code, 0u) << command;

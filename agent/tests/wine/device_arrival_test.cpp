@@ -19,6 +19,7 @@
 
 #include "agent/tests/wine/filter_device_nodes.h"
 #include "agent/tests/wine/filter_install_prefix.h"
+#include "agent/tests/wine/registry_values.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "tools/fixtures/agent_process.h"
@@ -38,7 +39,7 @@ constexpr DWORD kRestartPromptDelayMs = 15000;
 class DeviceArrival : public testing::Test {
 protected:
     void TearDown() override {
-        filter_test::SetProgramVersion("keyagent.exe", nullptr);
+        agenttest::SetProgramVersion("keyagent.exe", nullptr);
         DWORD exit_code;
         agenttest::RunToEnd("/uninstall", &exit_code);
     }
@@ -49,7 +50,7 @@ protected:
         keyboard_ = std::make_unique<DeviceNode>(ReceiverIds("MI_00", "0100"));
         hotkey_ = std::make_unique<DeviceNode>(ReceiverIds("MI_01", "0100"));
         ASSERT_TRUE(keyboard_->created() && hotkey_->created());
-        filter_test::SetProgramVersion("keyagent.exe", version);
+        agenttest::SetProgramVersion("keyagent.exe", version);
         ASSERT_TRUE(agent_.Start());
         main_ = agent_.WaitForMainWindow();
         ASSERT_NE(main_, nullptr);

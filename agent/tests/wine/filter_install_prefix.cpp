@@ -42,20 +42,6 @@ bool DriverFiles::Remove(const FilterService& service) {
     return false;
 }
 
-void SetProgramVersion(const char* program, const char* version) {
-    const std::string key = std::string("Software\\Wine\\AppDefaults\\") + program;
-    HKEY k;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) != ERROR_SUCCESS)
-        return;
-    if (version) {
-        RegSetValueExA(k, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                       static_cast<DWORD>(std::strlen(version) + 1));
-    } else {
-        RegDeleteValueA(k, "Version");
-    }
-    RegCloseKey(k);
-}
-
 bool ServiceKeyExists(const FilterService& service) {
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, service.key, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;

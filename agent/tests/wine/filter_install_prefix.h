@@ -25,9 +25,6 @@ private:
     std::vector<std::string> made_;
 };
 
-// Wine reads a program's Windows version from its AppDefaults entry as the process starts;
-// null takes the entry's version away again.
-void SetProgramVersion(const char* program, const char* version);
 
 bool ServiceKeyExists(const FilterService& service);
 

@@ -16,6 +16,7 @@
 #include "agent/logic/filter_services.h"
 #include "agent/tests/wine/filter_device_nodes.h"
 #include "agent/tests/wine/filter_install_prefix.h"
+#include "agent/tests/wine/registry_values.h"
 #include "agent/win32/filter_install_prompt.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
@@ -48,7 +49,7 @@ public:
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
         log_ = std::string(temp) + "filter_install_peer_" + std::to_string(GetTickCount()) + ".log";
-        filter_test::SetProgramVersion(kPeer, version);
+        agenttest::SetProgramVersion(kPeer, version);
         std::string command = "\"" + winsupport::BuildFile(kPeer) + "\" \"" + log_ + "\" " + arguments;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
@@ -61,7 +62,7 @@ public:
             CloseHandle(process_.hProcess);
             CloseHandle(process_.hThread);
         }
-        filter_test::SetProgramVersion(kPeer, nullptr);
+        agenttest::SetProgramVersion(kPeer, nullptr);
         DeleteFileA(log_.c_str());
     }
 

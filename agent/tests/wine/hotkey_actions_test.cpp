@@ -4,9 +4,8 @@
 // readers post it; a code 0 posted after it comes back as the tray's activity only when the
 // dispatcher is through with the code before.
 //
-// Not shown here: the volume keys (their own tests, against the real mixer); Media Select on ME
-// (no ME under Wine; the version flags are proven on the host); Search mode 1 and Mail mode 0,
-// which only hand a text to ShellExecuteA (the mode table is proven on the host,
+// Not shown here: the volume keys (their own tests, against the real mixer); Search mode 1, which
+// only hands a text to ShellExecuteA (the mode table is proven on the host,
 // action_programs_test); My Computer modes 0 and 2 and the Home key without a browser, which
 // start "Explorer.exe" and "iexplore.exe": Wine's ShellExecuteA always starts its own programs of
 // those names, whatever App Paths or the agent's folder hold (docs/wine-notes.md).
@@ -33,7 +32,7 @@ namespace {
 
 using agenttest::AppEvent;
 using agenttest::AppWindows;
-using agenttest::StandInPrograms;
+using standins::StandInPrograms;
 
 // The popup's longest display time, so that a popup shown is still up when the test looks.
 constexpr uint32_t kLongestDelayPosition = 11;
@@ -191,10 +190,38 @@ TEST_F(HotKeyActions, AMissingPlayerIsStartedOnlyByPlayPause) {
     for (unsigned code : {8u, 9u, 10u}) Press(code);
     EXPECT_TRUE(programs.Started().empty());
     Press(7);
-    const std::vector<std::string> started = programs.WaitForStarted(1);
+    const std::vector<std::string> started = programs.WaitForStarted(1, winetest::SLOW_WAIT_LIMIT_MS);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_TRUE(StartsWith(started[0], "WMPlayer.exe|")) << started[0];
     EXPECT_NE(started[0].find("/play"), std::string::npos) << started[0];
+}
+
+// On ME the key starts the player that comes with it instead of opening the list, and from then
+// on the media keys drive that player; the chosen player stored stays as it was.
+TEST_F(HotKeyActions, OnMeMediaSelectStartsWindowsMediaPlayer7AndTheMediaKeysFollowIt) {
+    agenttest::SetNumber(KB_REG_KEYBOARD, KB_VAL_SELECT, 1);
+    StandInPrograms programs;
+    programs.Register("wmplayer.exe");
+    AppWindows apps({"MPlayer", "WMPlayerApp"});
+    ASSERT_TRUE(apps.ready());
+    // Wine takes a program's version as its process starts.
+    agenttest::SetProgramVersion("keyagent.exe", "winme");
+    StartAgent();
+    agenttest::SetProgramVersion("keyagent.exe", nullptr);
+
+    Press(14);
+    const std::vector<std::string> started = programs.WaitForStarted(1, winetest::SLOW_WAIT_LIMIT_MS);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(StartsWith(started[0], "wmplayer.exe|")) << started[0];
+    EXPECT_EQ(FindWindowA(KB_CLASS_MEDIA_SELECT, nullptr), nullptr);
+    Press(10);
+    const std::vector<AppEvent> commands = apps.WaitFor("command", 1);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].window, "WMPlayerApp");
+    EXPECT_EQ(commands[0].wparam, 0x1802Bu);
+    uint32_t select = 0xDEAD;
+    EXPECT_TRUE(agenttest::ReadNumber(KB_REG_KEYBOARD, KB_VAL_SELECT, &select));
+    EXPECT_EQ(select, 1u);
 }
 
 // "Select" is an index into the four players: a larger one drives none of them.
@@ -275,7 +302,7 @@ TEST_F(MediaSelect, TheKeyWalksTheListOfPlayersFoundAndEnterChoosesOne) {
     EXPECT_FALSE(PopupVisible()) << "Media Select shows no popup";
 
     PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
-    const std::vector<std::string> started = programs.WaitForStarted(1);
+    const std::vector<std::string> started = programs.WaitForStarted(1, winetest::SLOW_WAIT_LIMIT_MS);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_TRUE(StartsWith(started[0], "MPlayer.exe|")) << started[0];
     EXPECT_TRUE(tray_.PumpUntil([&] { return !IsWindow(window); }, winetest::SLOW_WAIT_LIMIT_MS));
@@ -311,7 +338,7 @@ TEST_F(HotKeyActions, AnOfficeProgramThatNeverShowsItsWindowReleasesTheAgent) {
     const DWORD start = GetTickCount();
     Press(21, true);
     const DWORD waited = GetTickCount() - start;
-    const std::vector<std::string> started = programs.WaitForStarted(1);
+    const std::vector<std::string> started = programs.WaitForStarted(1, winetest::SLOW_WAIT_LIMIT_MS);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_TRUE(StartsWith(started[0], "Excel.exe|")) << started[0];
     EXPECT_GE(waited, 9000u) << "the agent waited for the window";
@@ -336,9 +363,19 @@ TEST_F(HotKeyActions, WithoutACalculatorCalcExeFromTheAgentsFolderIsStarted) {
     ASSERT_TRUE(programs.Place(winsupport::BuildFile("Calc.exe")));
     StartAgent();
     Press(18);
-    const std::vector<std::string> started = programs.WaitForStarted(1);
+    const std::vector<std::string> started = programs.WaitForStarted(1, winetest::SLOW_WAIT_LIMIT_MS);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_TRUE(StartsWith(started[0], "Calc.exe|")) << started[0];
+}
+
+TEST_F(HotKeyActions, TheMailKeyStartsTheDefaultMailProgram) {
+    StandInPrograms programs;
+    programs.Register("msimn.exe");
+    StartAgent();
+    Press(16);
+    const std::vector<std::string> started = programs.WaitForStarted(1, winetest::SLOW_WAIT_LIMIT_MS);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(StartsWith(started[0], "msimn.exe|")) << started[0];
 }
 
 TEST_F(HotKeyActions, CustomMailAndMyComputerCommandsAreRun) {
@@ -354,9 +391,9 @@ TEST_F(HotKeyActions, CustomMailAndMyComputerCommandsAreRun) {
                         static_cast<DWORD>(drives.size() + 1));
     StartAgent();
     Press(16);
-    ASSERT_EQ(programs.WaitForStarted(1).size(), 1u);
+    ASSERT_EQ(programs.WaitForStarted(1, winetest::SLOW_WAIT_LIMIT_MS).size(), 1u);
     Press(17);
-    const std::vector<std::string> started = programs.WaitForStarted(2);
+    const std::vector<std::string> started = programs.WaitForStarted(2, winetest::SLOW_WAIT_LIMIT_MS);
     ASSERT_EQ(started.size(), 2u);
     EXPECT_TRUE(StartsWith(started[0], "mailer.exe|")) << started[0];
     EXPECT_NE(started[0].find("/compose"), std::string::npos) << started[0];

@@ -2,6 +2,9 @@
 
 #include <shlwapi.h>
 
+#include <cstring>
+#include <string>
+
 namespace agenttest {
 
 void SetBytes(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
@@ -35,5 +38,19 @@ bool ReadText(HKEY root, const char* key, const char* name, std::string* text) {
 }
 
 void DeleteTree(HKEY root, const char* key) { SHDeleteKeyA(root, key); }
+
+void SetProgramVersion(const char* program, const char* version) {
+    const std::string key = std::string("Software\\Wine\\AppDefaults\\") + program;
+    HKEY k;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &k, nullptr) != ERROR_SUCCESS)
+        return;
+    if (version) {
+        RegSetValueExA(k, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                       static_cast<DWORD>(std::strlen(version) + 1));
+    } else {
+        RegDeleteValueA(k, "Version");
+    }
+    RegCloseKey(k);
+}
 
 }  // namespace agenttest

@@ -14,5 +14,8 @@ void SetBytes(const char* key, const char* name, DWORD type, const void* data, D
 bool ReadNumber(const char* key, const char* name, uint32_t* value);
 bool ReadText(HKEY root, const char* key, const char* name, std::string* text);
 void DeleteTree(HKEY root, const char* key);
+// Wine reads a program's Windows version from its AppDefaults entry as the process starts;
+// null takes the entry's version away again.
+void SetProgramVersion(const char* program, const char* version);
 
 }  // namespace agenttest

@@ -114,7 +114,7 @@ kb_wine_test(agent_popup_test
     tests/wine/test_tray.cpp
     tests/wine/registry_values.cpp
     ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
-  LIBS agent_actions_logic kb_bench_client kb_capture kb_winsupport user32 gdi32 advapi32 shlwapi
+  LIBS agent_actions_logic kb_bench_client kb_popup_reading kb_capture kb_winsupport user32 gdi32 advapi32 shlwapi
   DEPENDS keyagent wheelhook trayicon agenthook agent_mixer_probe
   TIMEOUT 600)
 if(KB_WINDOWS)

@@ -78,6 +78,17 @@ Pixels CaptureClient(HWND window) {
     return pixels;
 }
 
+Pixels CaptureClientSettled(HWND window, const std::function<void()>& between, int attempts) {
+    Pixels shot = CaptureClient(window);
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        between();
+        Pixels again = CaptureClient(window);
+        if (again.rgb == shot.rgb) return again;
+        shot = again;
+    }
+    return shot;
+}
+
 Pixels CaptureScreen() {
     const int x = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int y = GetSystemMetrics(SM_YVIRTUALSCREEN);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ Pixels CaptureWindow(HWND window);
 
 // The window's client area, from the window's own device context.
 Pixels CaptureClient(HWND window);
+
+// The client area once two captures in a row agree: a capture makes the window repaint, and on
+// a loaded machine one may catch it between its erase and its paint. `between` runs before each
+// capture after the first (a wait, or a message pump); at most `attempts` captures after it.
+Pixels CaptureClientSettled(HWND window, const std::function<void()>& between, int attempts = 10);
 
 // The whole virtual screen as the display shows it (all windows, the desktop and its taskbar),
 // from the screen's device context.

@@ -31,8 +31,11 @@ cat "$log"
 echo
 echo "demo: played in the $world world; the session's output is kept in $log"
 shopt -s nullglob
-pngs=("$pictures"/*.png)
-echo "demo: ${#pngs[@]} pictures of the screen in $pictures"
+screens=("$pictures"/[0-9]*.png)
+popups=("$pictures"/popup-*.png)
+echo "demo: ${#screens[@]} pictures of the screen in $pictures"
+echo "demo: the popup's states, one picture each (${#popups[@]}):"
+for p in "${popups[@]}"; do echo "demo:   $p"; done
 [[ -f "$pictures/index.html" ]] || { echo "demo: no page was written"; exit 1; }
 echo "demo: the steps and their pictures: $pictures/index.html"
 exit $rc

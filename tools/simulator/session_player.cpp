@@ -71,6 +71,10 @@ int SessionPlayer::Play(const Script& script) {
             Say("picture: %s", picture.c_str());
             page_.Picture(picture, caption);
         }
+        if (desktop_.TakePopupPicture(&picture, &caption)) {
+            Say("picture of the popup: %s", picture.c_str());
+            page_.Picture(picture, caption);
+        }
         std::fflush(out_);
     }
     return failed;

@@ -15,12 +15,14 @@
 #include "common/hotkey_codes.h"
 #include "common/registry_names.h"
 #include "tools/capture/window_capture.h"
+#include "tools/fixtures/popup_reading.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 
 namespace {
 
 using agenttest::PopupAgent;
+using popupread::PixelsDiffering;
 
 constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kGreen = 0x00FF00;
@@ -45,38 +47,6 @@ capture::Pixels StripPicture(int strip, int index) {
     return picture;
 }
 
-// The caption as a window DC's default font writes it on the popup's light grey.
-capture::Pixels RenderedCaption(const char* caption, const PopupRect& area) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    RECT whole = {0, 0, area.right, area.bottom};
-    FillRect(memory, &whole, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    RECT text = {area.left, area.top, area.right, area.bottom};
-    SetBkMode(memory, TRANSPARENT);
-    DrawTextA(memory, caption, static_cast<int>(strlen(caption)), &text, DT_SINGLELINE | DT_VCENTER);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    const capture::Pixels pixels = capture::PixelsOf(bitmap);
-    DeleteObject(bitmap);
-    return pixels;
-}
-
-int PixelsDiffering(const capture::Pixels& shot, const capture::Pixels& expected, int left, int top, int right,
-                    int bottom, int expected_x = 0, int expected_y = 0) {
-    int differing = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) {
-            if (!shot.Contains(x, y) || shot.At(x, y) != expected.At(x - left + expected_x, y - top + expected_y)) {
-                ++differing;
-            }
-        }
-    }
-    return differing;
-}
-
 class Popup : public testing::Test {
 protected:
     void SetUp() override {
@@ -99,42 +69,16 @@ protected:
         return Settled();
     }
 
-    // The popup's client area once two captures in a row agree: a capture repaints the popup
-    // from the agent's thread, and on a loaded machine one may catch it between its erase and
-    // its paint.
+    // The popup's client area, settled, the test's tray served while it waits.
     capture::Pixels Settled() {
-        capture::Pixels shot = capture::CaptureClient(agent_.popup());
-        for (int attempt = 0; attempt < 10; ++attempt) {
-            agent_.tray().PumpFor(50);
-            capture::Pixels again = capture::CaptureClient(agent_.popup());
-            if (again.rgb == shot.rgb) return again;
-            shot = again;
-        }
-        return shot;
+        return capture::CaptureClientSettled(agent_.popup(), [&] { agent_.tray().PumpFor(50); });
     }
 
-    PopupRect Client() const {
-        RECT client;
-        GetClientRect(agent_.popup(), &client);
-        return {client.left, client.top, client.right, client.bottom};
-    }
-
-    int SegmentsShown(const capture::Pixels& shot) {
-        PopupRect segments[kVolumeBarSegmentCount];
-        const int count = VolumeBarSegments(Client(), 0xFFFF, segments);
-        int green = 0;
-        for (int i = 0; i < count; ++i) {
-            const int middle = (segments[i].left + segments[i].right - 1) / 2;
-            if (shot.At(middle, (segments[i].top + segments[i].bottom) / 2) == kGreen) ++green;
-        }
-        return green;
-    }
-
+    PopupRect Client() const { return popupread::ClientOf(agent_.popup()); }
+    int SegmentsShown(const capture::Pixels& shot) { return popupread::SegmentsShown(shot, Client()); }
     // Pixels of the text area that differ from `caption` as the popup would write it.
     int CaptionDiffering(const capture::Pixels& shot, const char* caption) {
-        const PopupRect area = PopupTextArea(Client());
-        return PixelsDiffering(shot, RenderedCaption(caption, area), area.left, area.top, area.right, area.bottom,
-                               area.left, area.top);
+        return popupread::CaptionDiffering(shot, Client(), caption);
     }
 
     // The settings pages' way to say they wrote: the popup reloads.

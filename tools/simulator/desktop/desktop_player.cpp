@@ -11,6 +11,7 @@
 #include "common/window_classes.h"
 #include "deviceclient/control_devices.h"
 #include "tools/capture/window_capture.h"
+#include "tools/fixtures/popup_reading.h"
 #include "tools/simulator/script/report_words.h"
 
 namespace sim {
@@ -64,12 +65,16 @@ std::string Placement(HWND window) {
     return Format("at (%ld, %ld), %ld x %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-// The popup as a user sees it: shown or not, where, and its caption when it has one.
-std::string PopupState() {
-    HWND popup = FindWindowA(KB_CLASS_AGENT_POPUP, nullptr);
-    if (popup == nullptr || !IsWindowVisible(popup)) return std::string();
-    const std::string caption = WideText(popup, WM_GETTEXTLENGTH, WM_GETTEXT, 0);
-    return "the popup shows " + Placement(popup) + (caption.empty() ? "" : ", caption \"" + caption + "\"");
+// A file name's part from what the popup shows: letters and digits, the rest one '-'.
+std::string Slug(const std::string& text) {
+    std::string slug;
+    for (char c : text) {
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) slug += c;
+        else if (c >= 'A' && c <= 'Z') slug += static_cast<char>(c - 'A' + 'a');
+        else if (!slug.empty() && slug.back() != '-') slug += '-';
+    }
+    while (!slug.empty() && slug.back() == '-') slug.pop_back();
+    return slug.empty() ? "blank" : slug;
 }
 
 std::string SelectState() {
@@ -116,8 +121,14 @@ std::string KeyOfLogLine(const std::string& line) {
     const int code = std::atoi(line.c_str() + at + sizeof kHotKey - 1);
     if (code == EVENT_KEYS_RELEASED) return " (the keys let go)";
     const char* name = KeyNameForEvent(code);
-    return name ? std::string(" (the ") + name + " key)" : std::string();
+    if (name == nullptr) return std::string();
+    const std::string key = name;
+    const bool named_key = key.size() > 4 && key.compare(key.size() - 4, 4, " key") == 0;
+    return " (the " + key + (named_key ? ")" : " key)");
 }
+
+// A log line without its time of day.
+std::string WithoutTime(const std::string& line) { return line.substr(line.find(' ') + 1); }
 
 std::string PictureName(int number, const Step& step) {
     std::string word = step.text.substr(0, step.text.find(' '));
@@ -162,9 +173,7 @@ bool DesktopPlayer::Run(const Step& step, Lines* said) {
             said->push_back(error);
             return false;
         }
-        std::string classes;
-        for (const std::string& c : step.words) classes += (classes.empty() ? "" : ", ") + c;
-        said->push_back("stand-in application windows are open: " + classes);
+        said->push_back("stand-in applications are ready: " + apps_.Describe());
         return true;
     }
     case StepKind::Set:
@@ -338,8 +347,13 @@ void DesktopPlayer::Observe(const Step& step, Lines* said) {
     bool key_dispatched = false;
     if (agent_running()) {
         const Lines log = agent_->Log();
-        for (size_t i = agent_lines_seen_; i < log.size(); ++i) {
-            said->push_back("agent log: " + log[i] + KeyOfLogLine(log[i]));
+        // Each paint of the volume bar logs its level, and the pictures repaint it: a line
+        // that only repeats the one before is said once, with its count.
+        for (size_t i = agent_lines_seen_, next; i < log.size(); i = next) {
+            for (next = i + 1; next < log.size() && WithoutTime(log[next]) == WithoutTime(log[i]);) ++next;
+            std::string line = "agent log: " + log[i] + KeyOfLogLine(log[i]);
+            if (next - i > 1) line += Format(" (%u times in a row)", static_cast<unsigned>(next - i));
+            said->push_back(line);
             const bool key = log[i].find("Hot Key Event = ") != std::string::npos ||
                              log[i].find("Key Code = ") != std::string::npos;
             if (key && log[i].find("= 50") == std::string::npos) key_dispatched = true;
@@ -364,8 +378,49 @@ void DesktopPlayer::Observe(const Step& step, Lines* said) {
     Changed(tray, &last_tray_, "the notification area shows none of the tray's icons", said);
 }
 
+// The popup as a user sees it: shown or not, where, and what it says, read from its pixels:
+// its caption, or the volume bar's green segments. A state not seen before leaves a picture of
+// the popup alone.
+void DesktopPlayer::ObservePopup(Lines* said) {
+    HWND popup = FindWindowA(KB_CLASS_AGENT_POPUP, nullptr);
+    std::string state, shown, slug;
+    if (popup != nullptr && IsWindowVisible(popup)) {
+        const PopupRect client = popupread::ClientOf(popup);
+        const capture::Pixels shot = capture::CaptureClientSettled(popup, [] { Sleep(50); });
+        if (popupread::ShowsVolumeBar(shot, client)) {
+            const int segments = popupread::SegmentsShown(shot, client);
+            shown = Format("the volume bar, %d of %d segments green", segments, kVolumeBarSegmentCount);
+            slug = Format("volume-%02d", segments);
+        } else {
+            const std::string caption = popupread::KnownCaptionShown(shot, client);
+            shown = caption.empty() ? std::string("no caption the agent writes") : "\"" + caption + "\"";
+            slug = Slug(caption);
+        }
+        state = "the popup shows " + shown + ", " + Placement(popup);
+    }
+    if (state == last_popup_) return;
+    Changed(state, &last_popup_, "the popup is hidden", said);
+    if (state.empty() || pictures_.empty()) return;
+    const std::string name = Format("popup-%02d-%s.png", ++popup_pictures_taken_, slug.c_str());
+    std::string error;
+    if (!capture::WritePng(capture::CaptureWindow(popup), pictures_ + name, error)) {
+        std::fprintf(stderr, "kbsim: no picture of the popup: %s\n", error.c_str());
+        return;
+    }
+    popup_picture_ = name;
+    popup_picture_caption_ = "the popup: " + shown;
+}
+
+bool DesktopPlayer::TakePopupPicture(std::string* name, std::string* caption) {
+    if (popup_picture_.empty()) return false;
+    *name = popup_picture_;
+    *caption = popup_picture_caption_;
+    popup_picture_.clear();
+    return true;
+}
+
 void DesktopPlayer::ObserveWindows(Lines* said) {
-    Changed(PopupState(), &last_popup_, "the popup is hidden", said);
+    ObservePopup(said);
     Changed(SelectState(), &last_select_, "the Media Select window is closed", said);
     Changed(ZoomState(), &last_zoom_, "the zoom window is hidden", said);
     std::string applet;

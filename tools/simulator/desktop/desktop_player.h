@@ -39,6 +39,9 @@ public:
     // or always for a screenshot step: true with the file's name (in the picture folder) and its
     // caption. False when none was taken (a failed write is said on the error output).
     bool TakePicture(const Step& step, std::string* name, std::string* caption);
+    // The popup alone, when the last look found it showing something new: true with the file's
+    // name and its caption, once.
+    bool TakePopupPicture(std::string* name, std::string* caption);
     bool agent_running() const { return agent_ && agent_->running(); }
     // Writes the page; its path, or empty when no picture folder was given or it failed.
     std::string WritePage(const DemoPage& page);
@@ -51,6 +54,7 @@ private:
     bool WheelButton(Lines* said);
     bool Lock(const Step& step, Lines* said);
     void ObserveWindows(Lines* said);
+    void ObservePopup(Lines* said);
     void ObserveStatusTable(Lines* said);
 
     std::string pictures_;
@@ -69,6 +73,8 @@ private:
     bool have_table_ = false;
     std::vector<uint32_t> last_picture_;
     int pictures_taken_ = 0;
+    int popup_pictures_taken_ = 0;
+    std::string popup_picture_, popup_picture_caption_;  // the picture not yet taken
 };
 
 }  // namespace sim

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "agent/logic/action_players.h"
 #include "tools/winsupport/build_files.h"
 
 namespace sim {
@@ -38,6 +39,18 @@ std::string KeyName(unsigned long vk) {
     return text;
 }
 
+bool IsPlayerProgram(const std::string& name) {
+    PlayerEntry rows[kPlayerCount];
+    ResetPlayerTable(rows);
+    for (const PlayerEntry& row : rows)
+        if (_stricmp(row.ProgramFile, name.c_str()) == 0) return true;
+    return false;
+}
+
+bool IsProgram(const std::string& name) {
+    return name.size() > 4 && _stricmp(name.c_str() + name.size() - 4, ".exe") == 0;
+}
+
 }  // namespace
 
 std::string DescribeStandinRecord(const std::string& line) {
@@ -60,6 +73,8 @@ std::string DescribeStandinRecord(const std::string& line) {
 }
 
 StandinApps::~StandinApps() {
+    programs_.reset();
+    if (!players_folder_.empty()) RemoveDirectoryA(players_folder_.c_str());
     if (process_ == nullptr) return;
     for (const std::string& window_class : classes_) {
         if (HWND window = FindWindowA(window_class.c_str(), nullptr)) PostMessageA(window, WM_CLOSE, 0, 0);
@@ -68,11 +83,31 @@ StandinApps::~StandinApps() {
     CloseHandle(process_);
 }
 
-bool StandinApps::Start(const std::vector<std::string>& classes, const std::string& record_file, std::string* error) {
-    if (process_ != nullptr) {
-        *error = "the stand-in windows run already";
+bool StandinApps::Start(const std::vector<std::string>& names, const std::string& record_file, std::string* error) {
+    if (process_ != nullptr || programs_) {
+        *error = "the stand-in applications run already";
         return false;
     }
+    std::vector<std::string> classes;
+    for (const std::string& name : names) {
+        if (!IsProgram(name)) {
+            classes.push_back(name);
+            continue;
+        }
+        // The record's name goes into the environment, which the agent started later inherits.
+        if (!programs_) programs_.reset(new standins::StandInPrograms);
+        programs_->Register(name);
+        program_names_.push_back(name);
+        if (!IsPlayerProgram(name)) continue;
+        if (players_folder_.empty()) {
+            char windows[MAX_PATH] = "";
+            GetWindowsDirectoryA(windows, sizeof windows);
+            players_folder_ = std::string(windows, 3) + "Program Files\\kb-demo-players";
+            CreateDirectoryA(players_folder_.c_str(), nullptr);
+        }
+        programs_->Place(players_folder_ + "\\" + name);
+    }
+    if (classes.empty()) return true;
     const std::string program = winsupport::BuildFile("app_windows.exe");
     std::string command = "\"" + program + "\" \"" + record_file + "\"";
     for (const std::string& window_class : classes) command += " \"" + window_class + "\"";
@@ -107,8 +142,27 @@ bool StandinApps::Start(const std::vector<std::string>& classes, const std::stri
     return false;
 }
 
+std::string StandinApps::Describe() const {
+    std::string text;
+    for (const std::string& c : classes_) text += (text.empty() ? "windows of class " : ", ") + c;
+    std::string programs;
+    for (const std::string& name : program_names_) programs += (programs.empty() ? "" : ", ") + name;
+    if (!programs.empty()) text += (text.empty() ? "" : "; ") + std::string("programs ") + programs + " (App Paths)";
+    if (!players_folder_.empty()) text += ", the players' also in " + players_folder_;
+    return text;
+}
+
 std::vector<std::string> StandinApps::NewRecords() {
     std::vector<std::string> described;
+    if (programs_) {
+        const std::vector<std::string> started = programs_->Started();
+        for (; programs_told_ < started.size(); ++programs_told_) {
+            const std::string& line = started[programs_told_];
+            const size_t bar = line.find('|');
+            described.push_back("the program " + line.substr(0, bar) + " was started, its command line " +
+                                (bar == std::string::npos ? std::string() : line.substr(bar + 1)));
+        }
+    }
     if (read_to_ == 0) return described;
     std::FILE* f = std::fopen(record_file_.c_str(), "rb");
     if (f == nullptr) return described;

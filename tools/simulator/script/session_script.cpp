@@ -118,7 +118,7 @@ public:
         }
         if (command == "apps") {
             step_->kind = StepKind::Apps;
-            if (tokens_.size() < 2 || tokens_.size() > kScriptMaxApps + 1) return "apps takes 1 to 8 window classes";
+            if (tokens_.size() < 2 || tokens_.size() > kScriptMaxApps + 1) return "apps takes 1 to 8 window classes or programs";
             step_->words.assign(tokens_.begin() + 1, tokens_.end());
             return "";
         }

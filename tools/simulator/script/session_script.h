@@ -12,7 +12,8 @@
 //
 // The desktop around the receiver, for a session that shows the whole system:
 //   agent start|stop          keyagent.exe is started, or stopped with "/u"
-//   apps IEFrame WMPlayerApp  stand-in application windows of these classes
+//   apps IEFrame msimn.exe    stand-in application windows of these classes, and stand-in
+//                             programs of these names (found through App Paths)
 //   set popup 3               the popup shown for every key group, for 3 seconds (0 to 11)
 //   set player 3              the media player the media keys drive (0 to 3)
 //   set zoom 120 2            the wheel button opens the zoom window, 120 pixels, 2 times
@@ -63,7 +64,7 @@ struct Step {
     uint32_t activities = 0;      // Typing
     uint8_t code = 0;             // KeyCode
     bool open = false;            // Reader; Agent (start), Lock (on)
-    std::vector<std::string> words;  // Apps: window classes; Screenshot: the caption
+    std::vector<std::string> words;  // Apps: window classes and programs; Screenshot: the caption
     Setting setting = Setting::Popup;
     uint32_t values[2] = {0, 0};  // Set: seconds, player, or zoom size and factor
     Target target = Target::Text; // Open, Close

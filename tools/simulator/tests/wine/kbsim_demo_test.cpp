@@ -70,12 +70,12 @@ std::string ReadWhole(const std::string& path) {
 }
 
 // What the demo is made of, in one short session: the agent is the filter's reader while it runs
-// (its log shows the keys), what reached the stand-in browser is told either way, the status
-// table follows the battery, the wheel step says what the text did, and the page names each
+// (its log shows the keys), what reached the stand-in browser is told either way, the popup's
+// caption is read from its pixels and pictured alone, the status table follows the battery, the wheel step says what the text did, and the page names each
 // picture. (On this bare display the agent's hook drops the notches; docs/wine-notes.md.)
 TEST(KbsimDemo, ADesktopSessionTellsWhatTheSystemDidAndWritesItsPage) {
     const std::string session = simtest::WriteTempFile("desktop-session.txt",
-                                                       "set popup 1\n"
+                                                       "set popup 5\n"
                                                        "apps IEFrame\n"
                                                        "open text\n"
                                                        "agent start\n"
@@ -94,14 +94,16 @@ TEST(KbsimDemo, ADesktopSessionTellsWhatTheSystemDidAndWritesItsPage) {
     ASSERT_TRUE(run.started);
     EXPECT_EQ(run.exit_code, 0u) << run.output;
     EXPECT_EQ(simtest::MissingInOrder(run.output, {
-        "settings: the popup shows for every key group, for 1 s",
-        "stand-in application windows are open: IEFrame",
+        "settings: the popup shows for every key group, for 5 s",
+        "stand-in applications are ready: windows of class IEFrame",
         "a text window is open",
         "keyagent.exe runs",
         "-line5-screenshot.png",
         "receiver 1 plugged in and started",
         "agent log: ",
         "Hot Key Event = 5",
+        "the popup shows \"Web/Home\", at (8, ",
+        "picture of the popup: popup-01-web-home.png",
         "the filter's status table now holds:",
         "Mouse              CH 6, ID 565, battery low",
         "   10   wheel down 2",

@@ -12,6 +12,7 @@
 #include "deviceclient/control_devices.h"
 #include "tools/capture/window_capture.h"
 #include "tools/fixtures/popup_reading.h"
+#include "agent/logic/popup_display_time.h"
 #include "tools/simulator/script/report_words.h"
 
 namespace sim {
@@ -127,6 +128,42 @@ std::string KeyOfLogLine(const std::string& line) {
     return " (the " + key + (named_key ? ")" : " key)");
 }
 
+// How long the popup stays for a "Delay" position, in the words of the page's list.
+std::string DisplayTime(uint32_t delay) {
+    const uint32_t ms = PopupTickLimit(delay) * kPopupTickMs;
+    return ms % 1000 ? Format("%u.%u s", ms / 1000, ms % 1000 / 100) : Format("%u s", ms / 1000);
+}
+
+// The values a control panel's first page may write, kept to be put back after the session.
+void KeepPanelValues(Panel panel, SavedSettings* settings) {
+    if (panel == Panel::Keyboard) {
+        for (const char* name : {KB_VAL_SHOW_SEARCH, KB_VAL_SHOW_MAIL, KB_VAL_SHOW_MEDIA, KB_VAL_SHOW_VOLUME,
+                                 KB_VAL_SHOW_MY_COMPUTER, KB_VAL_SHOW_CALCULATOR, KB_VAL_DELAY})
+            settings->Keep(KB_REG_KEYBOARD_DISPLAY, name);
+        return;
+    }
+    for (const char* name : {KB_VAL_WHEEL_BUTTON, KB_VAL_ZOOM_SIZE, KB_VAL_ZOOM_FACTOR, KB_VAL_FUNCTION,
+                             KB_VAL_SCROLL_MODE, KB_VAL_SCROLL_LINE, KB_VAL_SCROLL_REVERSE})
+        settings->Keep(KB_REG_WHEEL, name);
+}
+
+// The numbers those values hold, "name=value" each, to tell what OK wrote.
+std::vector<std::string> PanelValues(Panel panel) {
+    std::vector<std::string> values;
+    const char* key = panel == Panel::Keyboard ? KB_REG_KEYBOARD_DISPLAY : KB_REG_WHEEL;
+    const std::vector<const char*> names =
+        panel == Panel::Keyboard
+            ? std::vector<const char*>{KB_VAL_SHOW_SEARCH, KB_VAL_SHOW_MAIL, KB_VAL_SHOW_MEDIA, KB_VAL_SHOW_VOLUME,
+                                       KB_VAL_SHOW_MY_COMPUTER, KB_VAL_SHOW_CALCULATOR, KB_VAL_DELAY}
+            : std::vector<const char*>{KB_VAL_WHEEL_BUTTON, KB_VAL_ZOOM_SIZE, KB_VAL_ZOOM_FACTOR, KB_VAL_FUNCTION,
+                                       KB_VAL_SCROLL_MODE, KB_VAL_SCROLL_LINE, KB_VAL_SCROLL_REVERSE};
+    for (const char* name : names) {
+        DWORD value = 0;
+        values.push_back(std::string(name) + "=" + (ReadNumber(key, name, &value) ? Format("%lu", value) : "none"));
+    }
+    return values;
+}
+
 // A log line without its time of day.
 std::string WithoutTime(const std::string& line) { return line.substr(line.find(' ') + 1); }
 
@@ -150,6 +187,7 @@ bool DesktopPlayer::Handles(StepKind kind) {
     case StepKind::Set:
     case StepKind::Open:
     case StepKind::Close:
+    case StepKind::Pick:
     case StepKind::Lock:
     case StepKind::Wheel:
     case StepKind::WheelButton:
@@ -187,6 +225,7 @@ bool DesktopPlayer::Run(const Step& step, Lines* said) {
             said->push_back("a text window is open, its first line at the top");
             return true;
         }
+        if (step.target == Target::Keyboard || step.target == Target::Mouse) return OpenPanel(step, said);
         // The applet writes "USB Lock"; the agent also rewrites it at its start.
         settings_.Keep(KB_REG_SKYREL, KB_VAL_USB_LOCK);
         if (!applet_.Open(&error)) {
@@ -196,6 +235,7 @@ bool DesktopPlayer::Run(const Step& step, Lines* said) {
         said->push_back("control.exe skyrel.cpl opened the \"Skyrel RF Status\" dialog");
         return true;
     case StepKind::Close:
+        if (step.target == Target::Keyboard || step.target == Target::Mouse) return ClosePanel(step, said);
         if (!applet_.Close()) {
             said->push_back("the applet was not open, or control.exe did not end");
             return false;
@@ -204,6 +244,13 @@ bool DesktopPlayer::Run(const Step& step, Lines* said) {
         return true;
     case StepKind::Lock:
         return Lock(step, said);
+    case StepKind::Pick:
+        if (!panel_.is_open() || !panel_.Pick(static_cast<int>(step.values[0]))) {
+            said->push_back(Format("no open page has a list with an item %u (open keyboard)", step.values[0]));
+            return false;
+        }
+        for (const std::string& line : panel_.Describe()) said->push_back(line);
+        return true;
     case StepKind::Wheel:
         return Wheel(step, said);
     case StepKind::WheelButton:
@@ -255,7 +302,7 @@ bool DesktopPlayer::Set(const Step& step, Lines* said) {
         settings_.WriteNumber(KB_REG_KEYBOARD_DISPLAY, KB_VAL_DELAY, step.values[0]);
         // What the On-Screen Display page does after writing: tell a running agent's popup.
         if (HWND popup = FindWindowA(KB_CLASS_AGENT_POPUP, nullptr)) SendMessageA(popup, WM_WININICHANGE, 0, 0);
-        said->push_back(Format("settings: the popup shows for every key group, for %u s", step.values[0]));
+        said->push_back("settings: the popup shows for every key group, for " + DisplayTime(step.values[0]));
         return true;
     case Setting::Player:
         settings_.WriteNumber(KB_REG_KEYBOARD, KB_VAL_SELECT, step.values[0]);
@@ -273,6 +320,41 @@ bool DesktopPlayer::Set(const Step& step, Lines* said) {
         return true;
     }
     return false;
+}
+
+bool DesktopPlayer::OpenPanel(const Step& step, Lines* said) {
+    const Panel panel = step.target == Target::Keyboard ? Panel::Keyboard : Panel::Mouse;
+    KeepPanelValues(panel, &settings_);
+    std::string error;
+    if (!panel_.Open(panel, &error)) {
+        said->push_back(error);
+        return false;
+    }
+    panel_values_ = PanelValues(panel);
+    said->push_back(std::string("the ") + (panel == Panel::Keyboard ? "Keyboard" : "Mouse") +
+                    " control panel's pages are open, found by shell32 as the control panel finds them");
+    for (const std::string& line : panel_.Describe()) said->push_back(line);
+    return true;
+}
+
+bool DesktopPlayer::ClosePanel(const Step& step, Lines* said) {
+    const Panel panel = step.target == Target::Keyboard ? Panel::Keyboard : Panel::Mouse;
+    if (!panel_.is_open() || panel_.panel() != panel) {
+        said->push_back("that control panel is not open");
+        return false;
+    }
+    if (!panel_.PressOk()) {
+        said->push_back("the sheet did not end after its OK button");
+        return false;
+    }
+    const std::vector<std::string> now = PanelValues(panel);
+    std::string changed;
+    for (size_t i = 0; i < now.size(); ++i) {
+        if (now[i] == panel_values_[i]) continue;
+        changed += (changed.empty() ? "" : ", ") + panel_values_[i] + " -> " + now[i].substr(now[i].find('=') + 1);
+    }
+    said->push_back("OK: the sheet closed; " + (changed.empty() ? std::string("it wrote no new value") : "it wrote " + changed));
+    return true;
 }
 
 bool DesktopPlayer::Wheel(const Step& step, Lines* said) {

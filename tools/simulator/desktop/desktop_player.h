@@ -13,6 +13,7 @@
 #include "common/control_interface.h"
 #include "tools/simulator/client/agent_watch.h"
 #include "tools/simulator/desktop/applet_window.h"
+#include "tools/simulator/desktop/control_panel.h"
 #include "tools/simulator/desktop/saved_settings.h"
 #include "tools/simulator/desktop/standin_apps.h"
 #include "tools/simulator/desktop/text_window.h"
@@ -50,6 +51,8 @@ private:
     bool StartAgent(Lines* said);
     bool StopAgent(Lines* said);
     bool Set(const Step& step, Lines* said);
+    bool OpenPanel(const Step& step, Lines* said);
+    bool ClosePanel(const Step& step, Lines* said);
     bool Wheel(const Step& step, Lines* said);
     bool WheelButton(Lines* said);
     bool Lock(const Step& step, Lines* said);
@@ -66,6 +69,8 @@ private:
     StandinApps apps_;
     TextWindow text_;
     AppletWindow applet_;
+    ControlPanel panel_;
+    std::vector<std::string> panel_values_;  // as they were when the panel opened
     std::unique_ptr<TrayIcons> tray_;  // made at the first look at the screen
     capture::Pixels screen_;  // as the last look saw it
     std::string last_popup_, last_select_, last_zoom_, last_applet_, last_tray_;

@@ -130,11 +130,21 @@ public:
                 step_->target = Target::Applet;
                 return "";
             }
+            if (tokens_.size() == 2 && (what == "keyboard" || what == "mouse")) {
+                step_->target = what == "keyboard" ? Target::Keyboard : Target::Mouse;
+                return "";
+            }
             if (tokens_.size() == 2 && what == "text" && command == "open") {
                 step_->target = Target::Text;
                 return "";
             }
-            return command == "open" ? "open takes text or applet" : "close takes applet";
+            return command == "open" ? "open takes text, applet, keyboard or mouse" : "close takes applet, keyboard or mouse";
+        }
+        if (command == "pick") {
+            step_->kind = StepKind::Pick;
+            if (tokens_.size() != 2 || !ParseNumber(tokens_[1], kScriptMaxPick, &step_->values[0]))
+                return "pick takes a list item from 0 to 255";
+            return "";
         }
         if (command == "lock") {
             step_->kind = StepKind::Lock;
@@ -175,7 +185,7 @@ private:
         if (what == "popup") {
             step_->setting = Setting::Popup;
             if (tokens_.size() != 3 || !ParseNumber(tokens_[2], kScriptMaxPopupSeconds, &step_->values[0]))
-                return "set popup takes the seconds it stays, 0 to 11";
+                return "set popup takes a place in the list of display times, 0 to 11";
             return "";
         }
         if (what == "player") {

@@ -14,11 +14,15 @@
 //   agent start|stop          keyagent.exe is started, or stopped with "/u"
 //   apps IEFrame msimn.exe    stand-in application windows of these classes, and stand-in
 //                             programs of these names (found through App Paths)
-//   set popup 3               the popup shown for every key group, for 3 seconds (0 to 11)
+//   set popup 3               the popup shown for every key group, for the display time at
+//                             place 3 of the pages' list (0 "0.5 second" to 11 "40 seconds")
 //   set player 3              the media player the media keys drive (0 to 3)
 //   set zoom 120 2            the wheel button opens the zoom window, 120 pixels, 2 times
 //   open text|applet          a text window to scroll, or the status applet in control.exe
-//   close applet              its Close button
+//   open keyboard|mouse       that control panel's pages, as the shell finds them, at the
+//                             On-Screen Display page or the Wheel Button page
+//   pick 4                    item 4 of the open page's first list (the display times)
+//   close applet|keyboard|mouse  the applet's Close button, or the sheet's OK
 //   lock on|off               the applet's Lock box clicked to that state
 //   wheel down|up 3           wheel notches over the text window
 //   wheel button              the wheel button pressed and let go over the text window
@@ -35,11 +39,11 @@ namespace sim {
 
 enum class StepKind {
     Note, Plug, Unplug, Report, Wait, Reader, Typing, KeyCode,
-    Agent, Apps, Set, Open, Close, Lock, Wheel, WheelButton, Screenshot
+    Agent, Apps, Set, Open, Close, Pick, Lock, Wheel, WheelButton, Screenshot
 };
 
 enum class Setting { Popup, Player, Zoom };
-enum class Target { Text, Applet };
+enum class Target { Text, Applet, Keyboard, Mouse };
 
 constexpr uint32_t kScriptMaxReceiver = 4;
 constexpr size_t kScriptMaxReportBytes = 64;
@@ -52,6 +56,7 @@ constexpr uint32_t kScriptMaxPlayer = 3;
 constexpr uint32_t kScriptMaxZoomSize = 300;
 constexpr uint32_t kScriptMaxZoomFactor = 10;
 constexpr size_t kScriptMaxApps = 8;
+constexpr uint32_t kScriptMaxPick = 255;
 
 struct Step {
     StepKind kind = StepKind::Note;
@@ -66,7 +71,7 @@ struct Step {
     bool open = false;            // Reader; Agent (start), Lock (on)
     std::vector<std::string> words;  // Apps: window classes and programs; Screenshot: the caption
     Setting setting = Setting::Popup;
-    uint32_t values[2] = {0, 0};  // Set: seconds, player, or zoom size and factor
+    uint32_t values[2] = {0, 0};  // Set: seconds, player, or zoom size and factor; Pick: the item
     Target target = Target::Text; // Open, Close
     int notches = 0;              // Wheel: positive away from the user (up)
 };

@@ -71,7 +71,8 @@ std::string ReadWhole(const std::string& path) {
 
 // What the demo is made of, in one short session: the agent is the filter's reader while it runs
 // (its log shows the keys), what reached the stand-in browser is told either way, the popup's
-// caption is read from its pixels and pictured alone, the status table follows the battery, the wheel step says what the text did, and the page names each
+// caption is read from its pixels and pictured alone, the status table follows the battery, the
+// Keyboard control panel's page found through shell32 writes the display time picked, the wheel step says what the text did, and the page names each
 // picture. (On this bare display the agent's hook drops the notches; docs/wine-notes.md.)
 TEST(KbsimDemo, ADesktopSessionTellsWhatTheSystemDidAndWritesItsPage) {
     const std::string session = simtest::WriteTempFile("desktop-session.txt",
@@ -85,6 +86,9 @@ TEST(KbsimDemo, ADesktopSessionTellsWhatTheSystemDidAndWritesItsPage) {
                                                        "report 01 00 00\n"
                                                        "report 03 02 05 34 02 01\n"
                                                        "wheel down 2\n"
+                                                       "open keyboard\n"
+                                                       "pick 4\n"
+                                                       "close keyboard\n"
                                                        "agent stop\n"
                                                        "unplug\n");
     const std::string pictures = simtest::WriteTempFile("kbsim-pictures-probe", "");
@@ -108,6 +112,9 @@ TEST(KbsimDemo, ADesktopSessionTellsWhatTheSystemDidAndWritesItsPage) {
         "Mouse              CH 6, ID 565, battery low",
         "   10   wheel down 2",
         "        the text ",
+        "sheet shows its \"On-Screen Display\" page",
+        "list: \"4 seconds\"",
+        "OK: the sheet closed; it wrote Delay=5 -> 4",
         "keyagent.exe ended after \"keyagent.exe /u\"",
         "event 100, aux 0: receiver removed",
         "page: ",

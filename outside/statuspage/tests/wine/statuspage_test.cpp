@@ -36,8 +36,8 @@ using CanUnloadNowFunction = HRESULT(WINAPI*)();
 TEST(StatusPage, ExportsAnswerNoClassAndAllowUnloading) {
     HMODULE server = LoadLibraryA(winsupport::BuildFile("statuspage.DLL").c_str());
     ASSERT_NE(server, nullptr) << "error " << GetLastError();
-    auto get_class_object = reinterpret_cast<GetClassObjectFunction>(GetProcAddress(server, "DllGetClassObject"));
-    auto can_unload_now = reinterpret_cast<CanUnloadNowFunction>(GetProcAddress(server, "DllCanUnloadNow"));
+    auto get_class_object = reinterpret_cast<GetClassObjectFunction>(reinterpret_cast<void*>(GetProcAddress(server, "DllGetClassObject")));
+    auto can_unload_now = reinterpret_cast<CanUnloadNowFunction>(reinterpret_cast<void*>(GetProcAddress(server, "DllCanUnloadNow")));
     ASSERT_NE(get_class_object, nullptr);
     ASSERT_NE(can_unload_now, nullptr);
     for (const char* id : {kStatusPageClassId, kTestClassId}) {

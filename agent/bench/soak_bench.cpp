@@ -201,11 +201,12 @@ public:
         const uint64_t missing = came < kBurstReports ? kBurstReports - came : 0;
         account_.fed += kBurstReports;
         account_.dropped += missing;
-        // The queue and the read outstanding take EVENT_QUEUE_LIMIT + 1 however slow the reader.
-        account_.burst_limit += kBurstReports - (EVENT_QUEUE_LIMIT + 1);
+        // The queue keeps EVENT_QUEUE_LIMIT however slow the reader; a read outstanding takes one
+        // more, but a burst can come while the reader is between two reads.
+        account_.burst_limit += kBurstReports - EVENT_QUEUE_LIMIT;
         expected_ += kBurstReports - missing;
         ++account_.bursts;
-        return came <= kBurstReports && missing <= kBurstReports - (EVENT_QUEUE_LIMIT + 1);
+        return came <= kBurstReports && missing <= kBurstReports - EVENT_QUEUE_LIMIT;
     }
 
     // Hot keys fed while no reader is open: the filter passes them to Windows as they came.

@@ -3,11 +3,14 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <memory>
+
 #include "common/registry_names.h"
 #include "tools/fixtures/sheets/page_collector.h"
 #include "tools/fixtures/sheets/page_input.h"
 #include "tools/fixtures/sheets/shell_handlers.h"
 #include "tools/fixtures/sheets/system_program.h"
+#include "tools/fixtures/sheets/test_sheet.h"
 #include "tools/winsupport/build_files.h"
 
 namespace sim {
@@ -126,30 +129,17 @@ DWORD WINAPI ControlPanel::Run(void* address) {
         sheet_test::ShellHandlers handlers(facts.applet_key);
         sheet_test::PageCollector collector;
         handlers.AddPages(collector);
-        HWND sheet = nullptr;
-        if (!collector.pages.empty()) {
-            PROPSHEETHEADERA header = {};
-            header.dwSize = PROPSHEETHEADERA_V1_SIZE;
-            header.dwFlags = PSH_MODELESS | PSH_PROPTITLE;
-            header.hInstance = GetModuleHandleA(nullptr);
-            header.pszCaption = facts.caption;
-            header.nPages = static_cast<UINT>(collector.pages.size());
-            header.nStartPage = static_cast<UINT>(facts.start_page);
-            header.phpage = collector.pages.data();
-            sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
-        }
-        self->sheet_ = sheet;
+        std::unique_ptr<sheet_test::TestSheet> sheet;
+        if (!collector.pages.empty())
+            sheet.reset(new sheet_test::TestSheet(facts.caption, collector.pages, facts.start_page));
+        self->sheet_ = sheet ? sheet->window() : nullptr;
         SetEvent(self->ready_);
         // A modeless sheet ends when OK or Cancel leaves it without a current page.
         MSG message;
-        while (sheet != nullptr && GetMessageA(&message, nullptr, 0, 0) > 0) {
-            if (!PropSheet_IsDialogMessage(sheet, &message)) {
+        while (sheet && !sheet->Ended() && GetMessageA(&message, nullptr, 0, 0) > 0) {
+            if (!PropSheet_IsDialogMessage(sheet->window(), &message)) {
                 TranslateMessage(&message);
                 DispatchMessageA(&message);
-            }
-            if (PropSheet_GetCurrentPageHwnd(sheet) == nullptr) {
-                DestroyWindow(sheet);
-                sheet = nullptr;
             }
         }
     }

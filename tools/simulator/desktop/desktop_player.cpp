@@ -49,12 +49,12 @@ std::string Format(const char* format, ...) {
     return text;
 }
 
-std::string WideText(HWND window, UINT get_length, UINT get_text, WPARAM index) {
-    const LRESULT length = SendMessageW(window, get_length, index, 0);
+// A list box item's text, read as Unicode, one byte a character (the players' names are ASCII).
+std::string ListItemText(HWND list, WPARAM index) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
     if (length <= 0) return std::string();
     std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(window, get_text, get_text == WM_GETTEXT ? static_cast<WPARAM>(length + 1) : index,
-                 reinterpret_cast<LPARAM>(&wide[0]));
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&wide[0]));
     std::string text;
     for (LRESULT c = 0; c < length && wide[c]; ++c) text += static_cast<char>(wide[c]);
     return text;
@@ -85,11 +85,11 @@ std::string SelectState() {
     std::string entries;
     const LRESULT count = list ? SendMessageW(list, LB_GETCOUNT, 0, 0) : 0;
     for (LRESULT i = 0; i < count; ++i)
-        entries += std::string(i ? ", " : "") + "\"" + WideText(list, LB_GETTEXTLEN, LB_GETTEXT, i) + "\"";
+        entries += std::string(i ? ", " : "") + "\"" + ListItemText(list, i) + "\"";
     const LRESULT chosen = list ? SendMessageW(list, LB_GETCURSEL, 0, 0) : LB_ERR;
     std::string state = "the Media Select window is open " + Placement(select) + "; its list holds " +
                         (entries.empty() ? std::string("no player") : entries);
-    if (chosen != LB_ERR) state += "; selected: \"" + WideText(list, LB_GETTEXTLEN, LB_GETTEXT, chosen) + "\"";
+    if (chosen != LB_ERR) state += "; selected: \"" + ListItemText(list, chosen) + "\"";
     return state;
 }
 
@@ -134,32 +134,29 @@ std::string DisplayTime(uint32_t delay) {
     return ms % 1000 ? Format("%u.%u s", ms / 1000, ms % 1000 / 100) : Format("%u s", ms / 1000);
 }
 
-// The values a control panel's first page may write, kept to be put back after the session.
-void KeepPanelValues(Panel panel, SavedSettings* settings) {
-    if (panel == Panel::Keyboard) {
-        for (const char* name : {KB_VAL_SHOW_SEARCH, KB_VAL_SHOW_MAIL, KB_VAL_SHOW_MEDIA, KB_VAL_SHOW_VOLUME,
-                                 KB_VAL_SHOW_MY_COMPUTER, KB_VAL_SHOW_CALCULATOR, KB_VAL_DELAY})
-            settings->Keep(KB_REG_KEYBOARD_DISPLAY, name);
-        return;
-    }
-    for (const char* name : {KB_VAL_WHEEL_BUTTON, KB_VAL_ZOOM_SIZE, KB_VAL_ZOOM_FACTOR, KB_VAL_FUNCTION,
-                             KB_VAL_SCROLL_MODE, KB_VAL_SCROLL_LINE, KB_VAL_SCROLL_REVERSE})
-        settings->Keep(KB_REG_WHEEL, name);
+// The values a control panel's first page may write: kept to be put back after the session,
+// and read to tell what OK wrote.
+struct PanelValueSet {
+    const char* key;
+    std::vector<const char*> names;
+};
+
+PanelValueSet PanelValueNames(Panel panel) {
+    if (panel == Panel::Keyboard)
+        return {KB_REG_KEYBOARD_DISPLAY,
+                {KB_VAL_SHOW_SEARCH, KB_VAL_SHOW_MAIL, KB_VAL_SHOW_MEDIA, KB_VAL_SHOW_VOLUME, KB_VAL_SHOW_MY_COMPUTER,
+                 KB_VAL_SHOW_CALCULATOR, KB_VAL_DELAY}};
+    return {KB_REG_WHEEL,
+            {KB_VAL_WHEEL_BUTTON, KB_VAL_ZOOM_SIZE, KB_VAL_ZOOM_FACTOR, KB_VAL_FUNCTION, KB_VAL_SCROLL_MODE,
+             KB_VAL_SCROLL_LINE, KB_VAL_SCROLL_REVERSE}};
 }
 
-// The numbers those values hold, "name=value" each, to tell what OK wrote.
-std::vector<std::string> PanelValues(Panel panel) {
+// Each value's number, or "none" when it is not stored.
+std::vector<std::string> PanelValues(const PanelValueSet& set) {
     std::vector<std::string> values;
-    const char* key = panel == Panel::Keyboard ? KB_REG_KEYBOARD_DISPLAY : KB_REG_WHEEL;
-    const std::vector<const char*> names =
-        panel == Panel::Keyboard
-            ? std::vector<const char*>{KB_VAL_SHOW_SEARCH, KB_VAL_SHOW_MAIL, KB_VAL_SHOW_MEDIA, KB_VAL_SHOW_VOLUME,
-                                       KB_VAL_SHOW_MY_COMPUTER, KB_VAL_SHOW_CALCULATOR, KB_VAL_DELAY}
-            : std::vector<const char*>{KB_VAL_WHEEL_BUTTON, KB_VAL_ZOOM_SIZE, KB_VAL_ZOOM_FACTOR, KB_VAL_FUNCTION,
-                                       KB_VAL_SCROLL_MODE, KB_VAL_SCROLL_LINE, KB_VAL_SCROLL_REVERSE};
-    for (const char* name : names) {
+    for (const char* name : set.names) {
         DWORD value = 0;
-        values.push_back(std::string(name) + "=" + (ReadNumber(key, name, &value) ? Format("%lu", value) : "none"));
+        values.push_back(ReadNumber(set.key, name, &value) ? Format("%lu", value) : "none");
     }
     return values;
 }
@@ -324,13 +321,14 @@ bool DesktopPlayer::Set(const Step& step, Lines* said) {
 
 bool DesktopPlayer::OpenPanel(const Step& step, Lines* said) {
     const Panel panel = step.target == Target::Keyboard ? Panel::Keyboard : Panel::Mouse;
-    KeepPanelValues(panel, &settings_);
+    const PanelValueSet set = PanelValueNames(panel);
+    for (const char* name : set.names) settings_.Keep(set.key, name);
     std::string error;
     if (!panel_.Open(panel, &error)) {
         said->push_back(error);
         return false;
     }
-    panel_values_ = PanelValues(panel);
+    panel_values_ = PanelValues(set);
     said->push_back(std::string("the ") + (panel == Panel::Keyboard ? "Keyboard" : "Mouse") +
                     " control panel's pages are open, found by shell32 as the control panel finds them");
     for (const std::string& line : panel_.Describe()) said->push_back(line);
@@ -347,11 +345,12 @@ bool DesktopPlayer::ClosePanel(const Step& step, Lines* said) {
         said->push_back("the sheet did not end after its OK button");
         return false;
     }
-    const std::vector<std::string> now = PanelValues(panel);
+    const PanelValueSet set = PanelValueNames(panel);
+    const std::vector<std::string> now = PanelValues(set);
     std::string changed;
     for (size_t i = 0; i < now.size(); ++i) {
         if (now[i] == panel_values_[i]) continue;
-        changed += (changed.empty() ? "" : ", ") + panel_values_[i] + " -> " + now[i].substr(now[i].find('=') + 1);
+        changed += (changed.empty() ? "" : ", ") + std::string(set.names[i]) + "=" + panel_values_[i] + " -> " + now[i];
     }
     said->push_back("OK: the sheet closed; " + (changed.empty() ? std::string("it wrote no new value") : "it wrote " + changed));
     return true;

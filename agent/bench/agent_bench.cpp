@@ -77,9 +77,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "agent bench: keyagent.exe did not start\n");
             return 1;
         }
-        // Hot keys are queued only while the agent's reader has the device open; a status report,
-        // queued anyway, tells when it has.
-        if (!session.bench().FeedOne(1, {0x04, 0x00, 0x00, 0x00, 0x00, 0x00}) ||
+        // Hot keys are queued only while the agent's reader reads the device; a hot key comes
+        // back blanked once it does.
+        if (!sim::FeedUntilAReaderListens(session.bench(), 1, winetest::SLOW_WAIT_LIMIT_MS) ||
             !tray.PumpUntil([&] { return tray.Count(WM_TRAY_ACTIVITY) > 0; }, winetest::SLOW_WAIT_LIMIT_MS)) {
             std::fprintf(stderr, "agent bench: the agent never read the filter's device\n");
             return 1;

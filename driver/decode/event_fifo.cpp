@@ -27,3 +27,13 @@ EventLink* EventFifoPop(EventFifo& fifo) {
     --fifo.Count;
     return oldest;
 }
+
+void EventFifoTakeAll(EventFifo& from, EventFifo& to) {
+    EventFifoInit(to);
+    if (EventFifoEmpty(from)) return;
+    to.Head = from.Head;
+    to.Head.Next->Prev = &to.Head;
+    to.Head.Prev->Next = &to.Head;
+    to.Count = from.Count;
+    EventFifoInit(from);
+}

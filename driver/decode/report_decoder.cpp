@@ -40,10 +40,11 @@ ReportEffect DeviceStatusReport(const uint8_t* report, uint32_t length, bool rea
     return readerOpen ? Event(EVENT_STATUS_CHANGED) : ReportEffect{};
 }
 
-// Queued whether or not a reader is open: it carries the auxiliary byte that later events
-// report in their second byte.
-ReportEffect StatusReport(const uint8_t* report, uint32_t length) {
-    ReportEffect effect = Event(EVENT_STATUS_REPORT);
+// Its auxiliary byte is kept whether or not a reader is open: later events report it in their
+// second byte. The event itself is only for a reader listening now; queued for a reader that
+// comes later, a stale byte would turn into a sideways scroll step long after the fact.
+ReportEffect StatusReport(const uint8_t* report, uint32_t length, bool readerOpen) {
+    ReportEffect effect = readerOpen ? Event(EVENT_STATUS_REPORT) : ReportEffect{};
     if (length == STATUS_REPORT_SHORT_LENGTH) {
         effect.SetsAuxByte = true;
         effect.AuxByte = 0;
@@ -66,7 +67,7 @@ ReportEffect DecodeReport(const uint8_t* report, uint32_t length, bool readerOpe
     case REPORT_DEVICE_STATUS:
         return DeviceStatusReport(report, length, readerOpen, table);
     case REPORT_STATUS:
-        return StatusReport(report, length);
+        return StatusReport(report, length, readerOpen);
     default:
         return readerOpen ? Event(EVENT_STATUS_REPORT) : ReportEffect{};
     }

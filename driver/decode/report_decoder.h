@@ -29,8 +29,8 @@ constexpr uint32_t STATUS_REPORT_LONG_LENGTH = 6;
 struct ReportEffect {
     bool QueuesEvent;
     uint8_t EventCode;
-    // The auxiliary byte this report makes current. It must become current in the same step
-    // that queues the event, so that the event carries it.
+    // The auxiliary byte this report makes current, also when no event is queued. With an
+    // event, it must become current in the same step that queues it, so that the event carries it.
     bool SetsAuxByte;
     uint8_t AuxByte;
     // Bytes [BlankOffset, BlankOffset + BlankLength) are overwritten with 0 before the report
@@ -39,8 +39,9 @@ struct ReportEffect {
     uint8_t BlankLength;
 };
 
-// readerOpen: a reader holds the control device open, so hot keys are reported to it and
-// hidden from Windows.
+// readerOpen: a reader listens on the control device, so hot keys are reported to it and
+// hidden from Windows. With none, no report raises an event; the table and the auxiliary byte
+// still follow the reports.
 ReportEffect DecodeReport(const uint8_t* report, uint32_t length, bool readerOpen, RF_DATA& table);
 
 // Writes the zeros that `effect` asks for.

@@ -20,6 +20,6 @@ NTSTATUS NTAPI AddDevice(PDRIVER_OBJECT DriverObject, PDEVICE_OBJECT PhysicalDev
     InterlockedIncrement(&controlRecord->DeviceCount);
     KeReleaseSpinLock(&controlRecord->DeviceListLock, irql);
 
-    if (controlRecord->ReaderOpen) Filter_WriteEvent(controlRecord, EVENT_RECEIVER_ADDED);
+    Filter_WriteEvent(controlRecord, EVENT_RECEIVER_ADDED);  // for a reader, if one listens
     return STATUS_SUCCESS;
 }

@@ -6,30 +6,22 @@
 #include "driver/kernel/dispatch.h"
 #include "driver/kernel/event_queue.h"
 #include "driver/kernel/filter_device_record.h"
-#include "kernelsupport/ddk_shims.h"
 #include "kernelsupport/parked_read.h"
 
 namespace {
-
-void OpenControl(PFILTER_EXTENSION controlRecord) {
-    InterlockedIncrement(&controlRecord->OpenCount);
-    controlRecord->ReaderOpen = 1;
-}
 
 void CloseControl(PFILTER_EXTENSION controlRecord, PFILE_OBJECT file) {
     // On Windows the cleanup has already ended this file's read (and a read still pending would
     // keep the file object from closing), so this finds nothing. Wine sends no cleanup and
     // closes a file object whose read is still pending.
     CancelParkedReadOf(&controlRecord->PendingRead, &controlRecord->ReadLock, file);
-    if (InterlockedDecrement(&controlRecord->OpenCount) != 0) return;
-    controlRecord->ReaderOpen = 0;
-    // An open may have counted itself and set ReaderOpen between the decrement and the store
-    // above; look at the count again after the store so that case ends with ReaderOpen set.
-    KeMemoryBarrier();
-    if (controlRecord->OpenCount > 0) controlRecord->ReaderOpen = 1;
+    Filter_ReaderGone(controlRecord, file);
+    InterlockedDecrement(&controlRecord->OpenCount);
 }
 
+// Any read, even one refused or one with no room, makes its handle a reader.
 NTSTATUS ReadControl(PFILTER_EXTENSION controlRecord, PIRP irp) {
+    Filter_BecomeReader(controlRecord, IoGetCurrentIrpStackLocation(irp)->FileObject);
     return ServeRead(&controlRecord->PendingRead, &controlRecord->ReadLock, irp, Filter_CancelIrp,
                      [controlRecord](PIRP read) { return Filter_ReadEvent(controlRecord, read) != FALSE; });
 }
@@ -57,7 +49,8 @@ NTSTATUS NTAPI DispatchCreateClose(PDEVICE_OBJECT device, PIRP irp) {
     if (!IsControlDevice(device)) return PassDown(FilterRecord(device), irp);
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);
     if (stack->MajorFunction == IRP_MJ_CREATE) {
-        OpenControl(ControlRecord());
+        // Opening alone doesn't make a reader: the handle takes the keys with its first read.
+        InterlockedIncrement(&ControlRecord()->OpenCount);
     } else {
         CloseControl(ControlRecord(), stack->FileObject);
     }

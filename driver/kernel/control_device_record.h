@@ -9,13 +9,14 @@
 
 typedef struct _FILTER_EXTENSION {
     LONG OpenCount;            // open handles on the control device; interlocked
+    LONG ReaderCount;          // open handles that have read; under EventLock
     LONG DeviceCount;          // filter devices now attached; interlocked
     LIST_ENTRY DeviceList;     // Link of every filter device record
     KSPIN_LOCK DeviceListLock; // guards DeviceList and the last-removal step
     UCHAR Mode;                // set by IOCTL_SET_MODE; nothing acts on it
-    USHORT ReaderOpen;         // 1 while a handle is open: hot keys go to the reader, not Windows
+    USHORT ReaderOpen;         // 1 while ReaderCount is above 0: hot keys go to the reader, not Windows
     EventFifo EventQueue;      // events waiting to be read, oldest first
-    KSPIN_LOCK EventLock;      // guards EventQueue, EventCode and AuxByte
+    KSPIN_LOCK EventLock;      // guards EventQueue, EventCode, AuxByte, ReaderCount and ReaderOpen
     UCHAR EventCode;           // code of the event being queued, with AuxByte beside it
     UCHAR AuxByte;             // auxiliary byte of the last status report
     RF_DATA RfData;            // wireless-device status table (wire format)

@@ -10,10 +10,19 @@ constexpr ULONG EVENT_POOL_TAG = 0x206d6457;
 
 PEVENT_ENTRY EntryOf(EventLink* link) { return CONTAINING_RECORD(link, EVENT_ENTRY, Link); }
 
+// Frees the entries of a queue nobody else can reach any more.
+void FreeEntries(EventFifo& entries) {
+    while (EventLink* entry = EventFifoPop(entries)) ExFreePool(EntryOf(entry));
+}
+
 BOOLEAN QueueEvent(PFILTER_EXTENSION controlRecord, UCHAR code, const UCHAR* newAuxByte) {
-    PEVENT_ENTRY entry =
-        static_cast<PEVENT_ENTRY>(ExAllocatePoolWithTag(NonPagedPool, sizeof(EVENT_ENTRY), EVENT_POOL_TAG));
+    // Memory is taken only while a reader may take the event; whether one does is decided
+    // again under the lock.
+    PEVENT_ENTRY entry = controlRecord->ReaderOpen ? static_cast<PEVENT_ENTRY>(ExAllocatePoolWithTag(
+                                                         NonPagedPool, sizeof(EVENT_ENTRY), EVENT_POOL_TAG))
+                                                   : nullptr;
     EventLink* dropped = nullptr;
+    bool queued = false;
 
     // The queue changes under ReadLock as well as EventLock, so a read that found the queue
     // empty and parks itself can't miss an event queued in between.
@@ -21,21 +30,23 @@ BOOLEAN QueueEvent(PFILTER_EXTENSION controlRecord, UCHAR code, const UCHAR* new
     KeAcquireSpinLock(&controlRecord->ReadLock, &irql);
     KeAcquireSpinLock(&controlRecord->EventLock, &inner);
     const EVENT_RECORD record = PairEvent(controlRecord->EventCode, controlRecord->AuxByte, code, newAuxByte);
-    if (entry != nullptr) {
+    if (entry != nullptr && controlRecord->ReaderCount > 0) {
         entry->Length = sizeof record;
         entry->Data[0] = record.Code;
         entry->Data[1] = record.AuxByte;
         dropped = EventFifoPush(controlRecord->EventQueue, &entry->Link);
+        queued = true;
     }
     KeReleaseSpinLock(&controlRecord->EventLock, inner);
 
-    PIRP read = entry != nullptr ? TakeParkedRead(&controlRecord->PendingRead) : nullptr;
+    PIRP read = queued ? TakeParkedRead(&controlRecord->PendingRead) : nullptr;
     if (read != nullptr) Filter_ReadEvent(controlRecord, read);
     KeReleaseSpinLock(&controlRecord->ReadLock, irql);
 
     if (read != nullptr) IoCompleteRequest(read, IO_NO_INCREMENT);
     if (dropped != nullptr) ExFreePool(EntryOf(dropped));
-    return entry != nullptr;
+    if (entry != nullptr && !queued) ExFreePool(entry);
+    return queued;
 }
 
 }  // namespace
@@ -44,6 +55,44 @@ BOOLEAN Filter_WriteEvent(PFILTER_EXTENSION controlRecord, UCHAR code) { return 
 
 BOOLEAN Filter_WriteEventWithAux(PFILTER_EXTENSION controlRecord, UCHAR code, UCHAR auxByte) {
     return QueueEvent(controlRecord, code, &auxByte);
+}
+
+void Filter_SetAuxByte(PFILTER_EXTENSION controlRecord, UCHAR auxByte) {
+    KIRQL irql;
+    KeAcquireSpinLock(&controlRecord->EventLock, &irql);
+    controlRecord->AuxByte = auxByte;
+    KeReleaseSpinLock(&controlRecord->EventLock, irql);
+}
+
+// The control device owns its file objects' FsContext (no file system stands behind it): the
+// record's address there marks a reader's handle.
+void Filter_BecomeReader(PFILTER_EXTENSION controlRecord, PFILE_OBJECT file) {
+    if (file == nullptr) return;
+    KIRQL irql;
+    KeAcquireSpinLock(&controlRecord->EventLock, &irql);
+    if (file->FsContext != controlRecord) {
+        file->FsContext = controlRecord;
+        ++controlRecord->ReaderCount;
+        controlRecord->ReaderOpen = 1;
+    }
+    KeReleaseSpinLock(&controlRecord->EventLock, irql);
+}
+
+void Filter_ReaderGone(PFILTER_EXTENSION controlRecord, PFILE_OBJECT file) {
+    if (file == nullptr) return;
+    EventFifo stale;
+    EventFifoInit(stale);
+    KIRQL irql;
+    KeAcquireSpinLock(&controlRecord->EventLock, &irql);
+    if (file->FsContext == controlRecord) {
+        file->FsContext = nullptr;
+        if (--controlRecord->ReaderCount == 0) {
+            controlRecord->ReaderOpen = 0;
+            EventFifoTakeAll(controlRecord->EventQueue, stale);
+        }
+    }
+    KeReleaseSpinLock(&controlRecord->EventLock, irql);
+    FreeEntries(stale);
 }
 
 BOOLEAN Filter_ReadEvent(PFILTER_EXTENSION controlRecord, PIRP irp) {
@@ -69,12 +118,10 @@ VOID NTAPI Filter_CancelIrp(PDEVICE_OBJECT device, PIRP irp) {
 }
 
 void Filter_FreeEvents(PFILTER_EXTENSION controlRecord) {
-    for (;;) {
-        KIRQL irql;
-        KeAcquireSpinLock(&controlRecord->EventLock, &irql);
-        EventLink* entry = EventFifoPop(controlRecord->EventQueue);
-        KeReleaseSpinLock(&controlRecord->EventLock, irql);
-        if (entry == nullptr) return;
-        ExFreePool(EntryOf(entry));
-    }
+    EventFifo left;
+    KIRQL irql;
+    KeAcquireSpinLock(&controlRecord->EventLock, &irql);
+    EventFifoTakeAll(controlRecord->EventQueue, left);
+    KeReleaseSpinLock(&controlRecord->EventLock, irql);
+    FreeEntries(left);
 }

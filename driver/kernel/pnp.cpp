@@ -38,10 +38,8 @@ void Unlink(PDEVICE_EXTENSION filterRecord) {
     RemoveEntryList(&filterRecord->Link);
     if (InterlockedDecrement(&controlRecord->DeviceCount) == 0) {
         for (RF_RECORD& record : controlRecord->RfData.Record) record.State = 0;
-        if (controlRecord->ReaderOpen) {
-            Filter_WriteEvent(controlRecord, EVENT_STATUS_CHANGED);
-            Filter_WriteEvent(controlRecord, EVENT_RECEIVER_REMOVED);
-        }
+        Filter_WriteEvent(controlRecord, EVENT_STATUS_CHANGED);
+        Filter_WriteEvent(controlRecord, EVENT_RECEIVER_REMOVED);
     }
     KeReleaseSpinLock(&controlRecord->DeviceListLock, irql);
 }

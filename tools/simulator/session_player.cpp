@@ -57,6 +57,12 @@ int SessionPlayer::Play(const Script& script) {
         page_.Step(step.line, step.text, step.comment);
         Lines said;
         if (DesktopPlayer::Handles(step.kind)) {
+            // The filter serves one read at a time: an agent about to start takes the player's
+            // place as its reader, or its first read would be refused.
+            if (step.kind == StepKind::Agent && step.open) {
+                reader_.reset();
+                own_reader_ = false;
+            }
             if (!desktop_.Run(step, &said)) ++failed;
             for (const std::string& line : said) Say("%s", line.c_str());
             said.clear();

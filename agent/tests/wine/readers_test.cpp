@@ -39,10 +39,10 @@ protected:
         ASSERT_TRUE(agent_.Start());
         ASSERT_NE(agent_.WaitForMainWindow(), nullptr);
         ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, SLOW_WAIT_LIMIT_MS));
-        // The filter queues hot keys only while its device is open; a status report, queued
-        // anyway, tells when the agent's reader is there.
-        FeedThrough(StatusReport(0));
-        ASSERT_TRUE(WaitForActivities(1, SLOW_WAIT_LIMIT_MS)) << "the agent never read the filter's device";
+        // The filter queues events only while a reader reads its device: a hot key comes back
+        // blanked once the agent's reader is there, and reaches the tray.
+        ASSERT_TRUE(sim::FeedUntilAReaderListens(bench(), 1, SLOW_WAIT_LIMIT_MS)) << "the agent never read the filter's device";
+        ASSERT_TRUE(WaitForActivities(1, SLOW_WAIT_LIMIT_MS)) << "the agent's reader took no hot key";
         tray_.PumpFor(100);
         tray_.Clear();
     }
@@ -139,11 +139,13 @@ TEST_F(AgentBeforeDrivers, TheReadersOpenTheDevicesOnceTheyAppear) {
     BENCH_PLUG_RESULT plugged = {};
     ASSERT_TRUE(session.bench().Plug(1, &plugged));
     tray_.Clear();
-    // A retry of a reader may lag far behind its second under Wine: wait for the effect. Both
-    // devices keep what comes while nobody reads, so one feed each is enough.
-    ASSERT_TRUE(session.bench().FeedOne(1, StatusReport(0)));
-    EXPECT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, SLOW_WAIT_LIMIT_MS))
+    // A retry of a reader may lag far behind its second under Wine: wait for the effect. The
+    // hot-key filter keeps nothing while nobody reads, so its key is fed until the reader takes
+    // it; the companion keeps what comes, so one feed is enough there.
+    ASSERT_TRUE(sim::FeedUntilAReaderListens(session.bench(), 1, SLOW_WAIT_LIMIT_MS))
         << "the hot-key filter's reader never opened its device";
+    EXPECT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, SLOW_WAIT_LIMIT_MS))
+        << "the hot-key filter's reader took no hot key";
     tray_.Clear();
     ASSERT_TRUE(session.bench().Keyboard(1));
     EXPECT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, SLOW_WAIT_LIMIT_MS))

@@ -38,11 +38,14 @@ void Transfer(const uint8_t* bytes, uint32_t length, bool readerOpen, RF_DATA& t
     Require(uint32_t(effect.BlankOffset) + effect.BlankLength <= length);
     if (effect.BlankLength) Require(readerOpen && effect.QueuesEvent);
     if (effect.QueuesEvent) {
-        Require(IsReportEventCode(effect.EventCode));
+        // No reader, no event: nothing is kept for a reader that comes later.
+        Require(readerOpen && IsReportEventCode(effect.EventCode));
         const EVENT_RECORD record = PairEvent(code, aux, effect.EventCode, effect.SetsAuxByte ? &effect.AuxByte : nullptr);
         Require(record.Code == effect.EventCode);
-    } else {
-        Require(!effect.SetsAuxByte);
+    } else if (effect.SetsAuxByte) {
+        // Only a status report sets the byte without its event, and only with no reader.
+        Require(!readerOpen && report[0] == REPORT_STATUS);
+        aux = effect.AuxByte;
     }
     BlankReport(report, length, effect);
     for (uint32_t i = 0; i < length; ++i) {

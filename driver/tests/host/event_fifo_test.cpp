@@ -79,4 +79,23 @@ TEST_F(EventFifoTest, QueueFilledAgainAfterDrainingStartsFresh) {
     EXPECT_EQ(Pop(), 1001);
 }
 
+TEST_F(EventFifoTest, TakingAllMovesEveryEntryInOrderAndLeavesTheQueueEmpty) {
+    for (int i = 1; i <= 3; ++i) Push(i);
+    EventFifo taken;
+    EventFifoTakeAll(fifo_, taken);
+    EXPECT_TRUE(EventFifoEmpty(fifo_));
+    EXPECT_EQ(fifo_.Count, 0u);
+    EXPECT_EQ(taken.Count, 3u);
+    for (int i = 1; i <= 3; ++i) {
+        EventLink* link = EventFifoPop(taken);
+        ASSERT_NE(link, nullptr);
+        EXPECT_EQ(NodeOf(link)->Serial, i);
+    }
+    EXPECT_TRUE(EventFifoEmpty(taken));
+    EXPECT_EQ(Push(4), -1) << "the emptied queue takes events again";
+    EXPECT_EQ(Pop(), 4);
+    EventFifoTakeAll(fifo_, taken);
+    EXPECT_TRUE(EventFifoEmpty(taken)) << "an empty queue gives nothing";
+}
+
 }  // namespace

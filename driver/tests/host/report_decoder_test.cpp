@@ -72,12 +72,13 @@ const ReportCase kReportCases[] = {
     // Device status: the event follows only with a reader.
     {"DeviceStatusWithReaderQueuesZero", {3, 2, 5, 0x34, 0xF2, 0x10}, true, 0, {3, 2, 5, 0x34, 0xF2, 0x10}, AUX_UNCHANGED},
     {"DeviceStatusWithoutReaderQueuesNothing", {3, 2, 5, 0x34, 0xF2, 0x10}, false, NO_EVENT, {3, 2, 5, 0x34, 0xF2, 0x10}, AUX_UNCHANGED},
-    // Status report: queued with or without a reader; the length decides the auxiliary byte.
-    {"LongStatusReportCarriesAux", {4, 9, 9, 9, 9, 1}, false, 99, {4, 9, 9, 9, 9, 1}, 1},
-    {"ShortStatusReportClearsAux", {4, 9, 9, 9, 9}, false, 99, {4, 9, 9, 9, 9}, 0},
+    // Status report: the event only with a reader; the length decides the auxiliary byte either way.
+    {"LongStatusReportCarriesAux", {4, 9, 9, 9, 9, 1}, true, 99, {4, 9, 9, 9, 9, 1}, 1},
+    {"LongStatusReportWithoutReaderOnlySetsAux", {4, 9, 9, 9, 9, 1}, false, NO_EVENT, {4, 9, 9, 9, 9, 1}, 1},
+    {"ShortStatusReportWithoutReaderClearsAux", {4, 9, 9, 9, 9}, false, NO_EVENT, {4, 9, 9, 9, 9}, 0},
     {"OtherStatusLengthLeavesAux", {4, 9, 9, 9}, true, 99, {4, 9, 9, 9}, AUX_UNCHANGED},
     {"LongerStatusLengthLeavesAux", {4, 9, 9, 9, 9, 1, 2}, true, 99, {4, 9, 9, 9, 9, 1, 2}, AUX_UNCHANGED},
-    {"BareStatusReportStillQueues", {4}, false, 99, {4}, AUX_UNCHANGED},
+    {"BareStatusReportQueuesForAReader", {4}, true, 99, {4}, AUX_UNCHANGED},
     // Unknown report numbers.
     {"ReportZeroWithReaderQueuesNinetyNine", {0, 1, 2}, true, 99, {0, 1, 2}, AUX_UNCHANGED},
     {"ReportFiveWithReaderQueuesNinetyNine", {5, 0xE9, 0}, true, 99, {5, 0xE9, 0}, AUX_UNCHANGED},

@@ -17,8 +17,11 @@ struct Receiver {
 
     void Report(std::vector<uint8_t> bytes, bool reader_open) {
         const ReportEffect effect = DecodeReport(bytes.data(), uint32_t(bytes.size()), reader_open, Table);
-        if (!effect.QueuesEvent) return;
-        Queue.push_back(PairEvent(EventCode, AuxByte, effect.EventCode, effect.SetsAuxByte ? &effect.AuxByte : nullptr));
+        if (effect.QueuesEvent) {
+            Queue.push_back(PairEvent(EventCode, AuxByte, effect.EventCode, effect.SetsAuxByte ? &effect.AuxByte : nullptr));
+        } else if (effect.SetsAuxByte) {
+            AuxByte = effect.AuxByte;
+        }
     }
 };
 
@@ -39,20 +42,20 @@ TEST(ReportSequence, LaterEventsCarryTheCurrentAuxByte) {
     r.Report({4, 0, 0, 0, 0, 7}, true);
     r.Report({4, 0, 0}, true);  // a length that leaves the byte
     r.Report({9}, true);
-    const std::vector<std::pair<int, int>> expected = {{13, 0}, {99, 1}, {13, 1}, {0, 1}, {99, 0},
+    const std::vector<std::pair<int, int>> expected = {{13, 0}, {13, 1}, {0, 1}, {99, 0},
                                                        {50, 0}, {99, 7}, {99, 7}, {99, 7}};
     EXPECT_EQ(Events(r), expected);
     EXPECT_EQ(r.AuxByte, 7);
 }
 
-TEST(ReportSequence, WithoutReaderOnlyStatusReportsAreQueued) {
+TEST(ReportSequence, WithoutReaderNothingIsQueuedButTheTableAndAuxByteFollow) {
     Receiver r;
     for (const std::vector<uint8_t>& report : std::vector<std::vector<uint8_t>>{
              {1, 0xE9, 0}, {1, 0, 0}, {2, 0x81}, {3, 1, 2, 3, 4, 5}, {0, 0}, {4, 0, 0, 0, 0, 3}, {6}}) {
         r.Report(report, false);
     }
-    const std::vector<std::pair<int, int>> expected = {{99, 3}};
-    EXPECT_EQ(Events(r), expected);
+    EXPECT_TRUE(Events(r).empty());
+    EXPECT_EQ(r.AuxByte, 3) << "the auxiliary byte follows reports even with no reader";
     EXPECT_EQ(r.Table.Record[1].State, 0x81) << "the table follows reports even with no reader";
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "driver/tests/wine/filter_in_stack.h"
+#include "tools/winetest/device_io.h"
 
 namespace {
 
@@ -76,11 +77,21 @@ TEST_F(FilterInStack, DeviceStatusReportsFillTheTable) {
     ExpectEvents({{EVENT_RECEIVER_ADDED, 0}, {0, 0}, {0, 0}, {0, 0}}, "three status reports");
 }
 
-TEST_F(FilterInStack, StatusReportSetsTheAuxByteOfLaterEventsEvenWithNoReader) {
+TEST_F(FilterInStack, AHandleThatOnlyOpensTakesNoKeys) {
+    Plug(1);
+    winetest::DeviceHandle status_display(KB_FILTER_USER_PATH);
+    ASSERT_TRUE(status_display.valid()) << "error " << status_display.open_error();
+    EXPECT_EQ(FeedThrough({0x01, 0xE9, 0x00}), (Bytes{0x01, 0xE9, 0x00})) << "Windows gets the key";
+    OpenReader();
+    EXPECT_EQ(FeedThrough({0x01, 0xE9, 0x00}), (Bytes{0x01, 0x00, 0x00})) << "a reader takes it";
+    ExpectEvents({{13, 0}}, "only the key pressed while the reader listened");
+}
+
+TEST_F(FilterInStack, StatusReportWithNoReaderQueuesNothingButSetsTheAuxByteOfLaterEvents) {
     Plug(1);
     FeedThrough({0x04, 0x00, 0x00, 0x00, 0x00, 0x01});
     OpenReader();
-    ExpectEvents({{EVENT_STATUS_REPORT, 1}}, "a 6-byte status report with no reader");
+    ExpectEvents({}, "a 6-byte status report with no reader");
     FeedThrough({0x01, 0xE9, 0x00});
     ExpectEvents({{13, 1}}, "a hot key after it");
     FeedThrough({0x04, 0x00, 0x00, 0x00, 0x00});

@@ -88,6 +88,19 @@ bool EveryRequestCameBack(const BENCH_STATS& stats) {
            stats.IrpsSent - stats.IrpsCompleted == stats.TransfersPending;
 }
 
+bool FeedUntilAReaderListens(BenchClient& bench, uint32_t receiver, DWORD limit_ms) {
+    const std::vector<uint8_t> www_back = {0x01, 0x24, 0x02};
+    const DWORD start = GetTickCount();
+    do {
+        if (!bench.FeedOne(receiver, www_back)) return false;
+        for (const BENCH_HID_RECORD& record : bench.TakeHid()) {
+            if (record.Length == www_back.size() && record.Bytes[1] == 0 && record.Bytes[2] == 0) return true;
+        }
+        Sleep(20);
+    } while (GetTickCount() - start < limit_ms);
+    return false;
+}
+
 BENCH_REPORT MakeReport(uint32_t receiver, const std::vector<uint8_t>& bytes, uint8_t kind) {
     BENCH_REPORT report = {};
     report.Receiver = static_cast<uint8_t>(receiver);

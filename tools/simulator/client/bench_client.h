@@ -49,6 +49,13 @@ private:
 // answered, nothing was lost, and all that is still out are the transfers in flight.
 bool EveryRequestCameBack(const BENCH_STATS& stats);
 
+// Feeds the WWW Back key (it starts nothing by itself) to `receiver` until the HID side receives
+// it blanked, which the filter does only while a reader listens: another program's handle (the
+// agent's) becomes a reader with its first read, a moment after it opened. That last key is
+// queued for the reader, one event; the HID side's other records are taken and dropped. False
+// when no reader came within `limit_ms`.
+bool FeedUntilAReaderListens(BenchClient& bench, uint32_t receiver, DWORD limit_ms);
+
 // A report record for the bench from bytes; at most BENCH_MAX_REPORT bytes are taken.
 BENCH_REPORT MakeReport(uint32_t receiver, const std::vector<uint8_t>& bytes, uint8_t kind = BENCH_INTERRUPT_TRANSFER);
 

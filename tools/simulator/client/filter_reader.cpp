@@ -6,7 +6,9 @@ namespace sim {
 
 FilterReader::FilterReader()
     : device_(devclient::OpenFilterDevice(true)), read_done_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-      error_(device_.open_error()) {}
+      error_(device_.open_error()) {
+    if (is_open()) Issue();
+}
 
 FilterReader::~FilterReader() {
     if (is_open() && outstanding_) {

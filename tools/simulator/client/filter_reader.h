@@ -1,6 +1,7 @@
 // A reader on the filter's control device "\\.\UVXNFLTR", as the agent holds one: the handle is
-// open for the object's lifetime (so the filter sees a reader), one 2-byte read is kept
-// outstanding, and the status table can be fetched in between.
+// open for the object's lifetime and reads from the start (a handle that only opens is no
+// reader to the filter), one 2-byte read is kept outstanding, and the status table can be
+// fetched in between.
 #pragma once
 
 #include <windows.h>

@@ -134,6 +134,10 @@ enum BenchTransferKind : uint8_t {
     BENCH_INTERRUPT_TRANSFER = 0,    // completes one of the transfers in flight
     BENCH_CONTROL_TRANSFER = 1,      // a control-transfer URB carrying the bytes
     BENCH_NULL_BUFFER_TRANSFER = 2,  // an interrupt-transfer URB with no buffer
+    // Completes one of the transfers in flight as a stall: the request failed, its buffer holding
+    // the bytes. The HID side does not send that transfer again.
+    BENCH_FAILED_TRANSFER = 3,
+    BENCH_OUTPUT_TRANSFER = 4,       // an interrupt-transfer URB going out to the device
 };
 
 // One report fed in at the bottom of a receiver's stack.
@@ -149,7 +153,8 @@ struct BENCH_FEED_RESULT {
     uint32_t Delivered;  // reports delivered, in order; the first one not delivered stops the feed
 };
 
-// One transfer as the HID driver above the filter received it.
+// One transfer as the HID driver above the filter received it: every one that came back with
+// data, failed or not.
 struct BENCH_HID_RECORD {
     uint8_t Receiver;
     uint8_t Kind;

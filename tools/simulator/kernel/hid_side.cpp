@@ -43,7 +43,7 @@ NTSTATUS NTAPI TransferComplete(PDEVICE_OBJECT, PIRP irp, PVOID context) {
     if (completions != 1) return STATUS_MORE_PROCESSING_REQUIRED;
 
     NTSTATUS status = irp->IoStatus.Status;
-    if (NT_SUCCESS(status)) {
+    if (NT_SUCCESS(status) || transfer->Urb.TransferBufferLength > 0) {
         RecordHid(transfer->Owner->Number, BENCH_INTERRUPT_TRANSFER, status, transfer->Buffer,
                   transfer->Urb.TransferBufferLength);
     }
@@ -86,15 +86,12 @@ bool FeedOneOff(Receiver* receiver, const BENCH_REPORT& report) {
     // Both layouts begin alike up to the buffer fields, which is all the filter may look at.
     _URB_CONTROL_TRANSFER urb = {};
     urb.Hdr.Length = sizeof urb;
-    urb.TransferFlags = USBD_TRANSFER_DIRECTION_IN | USBD_SHORT_TRANSFER_OK;
+    urb.Hdr.Function = report.Kind == BENCH_CONTROL_TRANSFER ? URB_FUNCTION_CONTROL_TRANSFER
+                                                             : URB_FUNCTION_BULK_OR_INTERRUPT_TRANSFER;
+    urb.TransferFlags = report.Kind == BENCH_OUTPUT_TRANSFER ? USBD_TRANSFER_DIRECTION_OUT
+                                                             : USBD_TRANSFER_DIRECTION_IN | USBD_SHORT_TRANSFER_OK;
     urb.TransferBufferLength = report.Length;
-    if (report.Kind == BENCH_CONTROL_TRANSFER) {
-        urb.Hdr.Function = URB_FUNCTION_CONTROL_TRANSFER;
-        urb.TransferBuffer = buffer;
-    } else {
-        urb.Hdr.Function = URB_FUNCTION_BULK_OR_INTERRUPT_TRANSFER;
-        urb.TransferBuffer = nullptr;
-    }
+    urb.TransferBuffer = report.Kind == BENCH_NULL_BUFFER_TRANSFER ? nullptr : buffer;
     PIO_STACK_LOCATION next = IoGetNextIrpStackLocation(irp);
     next->MajorFunction = IRP_MJ_INTERNAL_DEVICE_CONTROL;
     next->Parameters.DeviceIoControl.IoControlCode = IOCTL_INTERNAL_USB_SUBMIT_URB;
@@ -108,7 +105,11 @@ bool FeedOneOff(Receiver* receiver, const BENCH_REPORT& report) {
 bool FeedInterrupt(Receiver* receiver, const BENCH_REPORT& report) {
     PIRP irp = TakePendingTransfer(receiver);
     if (!irp) return false;
-    CompleteTransfer(irp, STATUS_SUCCESS, USBD_STATUS_SUCCESS, report.Bytes, report.Length);
+    if (report.Kind == BENCH_FAILED_TRANSFER) {
+        CompleteTransfer(irp, STATUS_UNSUCCESSFUL, USBD_STATUS_STALL_PID, report.Bytes, report.Length);
+    } else {
+        CompleteTransfer(irp, STATUS_SUCCESS, USBD_STATUS_SUCCESS, report.Bytes, report.Length);
+    }
     return true;
 }
 
@@ -149,9 +150,8 @@ NTSTATUS Feed(const BENCH_REPORT* reports, ULONG count, BENCH_FEED_RESULT* out) 
         const BENCH_REPORT& report = reports[i];
         Receiver* receiver = ReceiverByNumber(report.Receiver);
         if (!receiver || report.Length == 0 || report.Length > BENCH_MAX_REPORT) return STATUS_INVALID_PARAMETER;
-        bool delivered = receiver->Plugged && (report.Kind == BENCH_INTERRUPT_TRANSFER
-                                                   ? FeedInterrupt(receiver, report)
-                                                   : FeedOneOff(receiver, report));
+        const bool in_flight = report.Kind == BENCH_INTERRUPT_TRANSFER || report.Kind == BENCH_FAILED_TRANSFER;
+        bool delivered = receiver->Plugged && (in_flight ? FeedInterrupt(receiver, report) : FeedOneOff(receiver, report));
         if (!delivered) break;
         ++out->Delivered;
     }

@@ -47,11 +47,13 @@ NTSTATUS InternalControl(Receiver* receiver, PIRP irp) {
         return Answer(irp, BENCH_PROBE_INTERNAL_CONTROL);
     }
     auto* urb = static_cast<URB*>(stack->Parameters.Others.Argument1);
-    if (urb->UrbHeader.Function == URB_FUNCTION_BULK_OR_INTERRUPT_TRANSFER &&
-        urb->UrbBulkOrInterruptTransfer.TransferBuffer) {
+    const _URB_BULK_OR_INTERRUPT_TRANSFER& transfer = urb->UrbBulkOrInterruptTransfer;
+    if (urb->UrbHeader.Function == URB_FUNCTION_BULK_OR_INTERRUPT_TRANSFER && transfer.TransferBuffer &&
+        (transfer.TransferFlags & USBD_TRANSFER_DIRECTION_IN)) {
         return QueueTransfer(receiver, irp);
     }
-    // Control transfers and transfers without a buffer come back as they went down.
+    // Control transfers, transfers without a buffer and output transfers come back as they went
+    // down.
     urb->UrbHeader.Status = USBD_STATUS_SUCCESS;
     return Answer(irp, BENCH_PROBE_SUBMIT_URB);
 }

@@ -35,9 +35,11 @@ void ReleaseIo(Record* record) {
 }
 
 // Creates an unnamed device with a zeroed Record, attaches it to the stack of `physical` and
-// gives it `flags` (the initializing flag cleared). A device with nothing below it would pass
-// requests to nowhere, so it is deleted again before anyone could have seen it; nothing is
-// left behind on any failure.
+// gives it `flags` (the initializing flag cleared), and the power paging of the device below:
+// without it the power manager may send the filter its power requests at dispatch level, and
+// the filter would pass them on to a device that expects them at passive level (standby,
+// hibernation). A device with nothing below it would pass requests to nowhere, so it is
+// deleted again before anyone could have seen it; nothing is left behind on any failure.
 template <typename Record>
 NTSTATUS CreateFilterDevice(PDRIVER_OBJECT driver, PDEVICE_OBJECT physical, ULONG flags, Record** created) {
     PDEVICE_OBJECT device = nullptr;
@@ -54,7 +56,7 @@ NTSTATUS CreateFilterDevice(PDRIVER_OBJECT driver, PDEVICE_OBJECT physical, ULON
         IoDeleteDevice(device);
         return STATUS_NO_SUCH_DEVICE;
     }
-    device->Flags = (device->Flags & ~DO_DEVICE_INITIALIZING) | flags;
+    device->Flags = (device->Flags & ~DO_DEVICE_INITIALIZING) | flags | (record->TopOfStack->Flags & DO_POWER_PAGABLE);
     *created = record;
     return STATUS_SUCCESS;
 }

@@ -71,6 +71,7 @@ struct BENCH_PLUG {
     uint32_t Receiver;     // 1 to BENCH_MAX_RECEIVERS
     int32_t StartStatus;   // what the physical device answers to the start request
     uint32_t StartLater;   // 1: the start request is answered later, from another thread
+    uint32_t PowerPagable; // 1: the physical device takes its power requests at passive level
 };
 
 struct BENCH_PLUG_RESULT {

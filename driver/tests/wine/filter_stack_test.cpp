@@ -128,16 +128,22 @@ TEST_F(FilterInStack, AFailedOrOutgoingTransferIsLeftAlone) {
     ExpectEvents({{13, 0}}, "a good transfer after them");
 }
 
-TEST_F(FilterInStack, ArrivalPutsADirectIoDeviceOnThePhysicalDevice) {
-    constexpr uint32_t kBufferedIo = 0x04, kDirectIo = 0x10;
-    BENCH_PLUG_RESULT result = {};
-    ASSERT_TRUE(bench().Plug(1, &result)) << "error " << bench().error();
-    ASSERT_EQ(result.AddDeviceStatus, NT_STATUS_SUCCESS);
-    ASSERT_TRUE(result.Attached);
-    EXPECT_EQ(result.FilterType, KB_FILE_DEVICE_UNKNOWN);
-    EXPECT_TRUE(result.FilterFlags & kDirectIo) << std::hex << result.FilterFlags;
-    EXPECT_FALSE(result.FilterFlags & kBufferedIo) << "the buffered I/O of the device below is not copied";
-    EXPECT_EQ(result.StartStatus, NT_STATUS_SUCCESS);
+// The filter takes the power paging of the device below, whichever it is, and direct I/O of
+// its own.
+TEST_F(FilterInStack, ArrivalPutsADirectIoDeviceWithThePowerPagingOfTheDeviceBelow) {
+    constexpr uint32_t kBufferedIo = 0x04, kDirectIo = 0x10, kPowerPagable = 0x2000;
+    for (bool pagable : {false, true}) {
+        BENCH_PLUG_RESULT result = {};
+        ASSERT_TRUE(bench().Plug(1, &result, NT_STATUS_SUCCESS, false, pagable)) << "error " << bench().error();
+        ASSERT_EQ(result.AddDeviceStatus, NT_STATUS_SUCCESS);
+        ASSERT_TRUE(result.Attached);
+        EXPECT_EQ(result.FilterType, KB_FILE_DEVICE_UNKNOWN);
+        EXPECT_TRUE(result.FilterFlags & kDirectIo) << std::hex << result.FilterFlags;
+        EXPECT_FALSE(result.FilterFlags & kBufferedIo) << "the buffered I/O of the device below is not copied";
+        EXPECT_EQ((result.FilterFlags & kPowerPagable) != 0, pagable) << std::hex << result.FilterFlags;
+        EXPECT_EQ(result.StartStatus, NT_STATUS_SUCCESS);
+        Unplug(1);
+    }
 }
 
 TEST_F(FilterInStack, ArrivalIsToldOnlyToAReader) {

@@ -32,8 +32,9 @@ bool BenchClient::LoadFilter(const char* service) {
 
 bool BenchClient::UnloadFilter() { return Call(IOCTL_BENCH_UNLOAD_FILTER, nullptr, 0, nullptr, 0); }
 
-bool BenchClient::Plug(uint32_t receiver, BENCH_PLUG_RESULT* result, int32_t start_status, bool start_later) {
-    BENCH_PLUG in = {receiver, start_status, start_later ? 1u : 0u};
+bool BenchClient::Plug(uint32_t receiver, BENCH_PLUG_RESULT* result, int32_t start_status, bool start_later,
+                       bool power_pagable) {
+    BENCH_PLUG in = {receiver, start_status, start_later ? 1u : 0u, power_pagable ? 1u : 0u};
     return Call(IOCTL_BENCH_PLUG, &in, sizeof in, result, sizeof *result);
 }
 

@@ -23,7 +23,8 @@ public:
 
     bool LoadFilter(const char* service);
     bool UnloadFilter();
-    bool Plug(uint32_t receiver, BENCH_PLUG_RESULT* result, int32_t start_status = 0, bool start_later = false);
+    bool Plug(uint32_t receiver, BENCH_PLUG_RESULT* result, int32_t start_status = 0, bool start_later = false,
+              bool power_pagable = false);
     bool Unplug(uint32_t receiver, BENCH_UNPLUG_RESULT* result, bool hold_transfers = false);
     // Feeds reports in order; the number delivered, which is short of the count when a
     // receiver is not plugged in or has no transfer waiting.

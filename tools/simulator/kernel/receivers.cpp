@@ -77,7 +77,7 @@ NTSTATUS Plug(const BENCH_PLUG& in, BENCH_PLUG_RESULT* out) {
     if (!NT_SUCCESS(status)) return status;
     static_cast<PdoExtension*>(pdo->DeviceExtension)->Owner = receiver;
     // Buffered, so that a filter copying the I/O method of the device below would show it.
-    pdo->Flags = (pdo->Flags & ~DO_DEVICE_INITIALIZING) | DO_BUFFERED_IO;
+    pdo->Flags = (pdo->Flags & ~DO_DEVICE_INITIALIZING) | DO_BUFFERED_IO | (in.PowerPagable ? DO_POWER_PAGABLE : 0);
     receiver->Pdo = pdo;
     receiver->StartStatus = in.StartStatus;
     receiver->StartLater = in.StartLater != 0;

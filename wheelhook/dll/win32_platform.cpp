@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "programstart/win32/start_program.h"
 #include "wheelhook/dll/window_ids.h"
 
 static_assert(WM_HSCROLL == msg::kHScroll && WM_VSCROLL == msg::kVScroll, "scroll messages");
@@ -45,6 +46,4 @@ void Win32WheelPlatform::Post(WindowId window, uint32_t message, uint32_t wparam
     PostMessageA(WindowOf(window), message, wparam, 0);
 }
 
-void Win32WheelPlatform::Execute(const char* command, int show) {
-    WinExec(command, static_cast<UINT>(show));
-}
+void Win32WheelPlatform::Execute(const char* command, int show) { StartProgram(command, show); }

@@ -1,6 +1,9 @@
 #include "wheelhook/logic/wheel_functions.h"
 
+#include <string.h>
+
 #include "common/private_messages.h"
+#include "programstart/logic/app_path_command.h"
 
 void PressKey(WheelPlatform& platform, uint8_t key) {
     platform.KeyDown(key);
@@ -45,6 +48,14 @@ void SendToForeground(const WheelFunctionEntry& row, FunctionContext& context,
     platform.Post(context.saved_foreground, row.Code1, row.Code2);
 }
 
+// Copies `text` with its NUL into `out`; false, `out` left empty, when it doesn't fit.
+bool CopyWhole(const char* text, char* out, size_t size) {
+    const size_t length = strlen(text);
+    if (length >= size) return false;
+    memcpy(out, text, length + 1);
+    return true;
+}
+
 }  // namespace
 
 void RunWheelFunction(const WheelFunctionTable& table, uint32_t function, FunctionContext& context,
@@ -69,22 +80,26 @@ void RunWheelFunction(const WheelFunctionTable& table, uint32_t function, Functi
     }
 }
 
-const char* LaunchCommandText(const WheelFunctionTable& table, uint32_t function,
-                              const LaunchCommands& commands) {
+bool LaunchCommandLine(const WheelFunctionTable& table, uint32_t function, const LaunchCommands& commands,
+                       char* out, size_t size) {
     const WheelFunctionEntry& row = WheelFunctionRow(table, function);
-    if (row.Kind != kFunctionLaunch) return nullptr;
-    const char* text = nullptr;
+    if (row.Kind != kFunctionLaunch || size == 0) return false;
+    out[0] = '\0';
     switch (row.Code1) {
-    case kLaunchExplorer: text = commands.explorer; break;
-    case kLaunchInternetExplorer: text = commands.internet_explorer; break;
-    case kLaunchNetscape: text = commands.netscape; break;
-    default: return nullptr;
+    case kLaunchExplorer:
+        return commands.explorer[0] != '\0' && CopyWhole(commands.explorer, out, size);
+    case kLaunchInternetExplorer:
+        return commands.internet_explorer[0] != '\0' && AppPathCommandLine(commands.internet_explorer, out, size);
+    case kLaunchNetscape:
+        return commands.netscape[0] != '\0' && AppPathCommandLine(commands.netscape, out, size);
+    default:
+        return false;
     }
-    return text[0] != '\0' ? text : nullptr;
 }
 
 void RunLaunchFunction(const WheelFunctionTable& table, uint32_t function,
                        const LaunchCommands& commands, WheelPlatform& platform) {
-    if (const char* command = LaunchCommandText(table, function, commands))
-        platform.Execute(command, kShowNormal);
+    char command_line[kCommandLineSize];
+    if (LaunchCommandLine(table, function, commands, command_line, sizeof command_line))
+        platform.Execute(command_line, kShowNormal);
 }

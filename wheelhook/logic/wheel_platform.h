@@ -18,6 +18,8 @@ public:
     virtual WindowId FindWindowByClass(const char* class_name) = 0;
     // Posts with lParam 0, the only lParam the functions use.
     virtual void Post(WindowId window, uint32_t message, uint32_t wparam) = 0;
+    // Starts the program of `command` (a command line) and goes on at once, without waiting
+    // for it to be ready.
     virtual void Execute(const char* command, int show) = 0;
 
 protected:

@@ -136,7 +136,26 @@ TEST(LaunchFunction, RunsTheRowsCommandOfThisProcess) {
     RunLaunchFunction(table, kRowNetscape, commands, platform);  // no App Paths entry: empty
     RunLaunchFunction(table, 5, commands, platform);             // not a launch row
     RunLaunchFunction(table, 99, commands, platform);
-    EXPECT_EQ(platform.calls_, (Calls{"run explorer.exe 1", "run C:\\ie\\iexplore.exe 1"}));
+    EXPECT_EQ(platform.calls_, (Calls{"run explorer.exe 1", "run \"C:\\ie\\iexplore.exe\" 1"}));
+}
+
+// A registered path below "C:\Program Files" would otherwise start "C:\Program.exe" if there is
+// one; the longest path a command buffer holds still fits with its quotes.
+TEST(LaunchFunction, ARegisteredPathRunsQuotedOnce) {
+    WheelFunctionTable table = kInitialWheelFunctionTable;
+    BindLaunchCommands(table);
+    LaunchCommands commands = {};
+    std::strcpy(commands.internet_explorer, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE");
+    std::strcpy(commands.netscape, "\"C:\\Program Files\\Netscape\\netscape.exe\"");
+    RecordingPlatform platform;
+    RunLaunchFunction(table, kRowInternetExplorer, commands, platform);
+    RunLaunchFunction(table, kRowNetscape, commands, platform);
+    const std::string longest(kCommandBufferSize - 1, 'p');
+    std::strcpy(commands.netscape, longest.c_str());
+    RunLaunchFunction(table, kRowNetscape, commands, platform);
+    EXPECT_EQ(platform.calls_, (Calls{"run \"C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE\" 1",
+                                      "run \"C:\\Program Files\\Netscape\\netscape.exe\" 1",
+                                      "run \"" + longest + "\" 1"}));
 }
 
 }  // namespace

@@ -91,20 +91,29 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
 
 const std::vector<Posted>& Seen() { return g_seen; }
 
-DWORD RunPeer(const std::string& arguments) {
-    std::string command = "\"" + winsupport::BuildFile("wheelhook_peer.exe") + "\" " + arguments;
+DWORD RunCommand(std::string command_line, DWORD limit_ms) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessA(nullptr, &command_line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return ~0u;
     DWORD exit_code = ~0u;
-    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
+    if (WaitForSingleObject(process.hProcess, limit_ms) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &exit_code);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return exit_code;
+}
+
+DWORD RunPeer(const std::string& arguments) {
+    return RunCommand("\"" + winsupport::BuildFile("wheelhook_peer.exe") + "\" " + arguments);
+}
+
+std::string TempPath() {
+    char temp[MAX_PATH];
+    const DWORD length = GetTempPathA(sizeof temp, temp);
+    return std::string(temp, length < sizeof temp ? length : 0);
 }
 
 HWND CreateTargetWindow(int x, int y, int width, int height) {

@@ -201,6 +201,10 @@ TEST_F(FunctionTest, DoubleClickRowDoubleClicksUnderThePointer) {
     DestroyWindow(target);
 }
 
+std::string LaunchedProgram() { return winsupport::BuildFile("wheelhook_launched.exe"); }
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 // The launch runs in this process, from the zoom window, with the command the registry names.
 class LaunchTest : public FunctionTest {
 protected:
@@ -223,26 +227,18 @@ protected:
     bool LaunchCreates(const std::string& marker) {
         UseFunction(30);
         PressWheelButton();
-        return PumpUntil(
-            [&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000);
+        return PumpUntil([&] { return Exists(marker); }, 15000);
     }
 };
 
-std::string TempPath() {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    return temp;
-}
-
-// A command that has the peer create a file, padded with the file's name to `length`.
+// A command that has the launched program create a file, padded with the file's name to `length`.
 std::string TouchCommand(const std::string& name, size_t length) {
-    std::string command = "\"" + winsupport::BuildFile("wheelhook_peer.exe") + "\" touch " +
-                          TempPath() + name;
+    std::string command = "\"" + LaunchedProgram() + "\" touch " + TempPath() + name;
     if (command.size() < length) command.append(length - command.size(), 'a');
     return command;
 }
 
-// What the peer creates when it runs `command`: the file named after "touch ".
+// What the launched program creates when it runs `command`: the file named after "touch ".
 std::string MarkerOf(const std::string& command) {
     return command.substr(command.find(" touch ") + 7);
 }
@@ -286,6 +282,49 @@ TEST_F(LaunchTest, LongAppPathsValueIsCutToTheBuffer) {
         }
         DeleteFileA(MarkerOf(run).c_str());
     }
+}
+
+// The launch runs on the thread that serves the low-level mouse hook: it must not wait there
+// for the started program to be ready for input. This one is not ready until this thread has
+// seen it start and let it go, and gives up after 20 s.
+TEST_F(LaunchTest, TheLaunchDoesNotWaitForTheProgramToBeReady) {
+    const std::string started = TempPath() + "kbbusy.started";
+    const std::string result = TempPath() + "kbbusy.result";
+    DeleteFileA(started.c_str());
+    DeleteFileA(result.c_str());
+    HANDLE go = CreateEventA(nullptr, TRUE, FALSE, "kbbusy");
+    ASSERT_NE(go, nullptr);
+    const std::string command = "\"" + LaunchedProgram() + "\" busy kbbusy";
+    StoreNetscapeCommand(command, static_cast<DWORD>(command.size() + 1));
+    ASSERT_TRUE(LaunchCreates(started));
+    SetEvent(go);
+    EXPECT_TRUE(PumpUntil([&] { return Exists(result); }, 30000));
+    char text[16] = {};
+    HANDLE file = CreateFileA(result.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD read = 0;
+    if (file != INVALID_HANDLE_VALUE) ReadFile(file, text, sizeof text - 1, &read, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    EXPECT_STREQ(text, "released") << "the launch held this thread until the program gave up";
+    CloseHandle(go);
+    DeleteFileA(started.c_str());
+    DeleteFileA(result.c_str());
+}
+
+// An application path is registered unquoted, spaces and all; run as it stands, the platform
+// would start "...\\kb.exe" with the rest as its arguments.
+TEST_F(LaunchTest, AnUnquotedRegisteredPathRunsThatProgramAndNoOtherBeforeItsSpace) {
+    ASSERT_EQ(TempPath().find(' '), std::string::npos) << "the trap below needs a folder without spaces";
+    const std::string folder = TempPath() + "kb wheel\\";
+    const std::string program = folder + "launched.exe";
+    const std::string trap = TempPath() + "kb.exe";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(LaunchedProgram().c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(LaunchedProgram().c_str(), trap.c_str(), FALSE));
+    DeleteFileA((program + ".ran").c_str());
+    StoreNetscapeCommand(program, static_cast<DWORD>(program.size() + 1));
+    EXPECT_TRUE(LaunchCreates(program + ".ran"));
+    for (const std::string& file : {program + ".ran", program, trap}) DeleteFileA(file.c_str());
+    RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace

@@ -170,6 +170,7 @@ void WheelHookTest::SetUp() {
 }
 
 void WheelHookTest::TearDown() {
+    marker_.Remove();
     if (installed_) InstallMouseFilter(0, nullptr);
     installed_ = false;
     if (frame_) DestroyWindow(frame_);
@@ -181,6 +182,7 @@ void WheelHookTest::Install() {
     HWND windows[10] = {frame_};
     ASSERT_NE(InstallMouseFilter(1, windows), 0) << "all three hooks are set";
     installed_ = true;
+    ASSERT_TRUE(marker_.Install(list_));
 }
 
 std::vector<Posted> WheelHookTest::ScrollPosts() const {
@@ -191,11 +193,19 @@ std::vector<Posted> WheelHookTest::ScrollPosts() const {
     return posts;
 }
 
-std::vector<Posted> WheelHookTest::ScrollPostsAfterNotch(int delta, size_t count) {
+std::vector<Posted> WheelHookTest::ScrollPostsAfterNotch(int delta) {
     ClearSeen();
     InjectWheel(delta);
-    PumpUntil([&] { return ScrollPosts().size() >= count; });
+    EXPECT_TRUE(WaitForMarker()) << "the notch never went through the hooks";
     return ScrollPosts();
+}
+
+bool WheelHookTest::PostMarkerAndWait() {
+    return PostMessageA(list_, kWheelMarker, 0, 0) && WaitForMarker();
+}
+
+bool WheelHookTest::WaitForMarker() {
+    return PumpUntil([&] { return SawMessage(list_, kWheelMarker); });
 }
 
 void WheelHookTest::ClearSeen() { g_seen.clear(); }

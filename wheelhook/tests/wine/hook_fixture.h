@@ -1,6 +1,7 @@
 // What the Wine tests of the wheel hook share: the settings in the registry, a frame with a
-// list box that has the focus, the hooks installed by the real library, injected input and a
-// message pump that writes down the posted messages it takes off the queue.
+// list box that has the focus, the hooks installed by the real library, injected input, a
+// message pump that writes down the posted messages it takes off the queue, and the marker
+// that ends the wait for what one notch posted.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +11,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "wheelhook/tests/wine/wheel_marker.h"
 
 namespace wheeltest {
 
@@ -40,16 +43,24 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Installs the hooks, and the wheel marker after them.
     void Install();
     // The posted scroll messages the list box received, in order.
     std::vector<Posted> ScrollPosts() const;
-    // Waits for `count` scroll messages, then returns all that came.
-    std::vector<Posted> ScrollPostsAfterNotch(int delta, size_t count);
+    // Injects one notch and returns the scroll messages it posted, all of them: the wait ends
+    // with the wheel marker.
+    std::vector<Posted> ScrollPostsAfterNotch(int delta);
+    // Posts the marker itself (after a direct call that posts) and waits for it to arrive;
+    // false when it didn't.
+    bool PostMarkerAndWait();
+    // Waits for the marker; false when it didn't come.
+    bool WaitForMarker();
     void ClearSeen();
 
     HWND frame_ = nullptr;
     HWND list_ = nullptr;
     bool installed_ = false;
+    WheelMarker marker_;
 };
 
 // Every message the pump took off the queue since the last ClearSeen.

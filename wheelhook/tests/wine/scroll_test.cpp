@@ -25,9 +25,10 @@ void ExpectPosts(const std::vector<Posted>& posts, size_t count, UINT message, W
 TEST_F(ScrollTest, NotchBecomesLineScrollsOfTheListBox) {
     WriteWheelSetting(KB_VAL_SCROLL_LINE, 3);
     Install();
-    ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA, 3), 3, WM_VSCROLL, SB_LINEUP);
-    ExpectPosts(ScrollPostsAfterNotch(-WHEEL_DELTA, 3), 3, WM_VSCROLL, SB_LINEDOWN);
-    EXPECT_GT(SendMessageA(list_, LB_GETTOPINDEX, 0, 0), -1);
+    ExpectPosts(ScrollPostsAfterNotch(-WHEEL_DELTA), 3, WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(SendMessageA(list_, LB_GETTOPINDEX, 0, 0), 3) << "the list box scrolled three rows down";
+    ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA), 3, WM_VSCROLL, SB_LINEUP);
+    EXPECT_EQ(SendMessageA(list_, LB_GETTOPINDEX, 0, 0), 0) << "and back up";
 }
 
 TEST_F(ScrollTest, ReverseAndPageModeFromTheRegistry) {
@@ -35,7 +36,7 @@ TEST_F(ScrollTest, ReverseAndPageModeFromTheRegistry) {
     WriteWheelSetting(KB_VAL_SCROLL_LINE, 5);
     WriteWheelSetting(KB_VAL_SCROLL_REVERSE, 1);
     Install();
-    ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA, 1), 1, WM_VSCROLL, SB_PAGEDOWN);
+    ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA), 1, WM_VSCROLL, SB_PAGEDOWN);
 }
 
 // The low-level hook posts every line before it returns. A huge stored "Scroll Line" posts
@@ -46,8 +47,8 @@ TEST_F(ScrollTest, HugeLineCountPostsABoundedNumberPerNotch) {
         SCOPED_TRACE(stored);
         WriteWheelSetting(KB_VAL_SCROLL_LINE, stored);
         Install();
-        ASSERT_EQ(ScrollPostsAfterNotch(WHEEL_DELTA, kMaxLinesPerNotch).size(), kMaxLinesPerNotch);
-        ASSERT_EQ(ScrollPostsAfterNotch(-WHEEL_DELTA, kMaxLinesPerNotch).size(), kMaxLinesPerNotch)
+        ASSERT_EQ(ScrollPostsAfterNotch(WHEEL_DELTA).size(), kMaxLinesPerNotch);
+        ASSERT_EQ(ScrollPostsAfterNotch(-WHEEL_DELTA).size(), kMaxLinesPerNotch)
             << "and as many again on the next notch";
     }
 }
@@ -55,22 +56,19 @@ TEST_F(ScrollTest, HugeLineCountPostsABoundedNumberPerNotch) {
 TEST_F(ScrollTest, InjectedPlusAndMinusOneScrollSideways) {
     WriteWheelSetting(KB_VAL_SCROLL_LINE, 2);
     Install();
-    ExpectPosts(ScrollPostsAfterNotch(1, 2), 2, WM_HSCROLL, SB_LINELEFT);
-    ExpectPosts(ScrollPostsAfterNotch(-1, 2), 2, WM_HSCROLL, SB_LINERIGHT);
+    ExpectPosts(ScrollPostsAfterNotch(1), 2, WM_HSCROLL, SB_LINELEFT);
+    ExpectPosts(ScrollPostsAfterNotch(-1), 2, WM_HSCROLL, SB_LINERIGHT);
 }
 
 TEST_F(ScrollTest, SecondInstallReplacesTheFirst) {
     WriteWheelSetting(KB_VAL_SCROLL_LINE, 3);
     Install();
     Install();
-    ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA, 3), 3, WM_VSCROLL, SB_LINEUP);
+    ExpectPosts(ScrollPostsAfterNotch(WHEEL_DELTA), 3, WM_VSCROLL, SB_LINEUP);
     // One removal takes every hook out: nothing is left to turn the notch into posts.
     ASSERT_NE(InstallMouseFilter(0, nullptr), 0);
     installed_ = false;
-    ClearSeen();
-    InjectWheel(WHEEL_DELTA);
-    PumpFor(300);
-    EXPECT_TRUE(ScrollPosts().empty());
+    EXPECT_TRUE(ScrollPostsAfterNotch(WHEEL_DELTA).empty());
     EXPECT_NE(InstallMouseFilter(0, nullptr), 0) << "removing again is harmless";
 }
 
@@ -79,7 +77,7 @@ TEST_F(ScrollTest, ProcWheelExScrollsTheGivenWindow) {
     Install();
     ClearSeen();
     EXPECT_EQ(ProcWheelEx(list_, 0, -WHEEL_DELTA), 0);
-    PumpUntil([&] { return ScrollPosts().size() >= 4; });
+    ASSERT_TRUE(PostMarkerAndWait());
     ExpectPosts(ScrollPosts(), 4, WM_VSCROLL, SB_LINEDOWN);
 }
 

@@ -13,20 +13,20 @@ using SettingsTest = WheelHookTest;
 TEST_F(SettingsTest, BroadcastReloadsTheSettings) {
     WriteWheelSetting(KB_VAL_SCROLL_LINE, 3);
     Install();
-    ASSERT_EQ(ScrollPostsAfterNotch(WHEEL_DELTA, 3).size(), 3u);
+    ASSERT_EQ(ScrollPostsAfterNotch(WHEEL_DELTA).size(), 3u);
 
     WriteWheelSetting(KB_VAL_SCROLL_LINE, 2);
-    EXPECT_EQ(ScrollPostsAfterNotch(WHEEL_DELTA, 3).size(), 3u) << "not read before the broadcast";
+    EXPECT_EQ(ScrollPostsAfterNotch(WHEEL_DELTA).size(), 3u) << "not read before the broadcast";
 
     BroadcastSettingsChange();
-    std::vector<Posted> posts = ScrollPostsAfterNotch(WHEEL_DELTA, 2);
+    std::vector<Posted> posts = ScrollPostsAfterNotch(WHEEL_DELTA);
     ASSERT_EQ(posts.size(), 2u);
     EXPECT_EQ(posts[0].wparam, static_cast<WPARAM>(SB_LINEUP));
 
     WriteWheelSetting(KB_VAL_SCROLL_REVERSE, 1);
     WriteWheelSetting(KB_VAL_SCROLL_MODE, 1);
     BroadcastSettingsChange();
-    posts = ScrollPostsAfterNotch(WHEEL_DELTA, 1);
+    posts = ScrollPostsAfterNotch(WHEEL_DELTA);
     ASSERT_EQ(posts.size(), 1u) << "page mode: one page per notch whatever Scroll Line holds";
     EXPECT_EQ(posts[0].wparam, static_cast<WPARAM>(SB_PAGEDOWN));
 }

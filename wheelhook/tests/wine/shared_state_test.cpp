@@ -21,7 +21,7 @@ TEST_F(SharedStateTest, SecondProcessScrollsWithTheSettingsThisOneLoaded) {
     ClearSeen();
     const std::string window = std::to_string(reinterpret_cast<ULONG_PTR>(list_));
     ASSERT_EQ(RunPeer("scroll " + window + " 120"), 0u);
-    PumpUntil([&] { return ScrollPosts().size() >= 4; });
+    ASSERT_TRUE(PostMarkerAndWait()) << "the peer's posts came before it ended";
     const std::vector<Posted> posts = ScrollPosts();
     ASSERT_EQ(posts.size(), 4u);
     for (const Posted& p : posts) {

@@ -4,6 +4,7 @@
 #include "wheelhook/dll/shared_state.h"
 #include "wheelhook/dll/win32_platform.h"
 #include "wheelhook/dll/window_ids.h"
+#include "wheelhook/logic/focus_lookup.h"
 #include "wheelhook/logic/scroll_decision.h"
 #include "wheelhook/wheelhook.h"
 
@@ -43,16 +44,18 @@ public:
     }
 };
 
-// The focus window of the foreground thread, read with the agent's input attached to it.
-HWND ForegroundFocus() {
-    HWND foreground = GetForegroundWindow();
-    const DWORD agent_thread = GetWindowThreadProcessId(g_shared.AgentWindow, nullptr);
-    const DWORD foreground_thread = GetWindowThreadProcessId(foreground, nullptr);
-    const BOOL attached = AttachThreadInput(agent_thread, foreground_thread, TRUE);
-    HWND focus = GetFocus();
-    if (attached) AttachThreadInput(agent_thread, foreground_thread, FALSE);
-    return focus;
-}
+class LiveFocus final : public FocusQuery {
+public:
+    uint32_t AgentThread() override { return GetWindowThreadProcessId(g_shared.AgentWindow, nullptr); }
+    uint32_t ForegroundThread() override {
+        HWND foreground = GetForegroundWindow();
+        return foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
+    }
+    bool AttachInput(uint32_t from, uint32_t to, bool attach) override {
+        return AttachThreadInput(from, to, attach ? TRUE : FALSE) != FALSE;
+    }
+    WindowId Focus() override { return IdOf(GetFocus()); }
+};
 
 int Perform(const ScrollDecision& decision) {
     for (uint32_t i = 0; i < decision.count; ++i) {
@@ -73,8 +76,9 @@ BOOL CALLBACK FindHorzScrollBar(HWND child, LPARAM out) { return FindScrollBarCh
 int WINAPI ProcWheel(MSLLHOOKSTRUCT* event) {
     if (!event) return kWheelPassOn;
     const auto delta = static_cast<int16_t>(HIWORD(event->mouseData));
+    LiveFocus focus;
     LiveWindows windows;
-    return Perform(DecideFocusWheel(g_shared.Settings, windows, IdOf(ForegroundFocus()),
+    return Perform(DecideFocusWheel(g_shared.Settings, windows, FindFocusWindow(focus),
                                     IdOf(g_shared.DesktopIconView), delta, ShiftDown()));
 }
 

@@ -52,6 +52,9 @@ ScrollDecision DecideScroll(const WheelSettings& settings, WindowQuery& windows,
 ScrollDecision DecideFocusWheel(const WheelSettings& settings, WindowQuery& windows,
                                 WindowId focus, WindowId desktop_icon_view, int16_t delta,
                                 bool shift_down) {
+    // A focus that could not be found is no reason to swallow the notch: the application gets
+    // it as the platform delivers it.
+    if (focus == 0) return {kWheelPassOn, 0, 0, 0, 0, 0};
     if (focus == desktop_icon_view) return {kWheelConsumed, 0, 0, 0, 0, 0};
     char class_name[kClassNameSize];
     windows.ClassName(focus, class_name, sizeof class_name);

@@ -58,7 +58,9 @@ uint32_t ScrollCodeFor(const WheelSettings& settings, int16_t delta);
 ScrollDecision DecideScroll(const WheelSettings& settings, WindowQuery& windows, WindowId focus,
                             bool horizontal, int16_t delta);
 
-// The whole decision for one low-level wheel event that has reached `focus`.
+// The whole decision for one low-level wheel event that has reached `focus`, 0 when the focus
+// is unknown. The notch is dropped on the desktop's icons; `desktop_icon_view` is 0 when there
+// are none to drop it on.
 ScrollDecision DecideFocusWheel(const WheelSettings& settings, WindowQuery& windows,
                                 WindowId focus, WindowId desktop_icon_view, int16_t delta,
                                 bool shift_down);

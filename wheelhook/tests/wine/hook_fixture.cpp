@@ -138,8 +138,6 @@ bool SawMessage(HWND window, UINT message) {
 
 HWND ZoomWindow() { return FindWindowA(KB_CLASS_ZOOM, "OVMSZOOM Window"); }
 
-// The shared settings outlive a test (a missing value leaves a field as it was), so every
-// test starts from all seven written.
 void WriteBaselineSettings() {
     WriteWheelSetting(KB_VAL_SCROLL_MODE, 0);
     WriteWheelSetting(KB_VAL_SCROLL_LINE, 1);

@@ -26,6 +26,9 @@ struct Posted {
 // The wheel settings key, emptied before a test and removed after it.
 void WriteWheelSetting(const char* name, DWORD value);
 void DeleteWheelSettings();
+// All seven values written: the shared settings outlive a test (a missing value leaves a field
+// as it was), in this process and in any other that maps the library meanwhile.
+void WriteBaselineSettings();
 void BroadcastSettingsChange();
 
 // Injected input, as a driver or the agent's reader thread would make it.

@@ -73,7 +73,7 @@ std::string ReadWhole(const std::string& path) {
 // (its log shows the keys), what reached the stand-in browser is told either way, the popup's
 // caption is read from its pixels and pictured alone, the status table follows the battery, the
 // Keyboard control panel's page found through shell32 writes the display time picked, the wheel step says what the text did, and the page names each
-// picture. (On this bare display the agent's hook drops the notches; docs/wine-notes.md.)
+// picture. (Whether the text moves on this bare display has varied; docs/wine-notes.md.)
 TEST(KbsimDemo, ADesktopSessionTellsWhatTheSystemDidAndWritesItsPage) {
     const std::string session = simtest::WriteTempFile("desktop-session.txt",
                                                        "set popup 5\n"

@@ -37,6 +37,18 @@ protected:
         }
     }
 
+    // Feeds the volume-up key in a transfer of `kind`: the HID side gets `received` (what the
+    // transfer carried, untouched) and the reader no event. Returns how the transfer came back.
+    int32_t ExpectLeftAlone(uint8_t kind, const std::vector<uint8_t>& received) {
+        EXPECT_TRUE(bench().FeedOne(1, {0x01, 0xE9, 0x00}, kind)) << "transfer kind " << int(kind);
+        std::vector<BENCH_HID_RECORD> hid = bench().TakeHid();
+        EXPECT_EQ(hid.size(), 1u) << "transfer kind " << int(kind);
+        if (hid.size() != 1) return winetest::NT_STATUS_SUCCESS;
+        EXPECT_EQ(simtest::Bytes(hid[0]), received) << "transfer kind " << int(kind);
+        ExpectEvents({}, "a transfer left alone");
+        return hid[0].Status;
+    }
+
     RF_DATA Table() {
         RF_DATA table = {};
         EXPECT_TRUE(reader_->RfData(&table));

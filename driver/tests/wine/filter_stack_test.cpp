@@ -103,12 +103,8 @@ TEST_F(FilterInStack, OtherTransfersAreLeftAlone) {
     OpenReader();
     Plug(1);
     Events();
-    ASSERT_TRUE(bench().FeedOne(1, {0x01, 0xE9, 0x00}, BENCH_CONTROL_TRANSFER));
-    ASSERT_TRUE(bench().FeedOne(1, {0x01, 0xE9, 0x00}, BENCH_NULL_BUFFER_TRANSFER));
-    std::vector<BENCH_HID_RECORD> hid = bench().TakeHid();
-    ASSERT_EQ(hid.size(), 2u);
-    EXPECT_EQ(simtest::Bytes(hid[0]), (Bytes{0x01, 0xE9, 0x00}));
-    ExpectEvents({}, "a control transfer and a transfer without a buffer");
+    ExpectLeftAlone(BENCH_CONTROL_TRANSFER, {0x01, 0xE9, 0x00});
+    ExpectLeftAlone(BENCH_NULL_BUFFER_TRANSFER, {});
 }
 
 // A transfer the USB stack failed still holds bytes in its buffer, and an output transfer
@@ -117,13 +113,8 @@ TEST_F(FilterInStack, AFailedOrOutgoingTransferIsLeftAlone) {
     OpenReader();
     Plug(1);
     Events();
-    ASSERT_TRUE(bench().FeedOne(1, {0x01, 0xE9, 0x00}, BENCH_FAILED_TRANSFER));
-    ASSERT_TRUE(bench().FeedOne(1, {0x01, 0xE9, 0x00}, BENCH_OUTPUT_TRANSFER));
-    std::vector<BENCH_HID_RECORD> hid = bench().TakeHid();
-    ASSERT_EQ(hid.size(), 2u);
-    EXPECT_NE(hid[0].Status, NT_STATUS_SUCCESS) << "the bench failed the transfer";
-    for (const BENCH_HID_RECORD& record : hid) EXPECT_EQ(simtest::Bytes(record), (Bytes{0x01, 0xE9, 0x00}));
-    ExpectEvents({}, "a failed and an outgoing transfer");
+    EXPECT_NE(ExpectLeftAlone(BENCH_FAILED_TRANSFER, {0x01, 0xE9, 0x00}), NT_STATUS_SUCCESS) << "the bench failed it";
+    ExpectLeftAlone(BENCH_OUTPUT_TRANSFER, {0x01, 0xE9, 0x00});
     EXPECT_EQ(FeedThrough({0x01, 0xE9, 0x00}), (Bytes{0x01, 0x00, 0x00})) << "the next good transfer is decoded";
     ExpectEvents({{13, 0}}, "a good transfer after them");
 }

@@ -97,7 +97,7 @@ bool SessionPlayer::Run(const Step& step) {
         return true;
     case StepKind::Reader:
         if (!own_reader_) {
-            Say("left to the agent, which holds %s open throughout", KB_FILTER_USER_PATH);
+            Say("left to the agent, which reads %s throughout", KB_FILTER_USER_PATH);
             return true;
         }
         if (!step.open) {

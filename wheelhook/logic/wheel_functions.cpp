@@ -48,12 +48,34 @@ void SendToForeground(const WheelFunctionEntry& row, FunctionContext& context,
     platform.Post(context.saved_foreground, row.Code1, row.Code2);
 }
 
+// Room for a launch command line: a command buffer's text and the quotes around it.
+constexpr size_t kCommandLineSize = kCommandBufferSize + 2;
+
 // Copies `text` with its NUL into `out`; false, `out` left empty, when it doesn't fit.
 bool CopyWhole(const char* text, char* out, size_t size) {
     const size_t length = strlen(text);
     if (length >= size) return false;
     memcpy(out, text, length + 1);
     return true;
+}
+
+// The command line a launch row runs in this process. False, `out` empty, when the row at
+// `function` is no launch row, its command is empty or it doesn't fit.
+bool LaunchCommandLine(const WheelFunctionTable& table, uint32_t function, const LaunchCommands& commands,
+                       char* out, size_t size) {
+    const WheelFunctionEntry& row = WheelFunctionRow(table, function);
+    if (row.Kind != kFunctionLaunch) return false;
+    out[0] = '\0';
+    switch (row.Code1) {
+    case kLaunchExplorer:
+        return commands.explorer[0] != '\0' && CopyWhole(commands.explorer, out, size);
+    case kLaunchInternetExplorer:
+        return commands.internet_explorer[0] != '\0' && AppPathCommandLine(commands.internet_explorer, out, size);
+    case kLaunchNetscape:
+        return commands.netscape[0] != '\0' && AppPathCommandLine(commands.netscape, out, size);
+    default:
+        return false;
+    }
 }
 
 }  // namespace
@@ -77,23 +99,6 @@ void RunWheelFunction(const WheelFunctionTable& table, uint32_t function, Functi
         break;
     default:
         break;
-    }
-}
-
-bool LaunchCommandLine(const WheelFunctionTable& table, uint32_t function, const LaunchCommands& commands,
-                       char* out, size_t size) {
-    const WheelFunctionEntry& row = WheelFunctionRow(table, function);
-    if (row.Kind != kFunctionLaunch || size == 0) return false;
-    out[0] = '\0';
-    switch (row.Code1) {
-    case kLaunchExplorer:
-        return commands.explorer[0] != '\0' && CopyWhole(commands.explorer, out, size);
-    case kLaunchInternetExplorer:
-        return commands.internet_explorer[0] != '\0' && AppPathCommandLine(commands.internet_explorer, out, size);
-    case kLaunchNetscape:
-        return commands.netscape[0] != '\0' && AppPathCommandLine(commands.netscape, out, size);
-    default:
-        return false;
     }
 }
 

@@ -1,7 +1,6 @@
 // Performing a wheel-button function, and the deferred launch that the zoom window runs.
 #pragma once
 
-#include <stddef.h>
 #include <stdint.h>
 
 #include "wheelhook/logic/wheel_function_table.h"
@@ -33,16 +32,8 @@ struct FunctionContext {
 void RunWheelFunction(const WheelFunctionTable& table, uint32_t function, FunctionContext& context,
                       WheelPlatform& platform);
 
-// Room for a launch command line: a command buffer's text and the quotes around it.
-constexpr size_t kCommandLineSize = kCommandBufferSize + 2;
-
-// The command line a launch row runs in this process: Explorer's name as it is, a browser's
-// registered application path quoted (programstart/logic/app_path_command.h). False, `out`
-// empty, when the row at `function` is no launch row, its command is empty or it doesn't fit.
-bool LaunchCommandLine(const WheelFunctionTable& table, uint32_t function, const LaunchCommands& commands,
-                       char* out, size_t size);
-
 // The zoom window's answer to WM_LAUNCH_FUNCTION: runs the launch row at the current
-// "Function", if it is one.
+// "Function", if it is one and its command is not empty: Explorer's name as it is, a browser's
+// registered application path quoted (programstart/logic/app_path_command.h).
 void RunLaunchFunction(const WheelFunctionTable& table, uint32_t function,
                        const LaunchCommands& commands, WheelPlatform& platform);

@@ -26,9 +26,22 @@ void Picture(HWND window, const char* name) {
     EXPECT_TRUE(capture::WritePng(pixels, path, error)) << path << ": " << error;
 }
 
-// Waits until the wizard's main button says `text` and can be pressed.
-bool MainButtonReads(HWND wizard, const char* text) {
-    return WaitUntil([&] { return ControlText(wizard, IDOK) == text && IsWindowEnabled(GetDlgItem(wizard, IDOK)); });
+// Once the wizard's main button says `button` and can be pressed, pictures the page and presses it.
+bool PassPage(HWND wizard, const char* button, const char* picture) {
+    if (!WaitUntil([&] { return ControlText(wizard, IDOK) == button && IsWindowEnabled(GetDlgItem(wizard, IDOK)); }))
+        return false;
+    Picture(wizard, picture);
+    Press(wizard, IDOK);
+    return true;
+}
+
+// Pictures the process's question that contains `words` and answers it; false when none came.
+bool Answer(DWORD process_id, const char* words, int answer, const char* picture) {
+    const HWND question = WaitForMessageBox(process_id, words);
+    if (question == nullptr) return false;
+    Picture(question, picture);
+    Press(question, answer);
+    return true;
 }
 
 DWORD ExitCodeOnceEnded(HANDLE process) {
@@ -41,19 +54,11 @@ DWORD ExitCodeOnceEnded(HANDLE process) {
 TEST(SetupPages, AnInteractiveInstallAndUninstallShowWhatTheyDoAndAsk) {
     const HANDLE setup = StartSetup();
     ASSERT_NE(setup, nullptr);
-    const DWORD setup_id = GetProcessId(setup);
-    const HWND wizard = WaitForDialog(setup_id, "Orvanta Skyrel Setup");
-    ASSERT_NE(wizard, nullptr);
-    ASSERT_TRUE(MainButtonReads(wizard, "&Install")) << "no folder page";
-    Picture(wizard, "setup-1-folder");
-    Press(wizard, IDOK);
-    ASSERT_TRUE(MainButtonReads(wizard, "&Close")) << "the install did not end";
-    Picture(wizard, "setup-2-installed");
-    Press(wizard, IDOK);
-    const HWND restart = WaitForMessageBox(setup_id, "Restart now?");
-    ASSERT_NE(restart, nullptr) << "a first install did not say that Windows must restart";
-    Picture(restart, "setup-3-restart");
-    Press(restart, IDNO);
+    const HWND wizard = WaitForDialog(GetProcessId(setup), "Orvanta Skyrel Setup");
+    ASSERT_TRUE(PassPage(wizard, "&Install", "setup-1-folder")) << "no folder page";
+    ASSERT_TRUE(PassPage(wizard, "&Close", "setup-2-installed")) << "the install did not end";
+    EXPECT_TRUE(Answer(GetProcessId(setup), "Restart now?", IDNO, "setup-3-restart"))
+        << "a first install did not say that Windows must restart";
     EXPECT_EQ(ExitCodeOnceEnded(setup), kRestartNeeded);
 
     sheet_test::WriteNumber(HKEY_LOCAL_MACHINE, KB_REG_WHEEL, KB_VAL_SCROLL_LINE, 7);
@@ -61,17 +66,10 @@ TEST(SetupPages, AnInteractiveInstallAndUninstallShowWhatTheyDoAndAsk) {
     ASSERT_NE(uninstaller, nullptr);
     const DWORD uninstaller_id = GetProcessId(uninstaller);
     const HWND confirm = WaitForDialog(uninstaller_id, "Orvanta Skyrel Uninstall");
-    ASSERT_NE(confirm, nullptr);
-    ASSERT_TRUE(MainButtonReads(confirm, "&Uninstall"));
-    Picture(confirm, "setup-4-uninstall");
-    Press(confirm, IDOK);
-    const HWND keep = WaitForMessageBox(uninstaller_id, "Keep your");
-    ASSERT_NE(keep, nullptr) << "the uninstaller did not ask about the settings";
-    Picture(keep, "setup-5-keep-settings");
-    Press(keep, IDNO);
-    ASSERT_TRUE(MainButtonReads(confirm, "&Close")) << "the uninstall did not end";
-    Picture(confirm, "setup-6-uninstalled");
-    Press(confirm, IDOK);
+    ASSERT_TRUE(PassPage(confirm, "&Uninstall", "setup-4-uninstall"));
+    EXPECT_TRUE(Answer(uninstaller_id, "Keep your", IDNO, "setup-5-keep-settings"))
+        << "the uninstaller did not ask about the settings";
+    ASSERT_TRUE(PassPage(confirm, "&Close", "setup-6-uninstalled")) << "the uninstall did not end";
     // Files in use wait for the next restart; then the uninstaller says so, and its exit code too.
     HWND later = nullptr;
     WaitUntil([&] {

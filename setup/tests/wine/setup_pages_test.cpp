@@ -1,5 +1,5 @@
 // The setup and its uninstaller as a user meets them: every page and question, pictured for the
-// contact sheet (build/<world>/captures/setup-*.png), answered as the user would. Answering "No"
+// contact sheet (build/<world>/captures/setup_*.png), answered as the user would. Answering "No"
 // to keeping the settings removes them.
 #include <windows.h>
 
@@ -55,9 +55,9 @@ TEST(SetupPages, AnInteractiveInstallAndUninstallShowWhatTheyDoAndAsk) {
     const HANDLE setup = StartSetup();
     ASSERT_NE(setup, nullptr);
     const HWND wizard = WaitForDialog(GetProcessId(setup), "Orvanta Skyrel Setup");
-    ASSERT_TRUE(PassPage(wizard, "&Install", "setup-1-folder")) << "no folder page";
-    ASSERT_TRUE(PassPage(wizard, "&Close", "setup-2-installed")) << "the install did not end";
-    EXPECT_TRUE(Answer(GetProcessId(setup), "Restart now?", IDNO, "setup-3-restart"))
+    ASSERT_TRUE(PassPage(wizard, "&Install", "setup_1_folder")) << "no folder page";
+    ASSERT_TRUE(PassPage(wizard, "&Close", "setup_2_installed")) << "the install did not end";
+    EXPECT_TRUE(Answer(GetProcessId(setup), "Restart now?", IDNO, "setup_3_restart"))
         << "a first install did not say that Windows must restart";
     EXPECT_EQ(ExitCodeOnceEnded(setup), kRestartNeeded);
 
@@ -66,10 +66,10 @@ TEST(SetupPages, AnInteractiveInstallAndUninstallShowWhatTheyDoAndAsk) {
     ASSERT_NE(uninstaller, nullptr);
     const DWORD uninstaller_id = GetProcessId(uninstaller);
     const HWND confirm = WaitForDialog(uninstaller_id, "Orvanta Skyrel Uninstall");
-    ASSERT_TRUE(PassPage(confirm, "&Uninstall", "setup-4-uninstall"));
-    EXPECT_TRUE(Answer(uninstaller_id, "Keep your", IDNO, "setup-5-keep-settings"))
+    ASSERT_TRUE(PassPage(confirm, "&Uninstall", "setup_4_uninstall"));
+    EXPECT_TRUE(Answer(uninstaller_id, "Keep your", IDNO, "setup_5_keep_settings"))
         << "the uninstaller did not ask about the settings";
-    ASSERT_TRUE(PassPage(confirm, "&Close", "setup-6-uninstalled")) << "the uninstall did not end";
+    ASSERT_TRUE(PassPage(confirm, "&Close", "setup_6_uninstalled")) << "the uninstall did not end";
     // Files in use wait for the next restart; then the uninstaller says so, and its exit code too.
     HWND later = nullptr;
     WaitUntil([&] {

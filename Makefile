@@ -1,6 +1,7 @@
 # The one entry point. Every target first installs what is missing (tools/install-deps.sh).
-#   make        build the host and both Windows trees; the shipped deliverables land in dist/,
-#               their x86_64 twins (a test world, not shipped) in build/win64/dist/
+#   make        build the host and both Windows trees; the shipped deliverables land in dist/
+#               with the setup that installs them (skyrel-setup.exe), their x86_64 twins (a
+#               test world, not shipped) in build/win64/dist/
 #   make test   every host test, the Wine suite in each world this machine runs (win32 where
 #               its kernel runs 32-bit code, win64 always; KB_WINE_WORLDS=win32|win64|both
 #               forces it), then the check of both dist folders

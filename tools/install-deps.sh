@@ -11,6 +11,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xauth x11-apps imagemagick
   pulseaudio pulseaudio-utils zlib1g-dev
+  nsis
 )
 
 missing=()

@@ -2,7 +2,8 @@
 """Checks what we ship: every file is a PE of the machine asked for (i386: the 32-bit set in
 dist/; x86-64: its twin of the 64-bit test world) and of the kind its name promises, imports
 only DLLs of the system (or shipped beside it) and none of the functions known to be newer than
-Windows 2000, and declares a subsystem version that Windows 2000 accepts (5.0 at the most).
+Windows 2000, and declares a subsystem version that the oldest Windows of its machine accepts
+(5.0, Windows 2000, for i386; 5.2, the first x64 Windows, for x86-64).
 A driver must also carry the right image checksum; a DLL whose callers find its functions by
 name must export exactly those names.
 
@@ -67,6 +68,9 @@ SUBSYSTEM_NATIVE, SUBSYSTEM_GUI, SUBSYSTEM_CUI = 1, 2, 3
 IMAGE_FILE_DLL = 0x2000
 # Machine field and optional-header magic of each kind of image: PE32 and PE32+.
 MACHINES = {"i386": (0x14C, 0x10B), "x86-64": (0x8664, 0x20B)}
+# The newest subsystem version the oldest Windows of each machine loads. No x64 Windows is older
+# than 5.2, and images made for x64 alone (the setup's amd64 stub) declare that.
+OLDEST_WINDOWS = {"i386": ((5, 0), "Windows 2000"), "x86-64": ((5, 2), "the first x64 Windows")}
 
 
 class PeError(Exception):
@@ -202,8 +206,9 @@ def check(path, shipped, machine="i386"):
             faults.append("does not export %s by name" % name)
         for name in sorted(set(pe["exports"]) - expected):
             faults.append("exports %s, which is none of its functions" % name)
-    if pe["subsystem_version"] > (5, 0):
-        faults.append("subsystem version %d.%d is newer than Windows 2000 accepts" % pe["subsystem_version"])
+    oldest, oldest_name = OLDEST_WINDOWS[machine]
+    if pe["subsystem_version"] > oldest:
+        faults.append("subsystem version %d.%d is newer than %s accepts" % (pe["subsystem_version"] + (oldest_name,)))
     return faults
 
 

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Runs one command inside a Wine session of its own:
-#   wine-session.sh --world win32|win64 --prefix DIR -- command [args...]
-# - the prefix DIR is made once, for the world's binaries (i686 or x86_64), and reused;
+#   wine-session.sh [--fresh] --world win32|win64 --prefix DIR -- command [args...]
+# - the prefix DIR is made once, for the world's binaries (i686 or x86_64), and reused; with
+#   --fresh it is made anew for this command alone (for tests that change the machine as a
+#   whole and compare it with how it was), and removed once the command has passed (a failed
+#   run keeps it, with its logs beside it, for a look);
 # - an Xvfb of its own on a free display, so that windows can be created;
 # - one persistent wineserver for the whole command, so drivers and devices started by one
 #   Wine process are still there for the next;
@@ -13,8 +16,10 @@ set -uo pipefail
 
 world=
 prefix=
+fresh=0
 while [[ $# -gt 0 ]]; do
   case "$1" in
+    --fresh) fresh=1; shift ;;
     --world) world=$2; shift 2 ;;
     --prefix) prefix=$2; shift 2 ;;
     --) shift; break ;;
@@ -22,13 +27,14 @@ while [[ $# -gt 0 ]]; do
   esac
 done
 [[ -n "$world" && -n "$prefix" && $# -gt 0 ]] ||
-  { echo "usage: wine-session.sh --world win32|win64 --prefix DIR -- command..." >&2; exit 2; }
+  { echo "usage: wine-session.sh [--fresh] --world win32|win64 --prefix DIR -- command..." >&2; exit 2; }
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=wine-env.sh
 source "$here/wine-env.sh" "$world" "$prefix"
 
 log_dir="$WINEPREFIX.logs"
+[[ $fresh -eq 1 ]] && rm -rf "$WINEPREFIX" "$log_dir"
 mkdir -p "$log_dir"
 xvfb_pid=
 server_pid=
@@ -52,6 +58,7 @@ stop_session() {
     wait "$pulse_pid" 2>/dev/null
   fi
   [[ -n "$pulse_dir" ]] && rm -rf "$pulse_dir"
+  [[ $fresh -eq 1 && ${rc:-1} -eq 0 ]] && rm -rf "$WINEPREFIX" "$log_dir"
 }
 trap stop_session EXIT
 trap 'exit 130' INT TERM
@@ -123,3 +130,5 @@ server_pid=$!
 export KB_WINE_SESSION=$WINEPREFIX
 
 "$@"
+rc=$?
+exit $rc

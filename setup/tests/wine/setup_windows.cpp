@@ -1,0 +1,102 @@
+#include "setup/tests/wine/setup_windows.h"
+
+#include "tools/winetest/test_support.h"
+
+namespace setup_test {
+
+namespace {
+
+struct Search {
+    DWORD process_id;
+    const std::function<bool(HWND)>& wanted;
+    HWND found;
+};
+
+BOOL CALLBACK Visit(HWND window, LPARAM lParam) {
+    Search& search = *reinterpret_cast<Search*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.process_id || !IsWindowVisible(window) || !search.wanted(window)) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+HWND FindWindowOf(DWORD process_id, const std::function<bool(HWND)>& wanted) {
+    Search search = {process_id, wanted, nullptr};
+    EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(DWORD process_id, const std::function<bool(HWND)>& wanted) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindWindowOf(process_id, wanted)) != nullptr; });
+    return found;
+}
+
+std::string WindowText(HWND window) {
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+bool IsDialog(HWND window) {
+    char class_name[16] = {};
+    GetClassNameA(window, class_name, sizeof class_name);
+    return lstrcmpA(class_name, "#32770") == 0;
+}
+
+std::function<bool(HWND)> MessageBoxSaying(const char* words) {
+    // A message box shows its text in a static control of id 0xFFFF.
+    return [words](HWND window) { return IsDialog(window) && ControlText(window, 0xFFFF).find(words) != std::string::npos; };
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > winetest::SLOW_WAIT_LIMIT_MS) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+HWND WaitForDialog(DWORD process_id, const char* title) {
+    return WaitForWindow(process_id,
+                         [title](HWND window) { return IsDialog(window) && WindowText(window).rfind(title, 0) == 0; });
+}
+
+HWND FindMessageBox(DWORD process_id, const char* words) { return FindWindowOf(process_id, MessageBoxSaying(words)); }
+
+HWND WaitForMessageBox(DWORD process_id, const char* words) {
+    return WaitForWindow(process_id, MessageBoxSaying(words));
+}
+
+std::string ControlText(HWND dialog, int id) {
+    const HWND control = GetDlgItem(dialog, id);
+    return control != nullptr ? WindowText(control) : "";
+}
+
+void Press(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool ControlPanelOpensTheApplet() {
+    char command[] = "control.exe skyrel.cpl";
+    char root[MAX_PATH];
+    GetWindowsDirectoryA(root, MAX_PATH);
+    root[3] = '\0';
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION control = {};
+    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, root, &startup, &control)) return false;
+    const HWND dialog = WaitForDialog(control.dwProcessId, "Skyrel RF Status");
+    if (dialog != nullptr) Press(dialog, IDOK);
+    const bool ended = WaitForSingleObject(control.hProcess, winetest::SLOW_WAIT_LIMIT_MS) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(control.hProcess, 1);
+    CloseHandle(control.hThread);
+    CloseHandle(control.hProcess);
+    return dialog != nullptr && ended;
+}
+
+}  // namespace setup_test

@@ -38,11 +38,16 @@ void OnArrival(const DeviceChangeNotice& notice, bool is_windows_xp, bool* new_d
 
 }  // namespace
 
+bool EventCarriesRecord(uint64_t event) {
+    return event == kDeviceArrival || event == kDeviceQueryRemove || event == kDeviceRemovePending ||
+           event == kDeviceRemoveComplete;
+}
+
 std::string BroadcastDeviceName(const void* record) {
     if (record == nullptr) return std::string();
     const unsigned char* bytes = static_cast<const unsigned char*>(record);
     const uint32_t size = ReadU32(bytes);
-    if (ReadU32(bytes + 4) != kDeviceInterfaceType || size <= kNameOffset) return std::string();
+    if (size <= kNameOffset || ReadU32(bytes + 4) != kDeviceInterfaceType) return std::string();
     const std::size_t limit = size - kNameOffset;
     const char* name = reinterpret_cast<const char*>(bytes + kNameOffset);
     std::size_t length = 0;

@@ -37,11 +37,16 @@ protected:
     ~DeviceChangeActions() = default;
 };
 
+// Whether lParam of the event points to a broadcast record: only the arrival and the three
+// removal events carry one. Any other event's lParam is a number (Windows 98 sends such events,
+// and any process may send the message with any value) and is never read.
+bool EventCarriesRecord(uint64_t event);
+
 // The device name of a broadcast record as the system delivers it (null for none): a 32-bit
 // size, a 32-bit device type, a 32-bit reserved field, then for a device-interface record (type
 // 5) a 16-byte class GUID and the name from byte 28. Any other record, a volume's say, which
-// Windows sends to every top-level window, is shorter and has no name; the name is read no
-// further than the record's size.
+// Windows sends to every top-level window, is shorter and has no name; nothing is read beyond
+// the size the record gives, not even its type when the record is shorter than its header.
 std::string BroadcastDeviceName(const void* record);
 
 // The keyboard interface's arrival installs the filters on XP only; the first arrival that adds

@@ -15,9 +15,9 @@ bool g_new_device;
 }  // namespace
 
 LRESULT OnDeviceChange(WPARAM event, LPARAM data) {
-    const void* record = reinterpret_cast<const void*>(data);
     DeviceChangeNotice notice;
     notice.event = static_cast<uint32_t>(event);
+    const void* record = EventCarriesRecord(event) ? reinterpret_cast<const void*>(data) : nullptr;
     notice.has_record = record != nullptr;
     notice.device_name = BroadcastDeviceName(record);
     notice.keyboard_interface = IsKeyboardInterfaceName(notice.device_name.c_str());

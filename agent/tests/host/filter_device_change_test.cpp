@@ -98,6 +98,16 @@ TEST(BroadcastRecord, AVolumeRecordHasNoNameToReadPastItsEnd) {
     EXPECT_EQ(BroadcastDeviceName(volume.data()), "");
 }
 
+TEST(BroadcastRecord, ARecordShorterThanItsHeaderIsReadNoFurtherThanItsSize) {
+    // Exactly the four bytes of its size: a read of the type would go past them.
+    std::vector<unsigned char> size_only(4, 0);
+    size_only[0] = 4;
+    EXPECT_EQ(BroadcastDeviceName(size_only.data()), "");
+    EXPECT_TRUE(EventCarriesRecord(kDeviceRemoveComplete));
+    EXPECT_FALSE(EventCarriesRecord(kDeviceNodesChanged));
+    EXPECT_FALSE(EventCarriesRecord(0x100000000ull | kDeviceArrival));
+}
+
 TEST(BroadcastRecord, ANameWithoutItsNulStopsAtTheRecordsSize) {
     std::vector<unsigned char> record = InterfaceRecord("abcd");
     record.back() = 'e';

@@ -87,4 +87,17 @@ TEST_F(AgentStart, MessagesTheDispatcherTakesTellTheTrayOnlyFromTheFilterReader)
     EXPECT_EQ(WaitForSingleObject(agent_.process(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the agent ended";
 }
 
+// Windows 98 sends events whose lParam is a number, and any process may post one: the agent reads
+// no record for an event that carries none.
+TEST_F(AgentStart, AnEventWithANumberInLParamIsOnlyLogged) {
+    tray_.Clear();
+    PostMessageA(main_, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 1);
+    PostMessageA(main_, WM_AGENT_HOTKEY, 0, 0);
+    ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, winetest::WAIT_LIMIT_MS))
+        << "the agent did not get past the event";
+    const std::vector<std::string> log = sim::ReadAgentLog(main_);
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_NE(log[log.size() - 2].find(" Device Change"), std::string::npos) << log[log.size() - 2];
+}
+
 }  // namespace

@@ -22,7 +22,8 @@ const FilterService kFilterServices[kFilterServiceCount] = {
       {"ImagePath", ServiceValueType::Text, 0, "system32\\drivers\\lvxnftr.sys"}},
      "USB\\Vid_1f3c&Pid_3801&Rev_9999&MI_00 LVXNFTR -ADD -LOWER",
      "USB\\Vid_1f3c&Pid_3801&Rev_9999&MI_00 LVXNFTR -REMOVE -LOWER",
-     "Filter LVXNFTR not installed: system32\\drivers\\lvxnftr.sys is missing"},
+     "Filter LVXNFTR not installed: system32\\drivers\\lvxnftr.sys is missing",
+     "Filter LVXNFTR not installed: its service is missing"},
     {"UVXNFTR",
      KB_REG_SERVICE_UVXNFTR,
      "system32\\drivers\\uvxnftr.sys",
@@ -33,5 +34,6 @@ const FilterService kFilterServices[kFilterServiceCount] = {
       {"ImagePath", ServiceValueType::Text, 0, "system32\\drivers\\uvxnftr.sys"}},
      "USB\\Vid_1f3c&Pid_3801&Rev_9999&MI_01 UVXNFTR -ADD -LOWER",
      "USB\\Vid_1f3c&Pid_3801&Rev_9999&MI_01 UVXNFTR -REMOVE -LOWER",
-     "Filter UVXNFTR not installed: system32\\drivers\\uvxnftr.sys is missing"},
+     "Filter UVXNFTR not installed: system32\\drivers\\uvxnftr.sys is missing",
+     "Filter UVXNFTR not installed: its service is missing"},
 };

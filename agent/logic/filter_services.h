@@ -23,9 +23,11 @@ struct FilterService {
     ServiceValue values[kServiceValueCount];
     const char* add_command;
     const char* remove_command;
-    // Logged by an install that leaves the filter out because its driver file is not there: a
-    // lower filter whose driver can't load keeps the whole stack, and so the keyboard, from starting.
+    // Logged when the filter is left out of a list because its driver file, or its service, is
+    // not there: a lower filter whose driver can't load keeps the whole stack, and so the
+    // keyboard, from starting.
     const char* missing_driver_log;
+    const char* missing_service_log;
 };
 
 constexpr int kFilterServiceCount = 2;

@@ -3,9 +3,15 @@
 
 namespace {
 
-// A filter whose driver file is missing is never written into a list: Windows would fail to
-// load it and leave the whole stack, the user's keyboard with it, without a driver.
+// A filter whose service or driver file is missing is never written into a list: Windows would
+// fail to load it and leave the whole stack, the user's keyboard with it, without a driver.
+// "/uninstall" deletes the services and leaves the files, so the check of the next start finds
+// the files alone.
 FilterEditResult AddFilter(const FilterService& service, bool present_devices_only, FilterLog& log) {
+    if (!FilterServicePresent(service)) {
+        log.Write(service.missing_service_log);
+        return FilterEditResult::NoChange;
+    }
     if (!FilterDriverFilePresent(service)) {
         log.Write(service.missing_driver_log);
         return FilterEditResult::NoChange;

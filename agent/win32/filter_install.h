@@ -18,13 +18,15 @@ FilterEditResult EditFilterList(const char* command, bool present_devices_only);
 // The service's key and its five values, in their order. Failures leave what was there.
 void RegisterFilterService(const FilterService& service);
 
-// Whether the service's driver file is in the Windows folder's system32\drivers.
+// Whether the service's key is there, and its driver file in the Windows folder's
+// system32\drivers.
+bool FilterServicePresent(const FilterService& service);
 bool FilterDriverFilePresent(const FilterService& service);
 
 // "/install" (all devices) and the install on an arrival (present devices only): both services
 // registered, then each filter added to its interface's devices (the keyboard
-// interface's first), except a filter whose driver file is missing: that one is left out and
-// logged. Returns the hot-key filter's result.
+// interface's first), except a filter whose service or driver file is missing: that one is left
+// out and logged. Returns the hot-key filter's result.
 FilterEditResult InstallFilters(bool present_devices_only, FilterLog& log);
 
 // Both service keys deleted with everything below them.
@@ -34,7 +36,8 @@ void DeleteFilterServices();
 // Driver files stay.
 void UninstallFilters();
 
-// The filter check of the agent's start: both filters added over all devices, present or not.
-// Logs and returns whether each was there or got added.
+// The filter check of the agent's start: both filters added over all devices, present or not,
+// each only while its service is registered. Logs and returns whether each was there or got
+// added.
 bool CheckFilters(FilterLog& log);
 

@@ -23,6 +23,13 @@ void RegisterFilterService(const FilterService& service) {
     RegCloseKey(key);
 }
 
+bool FilterServicePresent(const FilterService& service) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, service.key, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
 bool FilterDriverFilePresent(const FilterService& service) {
     char windows[MAX_PATH];
     const UINT length = GetWindowsDirectoryA(windows, sizeof windows);

@@ -25,6 +25,7 @@ TEST(FilterServices, KeyboardFilterFirstAndEachCommandNamesItsOwnService) {
         EXPECT_EQ(add.hardware_id, remove.hardware_id);
         EXPECT_EQ(add.hardware_id, std::string("USB\\Vid_1f3c&Pid_3801&Rev_9999&") + interfaces[i]);
         EXPECT_NE(std::strstr(s.missing_driver_log, s.image_path), nullptr);
+        EXPECT_NE(std::strstr(s.missing_service_log, s.name), nullptr);
     }
 }
 

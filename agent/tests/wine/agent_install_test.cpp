@@ -116,9 +116,20 @@ TEST_F(AgentInstall, TheCheckAtStartLogsWhetherTheReceiverHasBothFilters) {
     EXPECT_EQ(FilterCheckLine(), "Filter Driver doesn't exist");
     auto keyboard = Node(ReceiverIds("MI_00", "0100"));
     auto hotkey = Node(ReceiverIds("MI_01", "0100"));
-    ASSERT_TRUE(keyboard->SetLowerFilters("LVXNFTR\0\0"s));
-    ASSERT_TRUE(hotkey->SetLowerFilters("UVXNFTR\0\0"s));
+    RunAgentCommand(nullptr, "/install");
     EXPECT_EQ(FilterCheckLine(), "Filter Driver exist");
+}
+
+// "/uninstall" takes the services away and leaves the driver files: the next ordinary start must
+// not write the filters back, or the receiver's stacks would not start after the next restart.
+TEST_F(AgentInstall, AStartAfterAnUninstallWritesNoFilterWithoutItsService) {
+    auto keyboard = Node(ReceiverIds("MI_00", "0100"));
+    auto hotkey = Node(ReceiverIds("MI_01", "0100"));
+    RunAgentCommand(nullptr, "/install");
+    RunAgentCommand(nullptr, "/uninstall");
+    EXPECT_EQ(FilterCheckLine(), "Filter Driver doesn't exist");
+    EXPECT_FALSE(keyboard->LowerFilters().exists);
+    EXPECT_FALSE(hotkey->LowerFilters().exists);
 }
 
 }  // namespace

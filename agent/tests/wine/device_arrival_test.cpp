@@ -44,12 +44,14 @@ protected:
         agenttest::RunToEnd("/uninstall", &exit_code);
     }
 
-    // The agent under `version`, with the receiver's two interfaces as device nodes that its
-    // filter check at start gives both filters.
+    // The agent under `version`, with the receiver's two interfaces as device nodes that hold
+    // both filters, their services registered.
     void StartAgent(const char* version) {
         keyboard_ = std::make_unique<DeviceNode>(ReceiverIds("MI_00", "0100"));
         hotkey_ = std::make_unique<DeviceNode>(ReceiverIds("MI_01", "0100"));
         ASSERT_TRUE(keyboard_->created() && hotkey_->created());
+        DWORD exit_code = 1;
+        ASSERT_TRUE(agenttest::RunToEnd("/install", &exit_code));
         agenttest::SetProgramVersion("keyagent.exe", version);
         ASSERT_TRUE(agent_.Start());
         main_ = agent_.WaitForMainWindow();

@@ -11,9 +11,8 @@ constexpr uint32_t kTicksPerSecond = 1000 / kPopupTickMs;
 
 uint32_t PopupTickLimit(uint32_t delay) {
     if (delay < kListSize) return kListedTicks[delay];
-    // Seconds; a value too large to count in ticks keeps the popup up as long as can be counted.
-    if (delay > UINT32_MAX / kTicksPerSecond) return UINT32_MAX - 1;
-    return delay * kTicksPerSecond;
+    constexpr uint32_t kLongest = kListedTicks[kListSize - 1];
+    return delay >= kLongest / kTicksPerSecond ? kLongest : delay * kTicksPerSecond;
 }
 
 bool PopupTimer::Tick(bool visible, uint32_t tick_limit) {

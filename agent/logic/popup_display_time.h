@@ -1,6 +1,7 @@
 // How long the popup stays up. The settings pages store "Delay" as the position in their list
 // of display times (0 "0.5 second", 1 "1 second", ... 11 "40 seconds"); the popup stays for the
-// time that position names. A value the list doesn't have counts as seconds.
+// time that position names. A value the list doesn't have counts as seconds, but never longer
+// than the list's longest time: the popup sits on top of every window.
 #pragma once
 
 #include <cstdint>

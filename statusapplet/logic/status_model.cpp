@@ -30,6 +30,7 @@ void StatusModel::Start() {
     table_ = RF_DATA{};
     selected_ = kNoDevice;
     last_flags_ = kUnseenLockFlags;
+    lock_stored_ = false;
     if (!platform_.OpenFilter()) {
         Refresh();
     } else {
@@ -37,6 +38,7 @@ void StatusModel::Start() {
         if (platform_.ReadTable(&fresh)) {
             table_ = fresh;
             selected_ = FirstLinked(table_);
+            NoteLockFlags(false);
             Refresh();
         }
     }
@@ -50,8 +52,8 @@ void StatusModel::Tick() {
     RF_DATA fresh;
     if (!platform_.ReadTable(&fresh)) return;
     table_ = fresh;
+    NoteLockFlags(true);
     Refresh();
-    NoteLockFlags();
 }
 
 void StatusModel::Press(int record_index) {
@@ -66,6 +68,7 @@ bool StatusModel::LockClicked(bool ticked) {
     if (answer == CompanionAnswer::Taken) {
         SetLockBit(table_, ticked);
         last_flags_ = table_.Record[DEVICE_KEYBOARD].Flags;
+        lock_stored_ = true;
     }
     platform_.SendLockToFilter(lock_byte);
     platform_.WriteUsbLock(lock_byte != 0);
@@ -81,11 +84,14 @@ void StatusModel::Refresh() {
     platform_.Show(BuildView(table_, selected_, last_flags_));
 }
 
-void StatusModel::NoteLockFlags() {
+void StatusModel::NoteLockFlags(bool store) {
     const RF_RECORD& first = table_.Record[DEVICE_KEYBOARD];
-    if (!(first.State & RF_STATE_REPORTED) || first.Flags == last_flags_) return;
-    platform_.WriteUsbLock((first.Flags & RF_FLAG_LOCK) != 0);
+    if (!(first.State & RF_STATE_REPORTED)) return;
+    const bool due = !lock_stored_ || first.Flags != last_flags_;
     last_flags_ = first.Flags;
+    if (!store || !due) return;
+    platform_.WriteUsbLock((first.Flags & RF_FLAG_LOCK) != 0);
+    lock_stored_ = true;
 }
 
 }  // namespace applet

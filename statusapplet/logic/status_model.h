@@ -16,8 +16,7 @@ constexpr unsigned kRefreshTimerId = 101;
 constexpr unsigned kRefreshPeriodMs = 500;
 
 // Record 0's Flags as the model takes them before it has read any: every bit but the lock's,
-// a value no receiver reports, so the box starts unticked and the first refresh that sees
-// record 0 always stores the lock.
+// a value no receiver reports, so the box starts unticked.
 constexpr uint8_t kUnseenLockFlags = 0xEF;
 
 enum class CompanionAnswer {
@@ -51,10 +50,11 @@ public:
     explicit StatusModel(StatusPlatform& platform) : platform_(platform) {}
 
     // The dialog starts: the table is cleared, the filter opened and read, the first linked
-    // device chosen and the view shown.
+    // device chosen and the view shown, with the receiver's lock as read; nothing is stored.
     void Start();
     // The refresh timer: reopens the filter while it is absent, reads the table, shows it and
-    // stores a changed lock in "USB Lock". Does nothing while a refresh is already running.
+    // stores the lock in "USB Lock" the first time and whenever it changed. Does nothing while a
+    // refresh is already running.
     void Tick();
     // A device button was pressed.
     void Press(int record_index);
@@ -70,12 +70,15 @@ public:
 
 private:
     void Refresh();
-    void NoteLockFlags();
+    // Takes record 0's Flags, if it reported, before the view is refreshed, so that the box
+    // shows the lock of the table just read; `store` writes "USB Lock" when it is due.
+    void NoteLockFlags(bool store);
 
     StatusPlatform& platform_;
     RF_DATA table_ = {};
     int selected_ = kNoDevice;
-    uint8_t last_flags_ = kUnseenLockFlags;  // record 0's Flags when the lock was last stored
+    uint8_t last_flags_ = kUnseenLockFlags;  // record 0's Flags last seen, which the box shows
+    bool lock_stored_ = false;               // "USB Lock" was written since the dialog opened
     bool busy_ = false;
 };
 

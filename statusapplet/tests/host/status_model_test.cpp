@@ -102,16 +102,18 @@ TEST_F(Model, TheStartChoosesTheFirstLinkedDeviceAndAFailedReadShowsNothing) {
     EXPECT_TRUE(failing.shown.empty()) << "the view stays as the template made it";
 }
 
-TEST_F(Model, TheLockBoxFollowsTheLockLastStored) {
+TEST_F(Model, TheLockBoxShowsTheLockOfTheTableJustRead) {
     platform_.driver_table = TenKeyPadAndMouse();
     for (RF_RECORD& record : platform_.driver_table.Record) record.Flags |= RF_FLAG_LOCK;
     model_.Start();
     EXPECT_TRUE(platform_.last().lock_enabled);
-    EXPECT_FALSE(platform_.last().lock_ticked) << "nothing stored yet: the start value has no lock bit";
+    EXPECT_TRUE(platform_.last().lock_ticked) << "opened on a locked receiver";
+    EXPECT_TRUE(platform_.sent.empty()) << "the start stores nothing";
     model_.Tick();
-    EXPECT_EQ(platform_.sent, std::vector<std::string>({"USB Lock 1"}));
+    EXPECT_EQ(platform_.sent, std::vector<std::string>({"USB Lock 1"})) << "the first refresh stores it";
+    for (RF_RECORD& record : platform_.driver_table.Record) record.Flags &= ~RF_FLAG_LOCK;
     model_.Tick();
-    EXPECT_TRUE(platform_.last().lock_ticked) << "the view after the lock was stored";
+    EXPECT_FALSE(platform_.last().lock_ticked) << "the refresh that read the unlock";
 }
 
 TEST_F(Model, TheFirstRefreshWritesUsbLockOnceAndThenOnlyChanges) {

@@ -127,6 +127,22 @@ TEST_F(StatusDialog, TheFirstRefreshStoresUsbLockOnceAndThenOnlyAChange) {
     EXPECT_TRUE(View().lock_ticked);
 }
 
+// The box shows the lock of the table the refresh read, from the dialog's opening on; "USB Lock"
+// is still written by the first timer refresh.
+TEST_F(StatusDialog, TheLockBoxShowsTheReceiversLockAtTheRefreshThatReadsIt) {
+    applet_test::DeleteUsbLock();
+    ReportDevice(DEVICE_KEYBOARD, 1, 0x001, RF_FLAG_LOCK);
+    Open();
+    EXPECT_TRUE(View().lock_ticked) << "opened on a locked receiver";
+    EXPECT_EQ(applet_test::StoredUsbLock(), -1) << "the opening writes nothing";
+    Tick(dialog());
+    EXPECT_EQ(applet_test::StoredUsbLock(), 1);
+    ReportDevice(DEVICE_KEYBOARD, 1, 0x001, 0);
+    Tick(dialog());
+    EXPECT_FALSE(View().lock_ticked) << "unlocked at the tick that read it";
+    EXPECT_EQ(applet_test::StoredUsbLock(), 0);
+}
+
 // The applet's handle only asks for the table: with the agent stopped, the keys stay Windows'.
 TEST_F(StatusDialog, TheOpenAppletLeavesHotKeysToWindows) {
     const std::vector<uint8_t> volume_up = {0x01, 0xE9, 0x00};

@@ -2,23 +2,17 @@
 
 #include <cstdio>
 
-namespace {
-
-constexpr uint32_t kModeDefault = 0;
-constexpr uint32_t kModeCustom = 1;
-constexpr uint32_t kModeExplorer = 2;
-
-}  // namespace
+#include "common/program_modes.h"
 
 ProgramAction SearchAction(const KeyboardSettings& settings) {
-    if (settings.SearchMode == kModeDefault) return {ProgramStart::BrowserSearchBar, nullptr};
-    if (settings.SearchMode == kModeCustom) return {ProgramStart::ShellOpen, settings.SearchUrl};
+    if (settings.SearchMode == KB_MODE_DEFAULT) return {ProgramStart::BrowserSearchBar, nullptr};
+    if (settings.SearchMode == KB_MODE_CUSTOM) return {ProgramStart::ShellOpen, settings.SearchUrl};
     return {ProgramStart::None, nullptr};
 }
 
 ProgramAction MailAction(const KeyboardSettings& settings) {
-    if (settings.MailMode == kModeCustom) return {ProgramStart::RunCommand, settings.MailCustom};
-    if (settings.MailMode != kModeDefault) return {ProgramStart::None, nullptr};
+    if (settings.MailMode == KB_MODE_CUSTOM) return {ProgramStart::RunCommand, settings.MailCustom};
+    if (settings.MailMode != KB_MODE_DEFAULT) return {ProgramStart::None, nullptr};
     if (settings.MailDefault == 0) return {ProgramStart::ShellOpen, "msimn.exe"};
     if (settings.MailDefault == 1) return {ProgramStart::ShellOpen, "Outlook.exe"};
     return {ProgramStart::None, nullptr};
@@ -26,11 +20,11 @@ ProgramAction MailAction(const KeyboardSettings& settings) {
 
 ProgramAction MyComputerAction(const KeyboardSettings& settings) {
     switch (settings.MyComputerMode) {
-    case kModeDefault:
+    case KB_MODE_DEFAULT:
         return {ProgramStart::OpenMyComputer, nullptr};
-    case kModeCustom:
+    case KB_MODE_CUSTOM:
         return {ProgramStart::RunCommand, settings.MyComputerCustom};
-    case kModeExplorer:
+    case KB_MODE_EXPLORER:
         return {ProgramStart::ShellOpen, "Explorer.exe"};
     default:
         return {ProgramStart::None, nullptr};
@@ -38,8 +32,8 @@ ProgramAction MyComputerAction(const KeyboardSettings& settings) {
 }
 
 ProgramAction CalculatorAction(const KeyboardSettings& settings) {
-    if (settings.CalculatorMode == kModeDefault) return {ProgramStart::WakeCalculator, kCalculatorProgram};
-    if (settings.CalculatorMode == kModeCustom) return {ProgramStart::RunCommand, settings.CalculatorCustom};
+    if (settings.CalculatorMode == KB_MODE_DEFAULT) return {ProgramStart::WakeCalculator, kCalculatorProgram};
+    if (settings.CalculatorMode == KB_MODE_CUSTOM) return {ProgramStart::RunCommand, settings.CalculatorCustom};
     return {ProgramStart::None, nullptr};
 }
 

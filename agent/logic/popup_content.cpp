@@ -1,5 +1,7 @@
 #include "agent/logic/popup_content.h"
 
+#include "common/program_modes.h"
+
 namespace {
 
 const char* const kWebCaptions[] = {"Back", "Forward", "Stop", "Refresh", "Web/Home", "Favorites"};
@@ -19,14 +21,14 @@ constexpr int CountOf(T (&)[N]) {
 const char* ProgramCaption(int index, const KeyboardSettings& settings) {
     switch (index) {
     case 0:
-        return settings.SearchMode == 1 ? settings.SearchUrl : "Search Internet";
+        return settings.SearchMode == KB_MODE_CUSTOM ? settings.SearchUrl : "Search Internet";
     case 1:
-        return settings.MailMode == 1 ? settings.MailCustom : "Mail";
+        return settings.MailMode == KB_MODE_CUSTOM ? settings.MailCustom : "Mail";
     case 2:
-        if (settings.MyComputerMode == 1) return settings.MyComputerCustom;
-        return settings.MyComputerMode == 0 ? "My Computer" : "Windows Explorer";
+        if (settings.MyComputerMode == KB_MODE_CUSTOM) return settings.MyComputerCustom;
+        return settings.MyComputerMode == KB_MODE_DEFAULT ? "My Computer" : "Windows Explorer";
     case 3:
-        return settings.CalculatorMode == 1 ? settings.CalculatorCustom : "Calculator";
+        return settings.CalculatorMode == KB_MODE_CUSTOM ? settings.CalculatorCustom : "Calculator";
     default:
         return nullptr;
     }

@@ -14,8 +14,11 @@ namespace {
 // The list shows the five hot keys at 24 pixels each, without scrolling.
 constexpr int kListHeight = kHotKeyCount * kItemHeight;
 
+// The radio button of a choice; 0, which is none of them, for no choice.
 int ControlOf(Choice choice) {
     switch (choice) {
+    case Choice::None:
+        return 0;
     case Choice::First:
         return IDC_FIRST_CHOICE;
     case Choice::Second:
@@ -102,6 +105,7 @@ void CPage1::ShowKey(HWND page) const {
 void CPage1::ShowChoice(HWND page) const {
     if (current_ == kPower) return;
     const ChoiceView view = ViewOf(settings_, current_);
+    // With no choice, every button of the group is cleared.
     CheckRadioButton(page, IDC_FIRST_CHOICE, IDC_CUSTOM_CHOICE, ControlOf(view.checked));
     Enable(page, IDC_CHOOSE_PROGRAM, view.customEnabled);
     if (current_ == kSearch) {

@@ -1,5 +1,6 @@
 #include "keypages/logic/hot_keys.h"
 
+#include "common/program_modes.h"
 #include "keypages/logic/keypages_resources.h"
 
 namespace keypages {
@@ -18,6 +19,13 @@ uint32_t* ModeOf(KeyboardSettings& settings, HotKey key) {
     default:
         return nullptr;
     }
+}
+
+// Search, Mail and Calculator know the default and the custom mode; the agent does nothing for
+// any other stored value, and neither choice shows it.
+Choice TwoModeChoice(uint32_t mode) {
+    if (mode == KB_MODE_DEFAULT) return Choice::First;
+    return mode == KB_MODE_CUSTOM ? Choice::Custom : Choice::None;
 }
 
 const char* ProgramText(const TextField& path, const TextField& name) {
@@ -46,17 +54,18 @@ KeyControls ControlsOf(HotKey key) {
 ChoiceView ViewOf(const KeyboardSettings& settings, HotKey key) {
     switch (key) {
     case kSearch:
-        return {settings.SearchMode != 0 ? Choice::Custom : Choice::First, settings.SearchMode != 0, nullptr};
+        return {TwoModeChoice(settings.SearchMode), settings.SearchMode == KB_MODE_CUSTOM, nullptr};
     case kMail:
-        return {settings.MailMode != 0 ? Choice::Custom : Choice::First, settings.MailMode != 0,
+        return {TwoModeChoice(settings.MailMode), settings.MailMode == KB_MODE_CUSTOM,
                 ProgramText(settings.MailCustom, settings.MailName)};
     case kMyComputer: {
+        // My Computer shows every mode it doesn't know as Windows Explorer.
         const uint32_t mode = settings.MyComputerMode;
-        return {mode == 1 ? Choice::Custom : mode == 0 ? Choice::First : Choice::Second, mode == 1,
-                ProgramText(settings.MyComputerCustom, settings.MyComputerName)};
+        const Choice choice = mode == KB_MODE_CUSTOM ? Choice::Custom : mode == KB_MODE_DEFAULT ? Choice::First : Choice::Second;
+        return {choice, mode == KB_MODE_CUSTOM, ProgramText(settings.MyComputerCustom, settings.MyComputerName)};
     }
     case kCalculator:
-        return {settings.CalculatorMode != 0 ? Choice::Custom : Choice::First, settings.CalculatorMode != 0,
+        return {TwoModeChoice(settings.CalculatorMode), settings.CalculatorMode == KB_MODE_CUSTOM,
                 ProgramText(settings.CalculatorCustom, settings.CalculatorName)};
     default:
         return {Choice::First, false, nullptr};
@@ -66,7 +75,8 @@ ChoiceView ViewOf(const KeyboardSettings& settings, HotKey key) {
 void Choose(KeyboardSettings& settings, HotKey key, Choice choice) {
     uint32_t* mode = ModeOf(settings, key);
     if (mode == nullptr) return;
-    *mode = choice == Choice::First ? 0 : choice == Choice::Second ? 2 : 1;
+    if (choice == Choice::None) return;
+    *mode = choice == Choice::First ? KB_MODE_DEFAULT : choice == Choice::Second ? KB_MODE_EXPLORER : KB_MODE_CUSTOM;
 }
 
 TextField* ProgramPathOf(KeyboardSettings& settings, HotKey key) {

@@ -35,7 +35,8 @@ struct KeyControls {
 };
 KeyControls ControlsOf(HotKey key);
 
-enum class Choice { First, Second, Custom };
+// None: a stored mode the key doesn't know; no radio button is checked and the value is kept.
+enum class Choice { None, First, Second, Custom };
 
 // How the stored choice of a hot key is shown.
 struct ChoiceView {
@@ -47,8 +48,8 @@ struct ChoiceView {
 };
 ChoiceView ViewOf(const KeyboardSettings& settings, HotKey key);
 
-// The user picked a choice: the key's mode becomes 0 (first), 2 (second) or 1 (custom).
-// Power stores nothing.
+// The user picked a choice: the key's mode becomes the default (first), Explorer (second) or the
+// custom mode. Power stores nothing.
 void Choose(KeyboardSettings& settings, HotKey key, Choice choice);
 
 // The custom program fields of Mail, My Computer and Calculator; null for the other keys.

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/program_modes.h"
+
 namespace {
 
 TEST(HotKeys, TheProgramIsNamedByItsNameElseByItsPathWithoutLeadingBlanks) {
@@ -20,6 +22,23 @@ TEST(HotKeys, TheProgramIsNamedByItsNameElseByItsPathWithoutLeadingBlanks) {
     // A name without a program is no selection.
     std::strcpy(settings.MailCustom, "   ");
     EXPECT_EQ(keypages::ViewOf(settings, keypages::kMail).program, nullptr);
+}
+
+// The agent does nothing for a Search, Mail or Calculator mode other than the default and the
+// custom one: the page shows such a mode as neither choice (the value itself is kept).
+TEST(HotKeys, AModeTheAgentDoesNotKnowChecksNeitherChoice) {
+    KeyboardSettings settings = {};
+    settings.SearchMode = 2;
+    settings.MailMode = 0xFFFFFFFFu;
+    settings.CalculatorMode = KB_MODE_CUSTOM;
+    for (keypages::HotKey key : {keypages::kSearch, keypages::kMail}) {
+        const keypages::ChoiceView view = keypages::ViewOf(settings, key);
+        EXPECT_EQ(view.checked, keypages::Choice::None) << key;
+        EXPECT_FALSE(view.customEnabled) << key;
+    }
+    EXPECT_EQ(keypages::ViewOf(settings, keypages::kCalculator).checked, keypages::Choice::Custom);
+    keypages::Choose(settings, keypages::kSearch, keypages::Choice::Custom);
+    EXPECT_EQ(settings.SearchMode, KB_MODE_CUSTOM);
 }
 
 TEST(TextField, ALongerTextIsCutToOneHundredAndTwentySevenCharacters) {

@@ -58,7 +58,7 @@ public:
     const char* get() const { return text_; }
 
 private:
-    char text_[128];
+    char text_[256];
 };
 
 }  // namespace keypages

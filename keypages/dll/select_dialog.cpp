@@ -3,6 +3,9 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <cstring>
+
+#include "keypages/dll/keyboard_page.h"
 #include "keypages/logic/keypages_resources.h"
 #include "sheetext/win32/module.h"
 
@@ -37,6 +40,14 @@ void CSelectDlg::OnBrowse(HWND dialog) {
     open.nMaxFile = sizeof file;
     open.Flags = OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameA(&open)) return;
+    // A path the field can't hold would be stored cut, and the key would start the wrong file
+    // or nothing at all.
+    if (std::strlen(file) >= sizeof path_) {
+        char caption[64] = "";
+        GetWindowTextA(dialog, caption, sizeof caption);
+        MessageBoxA(dialog, ModuleString(IDS_PATH_TOO_LONG).get(), caption, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
 
     SetDlgItemTextA(dialog, IDC_PROGRAM_PATH, file);
     // A file the shell can't name (one just to be created does not exist yet) leaves the name

@@ -60,6 +60,7 @@
 #define IDS_NO_SELECTION 141
 #define IDS_MAIL_OUTLOOK_EXPRESS 142
 #define IDS_MAIL_OUTLOOK 143
+#define IDS_PATH_TOO_LONG 144
 
 // Item bitmaps (20 by 20) and pictures (120 by 120), in hot-key order.
 #define IDB_ITEM_FIRST 303

@@ -120,7 +120,9 @@ TEST_F(SelectDialog, AFileToBeCreatedLeavesTheNameEmptyRatherThanAnotherPrograms
     EXPECT_EQ(Text(page_, kProgramName), program);
 }
 
-TEST_F(SelectDialog, TextsLongerThanTheFieldsAreCutTo127Characters) {
+// A path the field can't hold would be stored cut, and the key would start the wrong file or
+// nothing: it is refused with a message, and the dialog stays open with the path it had.
+TEST_F(SelectDialog, ABrowsedPathLongerThanTheFieldIsRefusedAndTypingStopsAtIt) {
     const std::string folder = winsupport::BuildFile(std::string(110, 'f').c_str());
     const std::string program = folder + "\\long.exe";
     CreateDirectoryA(folder.c_str(), nullptr);
@@ -130,16 +132,20 @@ TEST_F(SelectDialog, TextsLongerThanTheFieldsAreCutTo127Characters) {
     int nameLength = 0;
     WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
         if (!Browse(d, dialog, program)) return false;
+        HWND refusal = d.WaitForDialogOwnedBy(dialog);
+        if (refusal == nullptr) return false;
+        d.PostClick(refusal, IDOK);
+        if (!d.WaitUntilClosed(refusal)) return false;
         path = Text(dialog, kPath);
         d.Retype(dialog, kOnScreenName, std::string(200, 'n'));
         nameLength = GetWindowTextLengthA(GetDlgItem(dialog, kOnScreenName));
         d.PostClick(dialog, IDOK);
         return true;
     });
-    EXPECT_EQ(path, program) << "the file dialog's whole path is shown";
+    EXPECT_EQ(path, "c:\\old\\old.exe") << "the dialog kept its path";
     EXPECT_EQ(nameLength, 127) << "typing stops at what the field holds";
     sheet().PressOk();
-    EXPECT_TRUE(StoredAs(kCalculatorKey, "Custom", REG_SZ, TextBytes(program.substr(0, 127))));
+    EXPECT_TRUE(StoredAs(kCalculatorKey, "Custom", REG_SZ, TextBytes("c:\\old\\old.exe")));
     EXPECT_TRUE(StoredAs(kCalculatorKey, "Name", REG_SZ, TextBytes(std::string(127, 'n'))));
     DeleteFileA(program.c_str());
     RemoveDirectoryA(folder.c_str());

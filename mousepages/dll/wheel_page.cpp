@@ -12,6 +12,7 @@ CPage1::CPage1(sheetext::CShellExtension* owner) : WheelSettingsPage(owner, IDD_
 void CPage1::LoadSettings() {
     sheetext::Win32Registry registry;
     values_ = LoadWheelValues(registry);
+    opened_lines_ = values_.ScrollLines;
 }
 
 void CPage1::OnInitDialog(HWND page) {
@@ -34,13 +35,17 @@ void CPage1::OnCommand(HWND page, int control, int code) {
 }
 
 // Page mode keeps the lines the page holds, whatever the edit shows; line mode takes the edit's
-// number as typed, even above what the up-down offers.
+// number as typed, even above what the up-down offers. An edit that holds no number keeps the
+// lines the page opened with: 0 would leave the platform's wheel scrolling nothing wherever the
+// hook doesn't run.
 void CPage1::OnApply(HWND page) {
     if (IsDlgButtonChecked(page, IDC_PAGE_MODE) == BST_CHECKED) {
         values_.ScrollMode = 1;
     } else {
         values_.ScrollMode = 0;
-        values_.ScrollLines = GetDlgItemInt(page, IDC_SCROLL_LINES, nullptr, FALSE);
+        BOOL typed = FALSE;
+        const UINT lines = GetDlgItemInt(page, IDC_SCROLL_LINES, &typed, FALSE);
+        values_.ScrollLines = typed ? lines : opened_lines_;
     }
     SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, SystemScrollLines(values_), nullptr, SPIF_SENDCHANGE);
     values_.Reverse = SendDlgItemMessageA(page, IDC_REVERSE, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;

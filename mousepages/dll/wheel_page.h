@@ -17,6 +17,7 @@ private:
     void OnApply(HWND page) override;
 
     WheelValues values_ = {};
+    uint32_t opened_lines_ = 0;  // the lines the page opened with
 };
 
 }  // namespace mousepages

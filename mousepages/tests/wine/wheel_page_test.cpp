@@ -64,8 +64,8 @@ TEST_F(WheelPage, TypedLinesAreSavedAsTypedAndHandedToThePlatform) {
 
     Retype(page, IDC_SCROLL_LINES, "");
     sheet().PressApply();
-    EXPECT_TRUE(StoredNumber(KB_VAL_SCROLL_LINE, 0)) << "an empty edit saves no lines";
-    EXPECT_EQ(PlatformScrollLines(), 0u);
+    EXPECT_TRUE(StoredNumber(KB_VAL_SCROLL_LINE, 3)) << "an empty edit keeps the lines the page opened with";
+    EXPECT_EQ(PlatformScrollLines(), 3u);
     CloseSheet();
 
     WriteNumber(HKEY_LOCAL_MACHINE, kWheelKey, KB_VAL_SCROLL_LINE, 99);

@@ -2,6 +2,7 @@
 
 #include "common/window_classes.h"
 #include "sheetext/win32/module.h"
+#include "sheetext/win32/settings_notice.h"
 #include "sheetext/win32/win32_registry.h"
 
 namespace keypages {
@@ -16,8 +17,8 @@ void KeyboardPage::LoadSettings() {
 void KeyboardPage::OnApply(HWND) {
     sheetext::Win32Registry registry;
     WriteSettings(registry, group_, settings_);
-    // The agent reloads its settings before this returns.
-    if (popup_ != nullptr) SendMessageA(popup_, WM_WININICHANGE, 0, 0);
+    // The agent reloads its settings before this returns, unless it hangs.
+    if (popup_ != nullptr) sheetext::SendSettingsNotice(popup_);
 }
 
 ModuleString::ModuleString(int id) {

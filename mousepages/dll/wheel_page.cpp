@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "mousepages/logic/mousepages_resources.h"
+#include "sheetext/win32/settings_notice.h"
 #include "sheetext/win32/win32_registry.h"
 
 namespace mousepages {
@@ -47,7 +48,10 @@ void CPage1::OnApply(HWND page) {
         const UINT lines = GetDlgItemInt(page, IDC_SCROLL_LINES, &typed, FALSE);
         values_.ScrollLines = typed ? lines : opened_lines_;
     }
-    SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, SystemScrollLines(values_), nullptr, SPIF_SENDCHANGE);
+    // The platform's own notice of the change (SPIF_SENDCHANGE) waits for every window, a hung
+    // one too: the page sends it itself.
+    SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, SystemScrollLines(values_), nullptr, 0);
+    sheetext::SendSettingsNotice(HWND_BROADCAST, SPI_SETWHEELSCROLLLINES);
     values_.Reverse = SendDlgItemMessageA(page, IDC_REVERSE, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     sheetext::Win32Registry registry;
     SaveWheelValues(registry, values_);

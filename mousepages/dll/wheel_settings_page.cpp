@@ -1,5 +1,7 @@
 #include "mousepages/dll/wheel_settings_page.h"
 
+#include "sheetext/win32/settings_notice.h"
+
 namespace mousepages {
 
 void WheelSettingsPage::Changed(HWND page) const {
@@ -7,7 +9,7 @@ void WheelSettingsPage::Changed(HWND page) const {
 }
 
 void AnnounceSettingsChange() {
-    SendMessageA(HWND_BROADCAST, WM_WININICHANGE, 0, 0);
+    sheetext::SendSettingsNotice(HWND_BROADCAST);
 }
 
 }  // namespace mousepages

@@ -19,7 +19,7 @@ protected:
 };
 
 // Every top-level window hears that the settings changed; the wheel hook's zoom window answers
-// by reloading them.
+// by reloading them. A hung window does not hold the page.
 void AnnounceSettingsChange();
 
 }  // namespace mousepages

@@ -7,6 +7,8 @@
 #include "keypages/tests/wine/page_controls.h"
 #include "tools/fixtures/sheets/page_input.h"
 #include "keypages/tests/wine/pages_fixture.h"
+#include "common/window_classes.h"
+#include "tools/fixtures/hung_window.h"
 
 namespace kp_test {
 namespace {
@@ -100,6 +102,17 @@ TEST_F(OptionsPage, ShowsTheKeySymbolsBesideTheirCheckBoxes) {
             ++icons;
     }
     EXPECT_EQ(icons, 3);
+}
+
+// The agent's popup window hangs: OK still returns, without waiting for it to answer.
+TEST_F(OptionsPage, OkReturnsWhileTheAgentsWindowHangs) {
+    HungWindow agent(KB_CLASS_AGENT_POPUP);
+    ASSERT_NE(agent.window(), nullptr);
+    OpenSheet(kOptionsPage);
+    Click(sheet().Page(kOptionsPage), kPrtScr);
+    sheet().PressOk();
+    EXPECT_TRUE(agent.still_hung()) << "OK waited for the hung window";
+    EXPECT_TRUE(StoredAs(kOptionKey, "PrtScr", REG_DWORD, NumberBytes(1)));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "mousepages/tests/wine/mouse_sheet.h"
+#include "tools/fixtures/hung_window.h"
 #include "tools/fixtures/sheets/page_input.h"
 
 namespace mp_test {
@@ -92,6 +93,20 @@ TEST_F(WheelPage, PageModeKeepsThePagesLinesWhateverTheEditShows) {
     Click(page, IDC_PAGE_MODE);
     sheet().PressApply();
     EXPECT_TRUE(StoredNumber(KB_VAL_SCROLL_LINE, 12)) << "the lines last saved in line mode";
+}
+
+// A hung top-level window somewhere on the desktop: Apply still returns, on both pages.
+TEST_F(WheelPage, ApplyReturnsWhileAWindowHangs) {
+    HungWindow stranger("KbHungStranger");
+    ASSERT_NE(stranger.window(), nullptr);
+    OpenSheet();
+    Click(Show(kWheelPage), IDC_REVERSE);
+    sheet().PressApply();
+    Click(Show(kWheelButtonPage), IDC_ZOOM);
+    sheet().PressApply();
+    EXPECT_TRUE(stranger.still_hung()) << "Apply waited for the hung window";
+    EXPECT_TRUE(StoredNumber(KB_VAL_SCROLL_REVERSE, 1));
+    EXPECT_TRUE(StoredNumber(KB_VAL_WHEEL_BUTTON, 0));
 }
 
 }  // namespace

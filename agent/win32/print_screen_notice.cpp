@@ -33,5 +33,11 @@ INT_PTR CALLBACK NoticeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 void RunPrintScreenNotice(HINSTANCE instance, HWND owner) {
+    // The notice's own loop serves the popup, and so the next Print Screen: that one finds the
+    // notice still open rather than stacking another on it.
+    static bool open;
+    if (open) return;
+    open = true;
     DialogBoxParamA(instance, MAKEINTRESOURCEA(KB_IDD_PRINT_SCREEN), owner, NoticeProc, 0);
+    open = false;
 }

@@ -4,5 +4,6 @@
 
 #include <windows.h>
 
-// Modal; closes only through its Close button, which saves the options.
+// Modal; closes only through its Close button, which saves the options. One at a time: while
+// it is open, another call does nothing.
 void RunPrintScreenNotice(HINSTANCE instance, HWND owner);

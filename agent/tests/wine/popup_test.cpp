@@ -213,6 +213,32 @@ TEST_F(Popup, ThePrintScreenNoticeOpensOnlyWhenAskedForAndSavesTheOptions) {
     }
 }
 
+int NoticesOpen(DWORD process) {
+    int count = 0;
+    for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", "Print Screen"); window;
+         window = FindWindowExA(nullptr, window, "#32770", "Print Screen")) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process) ++count;
+    }
+    return count;
+}
+
+// Print Screen pressed again while the notice is open: the notice stays the only one.
+TEST_F(Popup, ThePrintScreenNoticeOpensOnceAtATime) {
+    agenttest::SetNumber(KB_REG_KEYBOARD_OPTION, KB_VAL_PRTSCR, 1);
+    Reload();
+    for (int press = 0; press < 3; ++press) PostMessageA(agent_.popup(), WM_COMMAND, KB_IDM_PRTSCR_NOTICE, 0);
+    agent_.Read();
+    DWORD process = 0;
+    GetWindowThreadProcessId(agent_.popup(), &process);
+    EXPECT_EQ(NoticesOpen(process), 1);
+    while (HWND notice = FindNotice(500, agent_.tray())) {
+        SendMessageA(GetDlgItem(notice, IDOK), BM_CLICK, 0, 0);
+        agent_.Read();
+    }
+}
+
 // The popup's states for the contact sheet (`make art`): build/<world>/captures/popup_*.png.
 using PopupScreenshots = Popup;
 

@@ -10,6 +10,7 @@ kb_portable_library(agent_actions_logic
   logic/action_players.cpp
   logic/action_player_search.cpp
   logic/action_programs.cpp
+  logic/desk_actions.cpp
   logic/action_media_select.cpp
   logic/volume_steps.cpp
   logic/popup_content.cpp
@@ -22,6 +23,7 @@ kb_host_test(agent_actions_test
     tests/host/action_players_test.cpp
     tests/host/action_player_search_test.cpp
     tests/host/action_programs_test.cpp
+    tests/host/desk_actions_test.cpp
     tests/host/volume_steps_test.cpp
     tests/host/popup_content_test.cpp
     tests/host/popup_layout_test.cpp
@@ -139,3 +141,4 @@ kb_wine_bench(agent_popup_bench
     ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
   LIBS user32 advapi32 shlwapi
   DEPENDS keyagent wheelhook trayicon agenthook)
+

@@ -9,7 +9,7 @@
 enum class ProgramStart {
     None,
     ShellOpen,          // ShellExecuteA "open" of Command, SW_SHOWNORMAL
-    RunCommand,         // WinExec(Command, SW_SHOW)
+    RunCommand,         // the command line Command started, SW_SHOW
     BrowserSearchBar,   // Ctrl+E into the browser window, if there is one
     OpenMyComputer,     // the drives folder (CSIDL_DRIVES) by its item list
     WakeCalculator,     // bring "SciCalc" forward, starting "Calc.exe" when it is missing

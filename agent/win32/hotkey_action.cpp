@@ -1,13 +1,13 @@
 #include "agent/win32/hotkey_action.h"
 
 #include "agent/logic/action_table.h"
-#include "agent/win32/action_browser.h"
+#include "agent/logic/desk_actions.h"
 #include "agent/win32/action_media_player.h"
 #include "agent/win32/action_media_select.h"
 #include "agent/win32/action_office.h"
 #include "agent/win32/action_power.h"
-#include "agent/win32/action_programs.h"
 #include "agent/win32/action_volume.h"
+#include "agent/win32/agent_desk.h"
 #include "agent/win32/agent_state.h"
 #include "agent/win32/popup_window.h"
 
@@ -21,7 +21,7 @@ void PerformHotKeyAction(HotKeyCode code, bool from_keyboard_reader) {
         PerformPowerKey();
         return;
     case ActionKind::BrowserKey:
-        if (!PerformBrowserKey(action.index)) return;
+        if (!PerformBrowserKey(AgentDesk(), action.index)) return;
         break;
     case ActionKind::MediaPlayer:
         PerformMediaKey(settings.Select, static_cast<MediaKey>(action.index));
@@ -33,16 +33,16 @@ void PerformHotKeyAction(HotKeyCode code, bool from_keyboard_reader) {
         PerformMediaSelect();
         return;
     case ActionKind::Search:
-        PerformProgramAction(SearchAction(settings));
+        PerformProgramStart(AgentDesk(), SearchAction(settings));
         break;
     case ActionKind::Mail:
-        PerformProgramAction(MailAction(settings));
+        PerformProgramStart(AgentDesk(), MailAction(settings));
         break;
     case ActionKind::MyComputer:
-        PerformProgramAction(MyComputerAction(settings));
+        PerformProgramStart(AgentDesk(), MyComputerAction(settings));
         break;
     case ActionKind::Calculator:
-        PerformProgramAction(CalculatorAction(settings));
+        PerformProgramStart(AgentDesk(), CalculatorAction(settings));
         break;
     case ActionKind::Office:
         // The popup comes first: the start may take a while, or fail and change its caption.

@@ -53,12 +53,16 @@ std::vector<AppEvent> AppWindows::Events() const {
 }
 
 std::vector<AppEvent> AppWindows::WaitFor(const std::string& what, size_t count) const {
+    return WaitFor([&](const AppEvent& event) { return event.what.find(what) != std::string::npos; }, count);
+}
+
+std::vector<AppEvent> AppWindows::WaitFor(const std::function<bool(const AppEvent&)>& wanted, size_t count) const {
     std::vector<AppEvent> found;
     const DWORD start = GetTickCount();
     do {
         found.clear();
         for (const AppEvent& event : Events())
-            if (event.what.find(what) != std::string::npos) found.push_back(event);
+            if (wanted(event)) found.push_back(event);
         if (found.size() >= count) break;
         Sleep(20);
     } while (GetTickCount() - start < winetest::SLOW_WAIT_LIMIT_MS);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,10 @@ public:
     bool ready() const { return ready_; }
     // What reached the windows since they were made.
     std::vector<AppEvent> Events() const;
-    // Waits until `count` events whose kind holds `what` ("key" for every keystroke) have
-    // come, and returns them.
+    // Waits until `count` events whose kind holds `what` ("key" for every keystroke), or that
+    // `wanted` takes, have come, and returns them.
     std::vector<AppEvent> WaitFor(const std::string& what, size_t count) const;
+    std::vector<AppEvent> WaitFor(const std::function<bool(const AppEvent&)>& wanted, size_t count) const;
 
 private:
     std::string record_;

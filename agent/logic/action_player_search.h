@@ -4,8 +4,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "agent/logic/action_players.h"
+
+// How long a media key looks for its player's program below "Program Files" before it gives up:
+// the key waits on the thread that also serves the wheel hook and the tray.
+constexpr uint32_t kKeyPlayerSearchLimitMs = 300;
 
 // Whether a program file is there (the platform opens it for reading).
 class PlayerFileProbe {

@@ -41,12 +41,12 @@ PlayerCommand PlayerCommandFor(int row, MediaKey key, int& play_toggle);
 // What a media key does when the row's window is not there.
 enum class MissingPlayerAction {
     None,
-    StartCdPlayer,         // row 0, any key: its path and " /play" by WinExec; sets the toggle
+    StartCdPlayer,         // row 0, any key: its path and " /play" started; sets the toggle
     StartWindowsMediaPlayer,  // rows 1 to 3, Play/Pause only: "WMPlayer.exe" "/play"
 };
 MissingPlayerAction MissingPlayerActionFor(int row, MediaKey key);
 
-// Row 0's start command: the path found for it and " /play" (just " /play" before the search
-// found it). Writes a terminated text into `out` of `out_size` (at least kCdPlayerCommandSize).
+// Row 0's start command: the path found for it and " /play". Writes a terminated text into
+// `out` of `out_size` (at least kCdPlayerCommandSize).
 constexpr size_t kCdPlayerCommandSize = kPlayerPathSize + 8;
 void CdPlayerCommandLine(const PlayerEntry& cd_player, char* out, size_t out_size);

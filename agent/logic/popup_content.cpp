@@ -10,6 +10,8 @@ const char* const kOfficeCaptions[] = {"Word", "Excel", "Power Point", "Outlook"
 const char* const kOfficeMissingCaptions[] = {"Word not found", "Excel not found", "Power Point not found",
                                               "Outlook not found"};
 constexpr int kProgramCaptionCount = 4;
+// Play/Pause, Stop, Prev and Next, when the chosen player's program is nowhere to be found.
+constexpr int kMediaMissingCount = 4;
 constexpr int kVolumeDownIndex = 5;
 constexpr int kVolumeUpIndex = 6;
 
@@ -41,6 +43,7 @@ int PopupBitmapId(OsdGroup group) {
     case OsdGroup::Web:
         return KB_IDB_POPUP_WEB;
     case OsdGroup::Media:
+    case OsdGroup::MediaMissing:
         return KB_IDB_POPUP_MEDIA;
     case OsdGroup::Program:
         return KB_IDB_POPUP_PROGRAM;
@@ -62,6 +65,8 @@ int PopupEntryCount(OsdGroup group) {
     case OsdGroup::Office:
     case OsdGroup::OfficeMissing:
         return CountOf(kOfficeCaptions);
+    case OsdGroup::MediaMissing:
+        return kMediaMissingCount;
     }
     return 0;
 }
@@ -83,6 +88,8 @@ const char* PopupCaption(OsdGroup group, int index, const KeyboardSettings& sett
         return kOfficeCaptions[index];
     case OsdGroup::OfficeMissing:
         return kOfficeMissingCaptions[index];
+    case OsdGroup::MediaMissing:
+        return "Media Player not found";
     }
     return nullptr;
 }

@@ -5,7 +5,8 @@
 #include "agent/logic/popup_resources.h"
 #include "common/keyboard_settings.h"
 
-enum class OsdGroup { Web = 0, Media = 1, Program = 2, Office = 3, OfficeMissing = 4 };
+// OfficeMissing and MediaMissing: the application or player a key starts could not be found.
+enum class OsdGroup { Web = 0, Media = 1, Program = 2, Office = 3, OfficeMissing = 4, MediaMissing = 5 };
 
 // The bitmap strips (popup_resources.h) hold one 24 x 24 picture per index.
 constexpr int kPopupPictureSize = 24;

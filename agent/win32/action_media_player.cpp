@@ -3,30 +3,45 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "agent/logic/action_player_search.h"
 #include "agent/win32/dispatcher.h"
+#include "agent/win32/player_search.h"
 #include "agent/win32/player_table.h"
+#include "common/win32/program_start.h"
 
-void PerformMediaKey(uint32_t select, MediaKey key) {
+namespace {
+
+// The CD Player, started by its path. Until the media-select window has looked for it, nobody
+// knows that path: the key looks for it first, briefly.
+MediaKeyOutcome StartCdPlayer(PlayerEntry (&rows)[kPlayerCount], int row, int& play_toggle) {
+    if (!rows[row].Found) SearchPlayerPrograms(rows, kKeyPlayerSearchLimitMs);
+    if (!rows[row].Found) return MediaKeyOutcome::PlayerNotFound;
+    char command_line[kCdPlayerCommandSize];
+    CdPlayerCommandLine(rows[row], command_line, sizeof command_line);
+    StartProgramWithoutWaiting(command_line, SW_SHOW);
+    play_toggle = 1;
+    return MediaKeyOutcome::Done;
+}
+
+}  // namespace
+
+MediaKeyOutcome PerformMediaKey(uint32_t select, MediaKey key) {
     const int row = PlayerRowForSelect(select);
-    if (row < 0) return;
+    if (row < 0) return MediaKeyOutcome::Done;
     int& play_toggle = Dispatcher().PlayToggle;
     if (HWND player = FindWindowA(PlayerWindowClass(row), nullptr)) {
         const PlayerCommand command = PlayerCommandFor(row, key, play_toggle);
         if (command.Message) PostMessageA(player, command.Message, command.WParam, command.LParam);
-        return;
+        return MediaKeyOutcome::Done;
     }
     switch (MissingPlayerActionFor(row, key)) {
-    case MissingPlayerAction::StartCdPlayer: {
-        char command_line[kCdPlayerCommandSize];
-        CdPlayerCommandLine(PlayerTable()[row], command_line, sizeof command_line);
-        WinExec(command_line, SW_SHOW);
-        play_toggle = 1;
-        break;
-    }
+    case MissingPlayerAction::StartCdPlayer:
+        return StartCdPlayer(PlayerTable(), row, play_toggle);
     case MissingPlayerAction::StartWindowsMediaPlayer:
         ShellExecuteA(nullptr, "open", "WMPlayer.exe", "/play", nullptr, SW_SHOWNORMAL);
         break;
     case MissingPlayerAction::None:
         break;
     }
+    return MediaKeyOutcome::Done;
 }

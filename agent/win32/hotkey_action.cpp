@@ -24,7 +24,11 @@ void PerformHotKeyAction(HotKeyCode code, bool from_keyboard_reader) {
         if (!PerformBrowserKey(AgentDesk(), action.index)) return;
         break;
     case ActionKind::MediaPlayer:
-        PerformMediaKey(settings.Select, static_cast<MediaKey>(action.index));
+        if (PerformMediaKey(settings.Select, static_cast<MediaKey>(action.index)) == MediaKeyOutcome::PlayerNotFound) {
+            // Told in the popup instead of the key's confirmation.
+            if (PopupEnabled(action.popup, settings)) ShowPopup(OsdGroup::MediaMissing, action.index);
+            return;
+        }
         break;
     case ActionKind::Volume:
         PerformVolumeKey(code, from_keyboard_reader);

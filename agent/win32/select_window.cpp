@@ -6,58 +6,17 @@
 #include "agent/logic/action_media_select.h"
 #include "agent/logic/action_player_search.h"
 #include "agent/win32/agent_state.h"
+#include "agent/win32/player_search.h"
 #include "agent/win32/player_table.h"
 #include "agent/win32/settings_store.h"
 #include "agent/win32/window_classes.h"
 
 namespace {
 
-constexpr UINT kDirectorySize = 80;  // what the Windows and system directories are read into
-
-class OpenForReading : public PlayerFileProbe {
-public:
-    bool Exists(const char* path) const override {
-        HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
-        if (file == INVALID_HANDLE_VALUE) return false;
-        CloseHandle(file);
-        return true;
-    }
-};
-
-// Every folder directly below the drive's "Program Files", in the order the file system lists
-// them. Names too long for a player's path are passed over.
-void ProbeProgramFiles(PlayerEntry (&rows)[kPlayerCount], const char* windows_directory, const PlayerFileProbe& probe) {
-    char pattern[kPlayerPathSize];
-    if (!ProgramFilesFolder(pattern, sizeof pattern, windows_directory, "*.*")) return;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(pattern, &entry);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !IsSearchableFolderName(entry.cFileName)) continue;
-        char folder[kPlayerPathSize];
-        if (ProgramFilesFolder(folder, sizeof folder, windows_directory, entry.cFileName))
-            ProbePlayerDirectory(rows, folder, probe);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-}
-
-void SearchPlayers(PlayerEntry (&rows)[kPlayerCount]) {
-    for (PlayerEntry& row : rows) row.Found = 0;
-    const OpenForReading probe;
-    char windows_directory[kDirectorySize] = "";
-    char system_directory[kDirectorySize] = "";
-    // A directory longer than the buffer is reported by its length, the buffer left unfilled.
-    if (GetWindowsDirectoryA(windows_directory, kDirectorySize) >= kDirectorySize) windows_directory[0] = '\0';
-    if (GetSystemDirectoryA(system_directory, kDirectorySize) >= kDirectorySize) system_directory[0] = '\0';
-    if (windows_directory[0]) ProbePlayerDirectory(rows, windows_directory, probe);
-    if (system_directory[0]) ProbePlayerDirectory(rows, system_directory, probe);
-    if (windows_directory[0]) ProbeProgramFiles(rows, windows_directory, probe);
-}
-
 void FillList(HWND window) {
     PlayerEntry (&rows)[kPlayerCount] = PlayerTable();
-    SearchPlayers(rows);
+    for (PlayerEntry& row : rows) row.Found = 0;
+    SearchPlayerPrograms(rows, kWholePlayerSearch);
     HWND list = CreateWindowExA(0, "ListBox", nullptr, WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT, 0,
                                 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSelectListId)),
                                 Agent().instance, nullptr);

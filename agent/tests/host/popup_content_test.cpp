@@ -21,6 +21,9 @@ TEST(PopupContent, CaptionsAndTheVolumeBar) {
     EXPECT_STREQ(PopupCaption(OsdGroup::Office, 2, settings), "Power Point");
     EXPECT_STREQ(PopupCaption(OsdGroup::OfficeMissing, 0, settings), "Word not found");
     EXPECT_STREQ(PopupCaption(OsdGroup::OfficeMissing, 3, settings), "Outlook not found");
+    EXPECT_STREQ(PopupCaption(OsdGroup::MediaMissing, 0, settings), "Media Player not found");
+    EXPECT_EQ(PopupBitmapId(OsdGroup::MediaMissing), 104) << "the media key's own picture";
+    EXPECT_EQ(PopupCaption(OsdGroup::MediaMissing, 4, settings), nullptr);
 }
 
 TEST(PopupContent, IndexOutsideTheGroupShowsNothing) {

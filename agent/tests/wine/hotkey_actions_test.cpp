@@ -202,6 +202,22 @@ TEST_F(HotKeyActions, AMissingPlayerIsStartedOnlyByPlayPause) {
     EXPECT_NE(started[0].find("/play"), std::string::npos) << started[0];
 }
 
+// A fresh agent with the CD Player chosen ("Select" 0) knows no path for it until the media-select
+// window has looked: the key looks for the player itself before it starts it.
+TEST_F(HotKeyActions, TheCdPlayersPathIsLookedForBeforeItIsStarted) {
+    agenttest::SetNumber(KB_REG_KEYBOARD, KB_VAL_SELECT, 0);
+    StandInPrograms programs;
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    ASSERT_TRUE(programs.Place(std::string(windows) + "\\CDPlayer.exe"));
+    StartAgent();
+    Press(7);
+    const std::vector<std::string> started = programs.WaitForStarted(1, winetest::SLOW_WAIT_LIMIT_MS);
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(StartsWith(started[0], "CDPlayer.exe|")) << started[0];
+    EXPECT_NE(started[0].find("/play"), std::string::npos) << started[0];
+}
+
 // On ME the key starts the player that comes with it instead of opening the list, and from then
 // on the media keys drive that player; the chosen player stored stays as it was.
 TEST_F(HotKeyActions, OnMeMediaSelectStartsWindowsMediaPlayer7AndTheMediaKeysFollowIt) {

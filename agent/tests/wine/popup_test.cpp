@@ -55,6 +55,8 @@ protected:
                                  KB_VAL_APPLICATION}) {
             agenttest::SetNumber(KB_REG_KEYBOARD_OPTION, name, 0);
         }
+        // The CD Player, which this prefix doesn't have, drives the media keys.
+        agenttest::SetNumber(KB_REG_KEYBOARD, KB_VAL_SELECT, 0);
         ASSERT_TRUE(agent_.Start());
     }
 
@@ -211,6 +213,15 @@ TEST_F(Popup, ThePrintScreenNoticeOpensOnlyWhenAskedForAndSavesTheOptions) {
         EXPECT_TRUE(agenttest::ReadNumber(KB_REG_KEYBOARD_OPTION, disable_names[i], &value));
         EXPECT_EQ(value, held[i]) << disable_names[i];
     }
+}
+
+// With no CD Player anywhere, the key says so instead of confirming itself.
+TEST_F(Popup, AMediaKeyWhosePlayerIsNowhereSaysSo) {
+    agent_.PostKeyCode(HK_MEDIA_PLAY);
+    ASSERT_TRUE(agent_.WaitForPopupPainted());
+    const capture::Pixels shot = Settled();
+    EXPECT_EQ(CaptionDiffering(shot, "Media Player not found"), 0);
+    EXPECT_EQ(PixelsDiffering(shot, StripPicture(KB_IDB_POPUP_MEDIA, 0), 2, 2, 26, 26), 0);
 }
 
 int NoticesOpen(DWORD process) {

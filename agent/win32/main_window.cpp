@@ -85,6 +85,12 @@ void OnCommand(HWND window, WORD command) {
     }
 }
 
+// A filter that appeared after the start gets what the start sent the filters there were.
+void OnFilterOpened() {
+    SendKeyDisableFlags(Agent().settings);
+    SendUsbLockAgain();
+}
+
 void OnTimer(WPARAM timer) {
     if (timer == KB_TIMER_REBOOT_PROMPT) OnRestartPromptTimer();
     if (timer == KB_TIMER_VOLUME_REPEAT) OnVolumeRepeatTimer();
@@ -122,6 +128,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_AGENT_HOTKEY:
         WriteAgentLog("Hot Key Event = %u", static_cast<unsigned>(wParam));
         DispatchHotKey(wParam, false);
+        return 0;
+    case WM_AGENT_FILTER_OPENED:
+        OnFilterOpened();
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -41,10 +41,10 @@ IoOutcome ReaderIo::Finish(HANDLE device, BOOL started, OVERLAPPED* overlapped, 
     return GetOverlappedResult(device, overlapped, bytes, TRUE) ? IoOutcome::Done : IoOutcome::Failed;
 }
 
-bool ReaderIo::OpenWhenPresent(const char* path, DWORD retry_ms, HANDLE* device) {
-    for (;;) {
+ReaderIo::Opened ReaderIo::OpenWhenPresent(const char* path, DWORD retry_ms, HANDLE* device) {
+    for (Opened when = Opened::AtOnce;; when = Opened::Later) {
         *device = OpenReaderDevice(path);
-        if (*device != INVALID_HANDLE_VALUE) return true;
-        if (WaitForSingleObject(stop_event_, retry_ms) == WAIT_OBJECT_0) return false;
+        if (*device != INVALID_HANDLE_VALUE) return when;
+        if (WaitForSingleObject(stop_event_, retry_ms) == WAIT_OBJECT_0) return Opened::Stopped;
     }
 }

@@ -19,9 +19,11 @@ public:
     // The buffer is zeroed first; `bytes` gets what the device returned.
     IoOutcome Read(HANDLE device, void* buffer, DWORD size, DWORD* bytes);
     IoOutcome Control(HANDLE device, DWORD code, void* output, DWORD output_size, DWORD* bytes);
-    // Opens `path` as soon as it can be opened, trying again every `retry_ms`; false when the
-    // stop event came first.
-    bool OpenWhenPresent(const char* path, DWORD retry_ms, HANDLE* device);
+    // Opens `path` as soon as it can be opened, trying again every `retry_ms`: at once, later
+    // (the device appeared after the reader started), or not at all when the stop event came
+    // first.
+    enum class Opened { AtOnce, Later, Stopped };
+    Opened OpenWhenPresent(const char* path, DWORD retry_ms, HANDLE* device);
 
 private:
     IoOutcome Finish(HANDLE device, BOOL started, OVERLAPPED* overlapped, DWORD* bytes);

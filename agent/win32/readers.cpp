@@ -32,13 +32,21 @@ DWORD WINAPI KeyboardFilterReader(LPVOID parameter) {
     return 0;
 }
 
+// A filter that appeared after the agent's start missed the lock and the key-disable flags the
+// start sent: the user-interface thread, which sends them, is told.
+bool OpenFilterDevice(ReaderContext& context, ReaderIo& io, const char* path, HANDLE* device) {
+    const ReaderIo::Opened opened = io.OpenWhenPresent(path, kReopenPauseMs, device);
+    if (opened == ReaderIo::Opened::Later) PostMessageA(context.MainWindow, WM_AGENT_FILTER_OPENED, 0, 0);
+    return opened != ReaderIo::Opened::Stopped;
+}
+
 // Reader 2: keyboard activity from the companion filter; waits for its device.
 DWORD WINAPI CompanionReader(LPVOID parameter) {
     ReaderContext& context = *static_cast<ReaderContext*>(parameter);
     ReaderIo io(context.StopEvent);
     if (!io.ready()) return 0;
     HANDLE device = INVALID_HANDLE_VALUE;
-    if (!io.OpenWhenPresent(KB_COMPANION_USER_PATH, kReopenPauseMs, &device)) return 0;
+    if (!OpenFilterDevice(context, io, KB_COMPANION_USER_PATH, &device)) return 0;
     context.LowerFilterHandle = device;
     uint8_t record = 0;
     DWORD bytes = 0;
@@ -61,8 +69,10 @@ DWORD WINAPI HotKeyFilterReader(LPVOID parameter) {
     ReaderIo io(context.StopEvent);
     if (!io.ready()) return 0;
     HANDLE device = INVALID_HANDLE_VALUE;
-    if (!io.OpenWhenPresent(KB_FILTER_USER_PATH, kReopenPauseMs, &device)) return 0;
+    if (!OpenFilterDevice(context, io, KB_FILTER_USER_PATH, &device)) return 0;
     context.HotKeyFilterHandle = device;
+    // The batteries as they stand, without waiting for their next change.
+    FetchStatusTable(context, io, device);
     EVENT_RECORD event;
     DWORD bytes = 0;
     while (Running(context) && io.Read(device, &event, sizeof event, &bytes) == IoOutcome::Done) {

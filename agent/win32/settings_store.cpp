@@ -71,6 +71,18 @@ void WriteUsbLock(uint32_t value) {
     RegCloseKey(key);
 }
 
+// The hot-key filter gets the byte only once the companion took it. False when the companion
+// could not be opened at all.
+bool SendLockByte(uint8_t lock_byte) {
+    devclient::DeviceHandle companion = devclient::OpenCompanionDevice();
+    if (!companion.valid()) return false;
+    if (devclient::SetLock(companion, lock_byte)) {
+        devclient::DeviceHandle filter = devclient::OpenFilterDevice();
+        if (filter.valid()) devclient::SetLock(filter, lock_byte);
+    }
+    return true;
+}
+
 }  // namespace
 
 void LoadSettingsAtStart(KeyboardSettings& settings) {
@@ -107,16 +119,9 @@ void SendKeyDisableFlags(const KeyboardSettings& settings) { devclient::SendKeyD
 uint32_t ApplyUsbLock() {
     const uint32_t value = ReadUsbLock();
     const uint8_t lock_byte = LockByteFromValue(value);
-    {
-        // The hot-key filter gets the byte only once the companion took it; the registry is
-        // rewritten whenever the companion could be opened at all.
-        devclient::DeviceHandle companion = devclient::OpenCompanionDevice();
-        if (!companion.valid()) return value;
-        if (devclient::SetLock(companion, lock_byte)) {
-            devclient::DeviceHandle filter = devclient::OpenFilterDevice();
-            if (filter.valid()) devclient::SetLock(filter, lock_byte);
-        }
-    }
-    WriteUsbLock(UsbLockWrittenBack(lock_byte));
+    // The registry is rewritten whenever the companion could be opened.
+    if (SendLockByte(lock_byte)) WriteUsbLock(UsbLockWrittenBack(lock_byte));
     return value;
 }
+
+void SendUsbLockAgain() { SendLockByte(LockByteFromValue(ReadUsbLock())); }

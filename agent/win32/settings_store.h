@@ -23,3 +23,6 @@ void SendKeyDisableFlags(const KeyboardSettings& settings);
 // the companion filter's device could be opened writes the value back as 0 or 1. Returns the
 // value read.
 uint32_t ApplyUsbLock();
+// The same byte to both filters again, for one that appeared after the start; "USB Lock" stays
+// as it is.
+void SendUsbLockAgain();

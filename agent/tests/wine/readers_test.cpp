@@ -12,6 +12,7 @@
 #include "outside/uovkbftr/feed_client.h"
 #include "outside/uovkbftr/keyboard_filter_interface.h"
 #include "tools/fixtures/bench_test.h"
+#include "tools/simulator/client/filter_reader.h"
 #include "tools/winsupport/driver_service.h"
 
 namespace {
@@ -118,6 +119,33 @@ TEST_F(AgentReaders, EachKeyboardActivityOfTheCompanionReachesTheTray) {
     ASSERT_TRUE(WaitForActivities(3));
     tray_.PumpFor(300);
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 3);
+}
+
+// A battery that went low while no agent read: the agent's reader fetches the table as it
+// first opens the filter, and the tray shows it without waiting for the next change.
+class AgentAfterAStatusChange : public simtest::BenchTest {
+protected:
+    AgentAfterAStatusChange() : BenchTest(KB_FILTER_SERVICE_NAME, "uvxnftr.sys") {}
+    agenttest::TestTray tray_;
+    AgentProcess agent_;
+};
+
+TEST_F(AgentAfterAStatusChange, TheReaderFetchesTheTableAsItFirstOpensTheFilter) {
+    Plug(1);
+    {
+        // Whatever the change queued is read here, so that nothing tells the agent of it.
+        sim::FilterReader reader;
+        ASSERT_TRUE(reader.is_open());
+        FeedThrough({0x03, 3, 0x02, 0x10, 0x01, RF_FLAG_BATTERY_LOW});
+        reader.Drain(bench());
+    }
+    ASSERT_TRUE(agent_.Start());
+    ASSERT_NE(agent_.WaitForMainWindow(), nullptr);
+    EXPECT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_BATTERY) > 0; }, SLOW_WAIT_LIMIT_MS));
+    for (const agenttest::TrayMessage& m : tray_.messages()) {
+        if (m.message == WM_TRAY_BATTERY) EXPECT_EQ(m.wParam, 0x08u);
+    }
+    EXPECT_TRUE(agenttest::StopWithU(agent_));
 }
 
 // The agent is there first; the drivers come afterwards, and the readers find them.

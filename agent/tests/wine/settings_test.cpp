@@ -45,17 +45,7 @@ protected:
         return value;
     }
 
-    agenttest::TestTray tray_;
-};
-
-class WithCompanion : public AgentSettings {
-protected:
-    WithCompanion() : companion_(KB_COMPANION_SERVICE_NAME, winsupport::BuildFile(KB_COMPANION_TEST_FILE_NAME)) {}
-    void SetUp() override {
-        ASSERT_TRUE(companion_.running()) << companion_.error();
-        AgentSettings::SetUp();
-    }
-
+    // What the companion filter's test variant was last sent.
     LVX_KEPT_STATE Kept() {
         winetest::DeviceHandle device(KB_COMPANION_USER_PATH);
         EXPECT_TRUE(device.valid()) << "error " << device.open_error();
@@ -67,6 +57,17 @@ protected:
         agenttest::SetNumber(KB_REG_KEYBOARD_OPTION, KB_VAL_LEFT_WINDOW, left);
         agenttest::SetNumber(KB_REG_KEYBOARD_OPTION, KB_VAL_RIGHT_WINDOW, right);
         agenttest::SetNumber(KB_REG_KEYBOARD_OPTION, KB_VAL_APPLICATION, application);
+    }
+
+    agenttest::TestTray tray_;
+};
+
+class WithCompanion : public AgentSettings {
+protected:
+    WithCompanion() : companion_(KB_COMPANION_SERVICE_NAME, winsupport::BuildFile(KB_COMPANION_TEST_FILE_NAME)) {}
+    void SetUp() override {
+        ASSERT_TRUE(companion_.running()) << companion_.error();
+        AgentSettings::SetUp();
     }
 
     winsupport::DriverService companion_;
@@ -126,6 +127,30 @@ TEST_F(AgentSettings, WithoutTheCompanionNothingIsSentAndTheValueStays) {
         EXPECT_EQ(UsbLock(), stored);
         ASSERT_TRUE(agenttest::StopWithU(agent));
     }
+}
+
+// The agent's reader waits for a companion that comes later: once it has the device, the agent
+// sends the lock and the keys as its start would have, and leaves "USB Lock" as it is.
+TEST_F(AgentSettings, ACompanionThatComesAfterTheStartGetsTheLockAndTheKeys) {
+    agenttest::SetNumber(KB_REG_SKYREL, KB_VAL_USB_LOCK, 256);
+    SetKeys(1, 0, 0, 1);
+    AgentProcess agent;
+    StartAgent(agent);
+    winsupport::DriverService companion(KB_COMPANION_SERVICE_NAME, winsupport::BuildFile(KB_COMPANION_TEST_FILE_NAME));
+    ASSERT_TRUE(companion.running()) << companion.error();
+    // The reader tries again every second, and may lag far behind that under Wine.
+    LVX_KEPT_STATE kept = {};
+    EXPECT_TRUE(tray_.PumpUntil(
+        [&] {
+            kept = Kept();
+            return kept.LockByte == 0x80 && kept.DisabledKeys.Application == 1;
+        },
+        winetest::SLOW_WAIT_LIMIT_MS))
+        << "lock byte " << static_cast<int>(kept.LockByte);
+    EXPECT_EQ(kept.DisabledKeys.CapsLock, 1u);
+    EXPECT_EQ(kept.DisabledKeys.LeftWindow, 0u);
+    EXPECT_EQ(UsbLock(), 256u) << "not written back";
+    ASSERT_TRUE(agenttest::StopWithU(agent));
 }
 
 }  // namespace

@@ -9,7 +9,8 @@
 #               Wine world; results in build/bench/
 #   make demo   the drivers and the receiver simulator in Wine, playing examples/demo-session.txt
 #               (another session file: make demo SESSION=path), in the widest Wine world
-#   make fuzz   every fuzz target for KB_FUZZ_SECONDS (default 600) each
+#   make fuzz   every fuzz target for KB_FUZZ_SECONDS (default 600) each, then the long message
+#               storm over the windows of the real programs (widest Wine world)
 #   make art    a contact sheet of every picture of the project and of the windows as Wine
 #               shows them: build/art/contact-sheet.png
 #   make clean  remove the build trees and dist/ (each world's Wine prefix goes with its tree)
@@ -81,7 +82,7 @@ test-wine: win32 win64
 	for w in $$worlds; do \
 	  echo "wine: the Wine suite in the $$w world (build/$$w)"; \
 	  $(call wine_session,$$w) ctest --test-dir build/$$w --output-on-failure --no-tests=error \
-	    -LE bench --output-junit junit.xml || rc=1; \
+	    -LE 'bench|storm' --output-junit junit.xml || rc=1; \
 	done; exit $$rc
 
 # A short run of every fuzz target, so a decoding fault found by chance fails the build.
@@ -116,8 +117,13 @@ demo: deps
 	echo "demo: in the $$world world (build/$$world)"; \
 	$(call wine_session,$$world) tools/simulator/run-demo.sh $$world $(abspath build)/$$world $(abspath $(SESSION)) $(abspath build)/demo
 
+# Then the long message storm over the real programs' windows, in the widest Wine world.
 fuzz: fuzz-tree
 	KB_FUZZ_SECONDS=$${KB_FUZZ_SECONDS:-600} ctest --test-dir $(FUZZ) --output-on-failure -L fuzz -V
+	@world=$$(tools/wine/wine-worlds.sh --widest) || exit 1; \
+	$(MAKE) --no-print-directory $$world || exit 1; \
+	echo "fuzz: the long message storm in the $$world world (build/$$world)"; \
+	$(call wine_session,$$world) ctest --test-dir build/$$world --output-on-failure -L storm -V
 
 # Every picture drawn in a subsystem's art/ folder, at 1x and enlarged, and the windows as a user
 # sees them: the Wine tests labelled "screenshots" capture them (widest world) into captures/.

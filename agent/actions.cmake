@@ -142,3 +142,30 @@ kb_wine_bench(agent_popup_bench
   LIBS user32 advapi32 shlwapi
   DEPENDS keyagent wheelhook trayicon agenthook)
 
+# The message storm: every window of ours on a desktop, sent and posted random messages from
+# another process. `make test` runs a short storm; `make fuzz` a long one, by its label.
+if(KB_WINDOWS)
+  add_library(agent_storm_marker SHARED tests/wine/storm/storm_marker_dll.cpp)
+  set_target_properties(agent_storm_marker PROPERTIES PREFIX "" OUTPUT_NAME agent_storm_marker)
+  target_include_directories(agent_storm_marker PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(agent_storm_marker PRIVATE user32)
+  target_link_options(agent_storm_marker PRIVATE -static -Wl,--kill-at)
+endif()
+kb_wine_test(agent_message_storm_test
+  SOURCES
+    tests/wine/message_storm_test.cpp
+    tests/wine/storm/storm_messages.cpp
+    tests/wine/storm/storm_desktop.cpp
+    tests/wine/registry_values.cpp
+    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
+    ${CMAKE_SOURCE_DIR}/tools/fixtures/thread_hook.cpp
+  LIBS kb_sheet_hands user32 advapi32 shlwapi
+  DEPENDS keyagent wheelhook trayicon agenthook skyrel keypages mousepages kb_panel_sheet agent_storm_marker)
+if(KB_WINDOWS)
+  string(REPLACE "/" "\\" long_storm_report "Z:${KB_GTEST_REPORTS}/agent_message_storm_long.xml")
+  add_test(NAME wine.agent_message_storm_long
+    COMMAND agent_message_storm_test --gtest_output=xml:${long_storm_report})
+  set_tests_properties(wine.agent_message_storm_long PROPERTIES LABELS storm TIMEOUT 3600
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
+    ENVIRONMENT "KB_STORM_MESSAGES=100000;KB_WINE_TIMEOUT=3500")
+endif()

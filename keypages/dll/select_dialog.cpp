@@ -64,7 +64,9 @@ void CSelectDlg::OnOk(HWND dialog) {
 }
 
 INT_PTR CALLBACK CSelectDlg::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
+    // Only the dialog's own making carries the object: any process may send WM_INITDIALOG later,
+    // with any lParam.
+    if (message == WM_INITDIALOG && GetWindowLongPtrA(dialog, DWLP_USER) == 0) {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         reinterpret_cast<CSelectDlg*>(lParam)->OnInitDialog(dialog);
         return TRUE;

@@ -29,14 +29,17 @@ HPROPSHEETPAGE CShellPropPage::CreateSheetPage() {
 }
 
 INT_PTR CALLBACK CShellPropPage::DialogProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        const auto* description = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
-        SetWindowLongPtrA(page, DWLP_USER, description->lParam);
-        g_pageBeingCreated = nullptr;
-    } else if (GetWindowLongPtrA(page, DWLP_USER) == 0 && g_pageBeingCreated != nullptr) {
-        SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(g_pageBeingCreated));
-    }
     auto* self = reinterpret_cast<CShellPropPage*>(GetWindowLongPtrA(page, DWLP_USER));
+    if (message == WM_INITDIALOG) {
+        // The page's own making comes once, with its description; a WM_INITDIALOG that any
+        // process may send later, with any lParam, is not the page's.
+        if (self != nullptr) return FALSE;
+        self = reinterpret_cast<CShellPropPage*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
+        SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+        g_pageBeingCreated = nullptr;
+    } else if (self == nullptr) {
+        self = g_pageBeingCreated;
+    }
     return self != nullptr ? self->OnMessage(page, message, wParam, lParam) : FALSE;
 }
 

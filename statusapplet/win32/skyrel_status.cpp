@@ -53,7 +53,9 @@ CSkyrelStatus::~CSkyrelStatus() {
 }
 
 INT_PTR CALLBACK CSkyrelStatus::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
+    // Only the dialog's own making carries the object: any process may send WM_INITDIALOG later,
+    // with any lParam.
+    if (message == WM_INITDIALOG && GetWindowLongPtrA(window, DWLP_USER) == 0) {
         CSkyrelStatus* dialog = reinterpret_cast<CSkyrelStatus*>(lParam);
         SetWindowLongPtrA(window, DWLP_USER, lParam);
         dialog->OnInitDialog(window);
@@ -76,11 +78,16 @@ INT_PTR CSkyrelStatus::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // From any process: a message without its description is refused like a wrong block.
         if (lParam == 0) return Result(FALSE);
         return Result(OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)));
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND: {
+        // Any process may send the message with any number for a device context: the dialog
+        // erases only its own, and leaves any other to nobody.
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        if (WindowFromDC(dc) != window_) return Result(TRUE);
         // Without the logo the dialog's own erasing does.
         if (logo_ == nullptr) return FALSE;
-        PaintStatusBackground(window_, reinterpret_cast<HDC>(wParam), logo_);
+        PaintStatusBackground(window_, dc, logo_);
         return Result(TRUE);
+    }
     case WM_DRAWITEM: {
         const DRAWITEMSTRUCT& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         CDeviceButton* button = ButtonOfControl(static_cast<int>(item.CtlID));

@@ -34,7 +34,7 @@ DWORD WINAPI KeyboardFilterReader(LPVOID parameter) {
 
 // A filter that appeared after the agent's start missed the lock and the key-disable flags the
 // start sent: the user-interface thread, which sends them, is told.
-bool OpenFilterDevice(ReaderContext& context, ReaderIo& io, const char* path, HANDLE* device) {
+bool OpenFilterWhenPresent(ReaderContext& context, ReaderIo& io, const char* path, HANDLE* device) {
     const ReaderIo::Opened opened = io.OpenWhenPresent(path, kReopenPauseMs, device);
     if (opened == ReaderIo::Opened::Later) PostMessageA(context.MainWindow, WM_AGENT_FILTER_OPENED, 0, 0);
     return opened != ReaderIo::Opened::Stopped;
@@ -46,7 +46,7 @@ DWORD WINAPI CompanionReader(LPVOID parameter) {
     ReaderIo io(context.StopEvent);
     if (!io.ready()) return 0;
     HANDLE device = INVALID_HANDLE_VALUE;
-    if (!OpenFilterDevice(context, io, KB_COMPANION_USER_PATH, &device)) return 0;
+    if (!OpenFilterWhenPresent(context, io, KB_COMPANION_USER_PATH, &device)) return 0;
     context.LowerFilterHandle = device;
     uint8_t record = 0;
     DWORD bytes = 0;
@@ -69,7 +69,7 @@ DWORD WINAPI HotKeyFilterReader(LPVOID parameter) {
     ReaderIo io(context.StopEvent);
     if (!io.ready()) return 0;
     HANDLE device = INVALID_HANDLE_VALUE;
-    if (!OpenFilterDevice(context, io, KB_FILTER_USER_PATH, &device)) return 0;
+    if (!OpenFilterWhenPresent(context, io, KB_FILTER_USER_PATH, &device)) return 0;
     context.HotKeyFilterHandle = device;
     // The batteries as they stand, without waiting for their next change.
     FetchStatusTable(context, io, device);

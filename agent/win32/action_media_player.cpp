@@ -7,7 +7,7 @@
 #include "agent/win32/dispatcher.h"
 #include "agent/win32/player_search.h"
 #include "agent/win32/player_table.h"
-#include "common/win32/program_start.h"
+#include "programstart/win32/start_program.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ MediaKeyOutcome StartCdPlayer(PlayerEntry (&rows)[kPlayerCount], int row, int& p
     if (!rows[row].Found) return MediaKeyOutcome::PlayerNotFound;
     char command_line[kCdPlayerCommandSize];
     CdPlayerCommandLine(rows[row], command_line, sizeof command_line);
-    StartProgramWithoutWaiting(command_line, SW_SHOW);
+    StartProgram(command_line, SW_SHOW);
     play_toggle = 1;
     return MediaKeyOutcome::Done;
 }

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "common/win32/program_start.h"
+#include "programstart/win32/start_program.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ public:
         if (ms) Sleep(ms);
     }
 
-    void StartProgram(const char* command_line) override { StartProgramWithoutWaiting(command_line, SW_SHOW); }
+    void StartProgram(const char* command_line) override { ::StartProgram(command_line, SW_SHOW); }
 
     void ShellOpen(const char* file) override {
         ShellExecuteA(nullptr, "open", file, nullptr, nullptr, SW_SHOWNORMAL);

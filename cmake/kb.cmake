@@ -235,6 +235,14 @@ function(kb_wine_bench name)
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 
+# make bench's summary of those results: a missed goal is reported, a lost event or a missing
+# figure fails the run.
+if(KB_HOST)
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  add_test(NAME host.bench_summary COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/tests/test_bench_summary.py)
+  set_tests_properties(host.bench_summary PROPERTIES LABELS host)
+endif()
+
 # kb_fuzz_target(name SOURCES ... [LIBS ...] [SMOKE_SECONDS n]): a libFuzzer target, built only
 # in the fuzz tree (clang). `make test` runs it for SMOKE_SECONDS (default 20), `make fuzz` for
 # KB_FUZZ_SECONDS. Its corpus lives in build/fuzz/corpus/name.

@@ -9,6 +9,8 @@
 #   make demo   the drivers and the receiver simulator in Wine, playing examples/demo-session.txt
 #               (another session file: make demo SESSION=path), in the widest Wine world
 #   make fuzz   every fuzz target for KB_FUZZ_SECONDS (default 600) each
+#   make lint   the clang static analyzer and the clang-tidy checks of tools/lint/ over every
+#               tree; non-zero on a finding
 #   make art    a contact sheet of every picture of the project and of the windows as Wine
 #               shows them: build/art/contact-sheet.png
 #   make clean  remove the build trees and dist/ (each world's Wine prefix goes with its tree)
@@ -26,7 +28,7 @@ CMAKE_GEN := -G Ninja
 # that world's build tree.
 wine_session = tools/wine/wine-session.sh --world $(1) --prefix $(abspath build/$(1))/wineprefix --
 
-.PHONY: all deps host win32 win64 fuzz-tree test test-host test-wine test-fuzz check-dist bench demo fuzz art clean
+.PHONY: all deps host win32 win64 fuzz-tree test test-host test-wine test-fuzz check-dist bench demo fuzz lint art clean
 
 all: host win32 win64
 
@@ -117,6 +119,12 @@ demo: deps
 
 fuzz: fuzz-tree
 	KB_FUZZ_SECONDS=$${KB_FUZZ_SECONDS:-600} ctest --test-dir $(FUZZ) --output-on-failure -L fuzz -V
+
+# Each source file as its tree compiles it: the host tree, the fuzz tree's own targets, and the
+# shipped Windows world through clang's mingw-w64 target. It takes longer than the rest of
+# `make test` here, so it runs beside it, not in it.
+lint: host fuzz-tree win32
+	python3 tools/lint/lint.py --jobs $(JOBS) $(HOST) $(FUZZ) $(WIN32)
 
 # Every picture drawn in a subsystem's art/ folder, at 1x and enlarged, and the windows as a user
 # sees them: the Wine tests labelled "screenshots" capture them (widest world) into captures/.

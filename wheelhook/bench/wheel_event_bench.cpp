@@ -85,7 +85,8 @@ int main(int argc, char** argv) {
     std::vector<double> direct;
     MSLLHOOKSTRUCT event = {};
     for (int i = 0; i < kCalls; ++i) {
-        event.mouseData = static_cast<DWORD>((i % 2 ? -WHEEL_DELTA : WHEEL_DELTA) << 16);
+        // The delta is the high word, as a 16-bit value: a negative one shifted as an int is undefined.
+        event.mouseData = static_cast<DWORD>(static_cast<WORD>(i % 2 ? -WHEEL_DELTA : WHEEL_DELTA)) << 16;
         const LONGLONG start = Now();
         ProcWheel(&event);
         direct.push_back(Microseconds(Now() - start));

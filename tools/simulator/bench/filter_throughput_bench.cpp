@@ -45,7 +45,7 @@ struct BlockingReader {
 
     static DWORD WINAPI Loop(LPVOID context) {
         auto* self = static_cast<BlockingReader*>(context);
-        EVENT_RECORD event;
+        EVENT_RECORD event = {};
         DWORD bytes;
         while (!self->stop && ReadFile(self->device, &event, sizeof event, &bytes, nullptr)) {
             InterlockedIncrement(&self->events);
@@ -60,7 +60,7 @@ struct BlockingReader {
         if (device == INVALID_HANDLE_VALUE) return false;
         // The handle is a reader from its first read on, before the first report is fed; a read
         // with no room takes no event.
-        EVENT_RECORD none;
+        EVENT_RECORD none = {};
         DWORD bytes = 0;
         if (!ReadFile(device, &none, 0, &bytes, nullptr)) return false;
         thread = CreateThread(nullptr, 0, Loop, this, 0, nullptr);

@@ -127,7 +127,7 @@ NTSTATUS Finish(SentRequest* request, ULONG_PTR* information) {
 }
 
 NTSTATUS SendAndWait(PDEVICE_OBJECT top, PIRP irp, ULONG_PTR* information) {
-    SentRequest request;
+    SentRequest request = {};
     Send(top, irp, &request);
     return Finish(&request, information);
 }

@@ -121,8 +121,8 @@ fuzz: fuzz-tree
 	KB_FUZZ_SECONDS=$${KB_FUZZ_SECONDS:-600} ctest --test-dir $(FUZZ) --output-on-failure -L fuzz -V
 
 # Each source file as its tree compiles it: the host tree, the fuzz tree's own targets, and the
-# shipped Windows world through clang's mingw-w64 target. It takes longer than the rest of
-# `make test` here, so it runs beside it, not in it.
+# shipped Windows world through clang's mingw-w64 target. Some ten minutes on two cores, too
+# long to add to `make test`: it runs beside it.
 lint: host fuzz-tree win32
 	python3 tools/lint/lint.py --jobs $(JOBS) $(HOST) $(FUZZ) $(WIN32)
 

@@ -13,6 +13,8 @@
 #               (another session file: make demo SESSION=path), in the widest Wine world
 #   make fuzz   every fuzz target for KB_FUZZ_SECONDS (default 600) each, then the long message
 #               storm over the windows of the real programs (widest Wine world)
+#   make lint   the clang static analyzer and the clang-tidy checks of tools/lint/ over every
+#               tree; non-zero on a finding
 #   make art    a contact sheet of every picture of the project and of the windows as Wine
 #               shows them: build/art/contact-sheet.png
 #   make clean  remove the build trees and dist/ (each world's Wine prefix goes with its tree)
@@ -30,7 +32,7 @@ CMAKE_GEN := -G Ninja
 # that world's build tree.
 wine_session = tools/wine/wine-session.sh --world $(1) --prefix $(abspath build/$(1))/wineprefix --
 
-.PHONY: all deps host win32 win64 win32-dist win64-dist fuzz-tree test test-host test-wine test-fuzz check-dist bench demo fuzz art clean
+.PHONY: all deps host win32 win64 win32-dist win64-dist fuzz-tree test test-host test-wine test-fuzz check-dist bench demo fuzz lint art clean
 
 all: host win32 win64
 
@@ -139,6 +141,12 @@ fuzz: fuzz-tree
 	$(MAKE) --no-print-directory $$world || exit 1; \
 	echo "fuzz: the long message storm in the $$world world (build/$$world)"; \
 	$(call wine_session,$$world) ctest --test-dir build/$$world --output-on-failure -L storm -V
+
+# Each source file as its tree compiles it: the host tree, the fuzz tree's own targets, and the
+# shipped Windows world through clang's mingw-w64 target. Some ten minutes on two cores, too
+# long to add to `make test`: it runs beside it.
+lint: host fuzz-tree win32
+	python3 tools/lint/lint.py --jobs $(JOBS) $(HOST) $(FUZZ) $(WIN32)
 
 # Every picture drawn in a subsystem's art/ folder, at 1x and enlarged, and the windows as a user
 # sees them: the Wine tests labelled "screenshots" capture them (widest world) into captures/.

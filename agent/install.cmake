@@ -18,6 +18,11 @@ kb_host_test(agent_filter_logic_test
     ${CMAKE_CURRENT_LIST_DIR}/tests/host/filter_device_change_test.cpp
   LIBS agent_install_logic)
 
+kb_fuzz_target(agent_filter_list_fuzz
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/fuzz/filter_list_fuzz.cpp
+  LIBS agent_install_logic
+  SEEDS tests/fuzz/filter_list_seeds)
+
 if(NOT KB_WINDOWS)
   return()
 endif()

@@ -243,23 +243,31 @@ if(KB_HOST)
   set_tests_properties(host.bench_summary PROPERTIES LABELS host)
 endif()
 
-# kb_fuzz_target(name SOURCES ... [LIBS ...] [SMOKE_SECONDS n]): a libFuzzer target, built only
-# in the fuzz tree (clang). `make test` runs it for SMOKE_SECONDS (default 20), `make fuzz` for
-# KB_FUZZ_SECONDS. Its corpus lives in build/fuzz/corpus/name.
+# kb_fuzz_target(name SOURCES ... [LIBS ...] [SEEDS folder] [SMOKE_SECONDS n]): a libFuzzer
+# target, built only in the fuzz tree (clang). `make test` runs it for SMOKE_SECONDS (default
+# 20), `make fuzz` for KB_FUZZ_SECONDS. What it finds goes to build/fuzz/corpus/name; SEEDS, a
+# folder of the source tree beside the target, holds the inputs every run starts from, the
+# inputs of mended findings among them, and is only read. A finding's input is written to
+# build/fuzz/findings/name-*.
 function(kb_fuzz_target name)
   if(NOT KB_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(F "" "SMOKE_SECONDS" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(F "" "SMOKE_SECONDS;SEEDS" "SOURCES;LIBS" ${ARGN})
   if(NOT F_SMOKE_SECONDS)
     set(F_SMOKE_SECONDS 20)
   endif()
   kb_program(${name} SOURCES ${F_SOURCES} LIBS ${F_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
   set(corpus ${CMAKE_BINARY_DIR}/corpus/${name})
-  file(MAKE_DIRECTORY ${corpus})
+  set(findings ${CMAKE_BINARY_DIR}/findings)
+  file(MAKE_DIRECTORY ${corpus} ${findings})
+  set(seeds)
+  if(F_SEEDS)
+    set(seeds ${CMAKE_CURRENT_SOURCE_DIR}/${F_SEEDS})
+  endif()
   add_test(NAME fuzz.${name}
-    COMMAND sh -c "exec \"$0\" -max_total_time=\${KB_FUZZ_SECONDS:-$1} -print_final_stats=1 \"$2\""
-            $<TARGET_FILE:${name}> ${F_SMOKE_SECONDS} ${corpus})
+    COMMAND sh -c "exec \"$0\" -max_total_time=\${KB_FUZZ_SECONDS:-$1} -print_final_stats=1 -artifact_prefix=\"$2\" \"$3\" \${4:+\"$4\"}"
+            $<TARGET_FILE:${name}> ${F_SMOKE_SECONDS} ${findings}/${name}- ${corpus} ${seeds})
   set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz TIMEOUT 7200)
 endfunction()

@@ -3,7 +3,8 @@
 'tests: N passed, N failed (host N, fuzz N, win32 N, win64 N; ...)', so the whole run reads as
 one result and shows which Windows worlds ran. The numbers are ctest entries; where a tree's
 GoogleTest programs left their own reports (gtest/ beside the tree's report), the cases they
-ran are counted too.
+ran are counted too. A GoogleTest case that recorded a property named "summary" (what a run
+covered, say) has it printed above that line, with its tree's name.
 
     test-summary.py NAME=report.xml ... [--not-run NAME ...]
 """
@@ -35,6 +36,15 @@ def gtest_cases(report):
                for p in paths)
 
 
+def gtest_summaries(report):
+    """The "summary" properties the GoogleTest cases of `report`'s tree recorded, in file order."""
+    lines = []
+    for path in sorted(glob.glob(os.path.join(os.path.dirname(report), "gtest", "*.xml"))):
+        for case in ET.parse(path).getroot().iter("testcase"):
+            lines += [p.get("value") for p in case.iter("property") if p.get("name") == "summary"]
+    return lines
+
+
 def main(argv):
     totals = [0, 0, 0]
     parts = []
@@ -52,9 +62,12 @@ def main(argv):
         try:
             numbers = count(path)
             cases = gtest_cases(path)
+            summaries = gtest_summaries(path)
         except (OSError, ET.ParseError) as e:
             print("test-summary: can't read %s: %s" % (path, e), file=sys.stderr)
             return 1
+        for summary in summaries:
+            print("%s: %s" % (name, summary))
         totals = [t + n for t, n in zip(totals, numbers)]
         part = "%s %d" % (name, sum(numbers))
         if cases is not None:

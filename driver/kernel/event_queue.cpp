@@ -80,7 +80,7 @@ void Filter_BecomeReader(PFILTER_EXTENSION controlRecord, PFILE_OBJECT file) {
 
 void Filter_ReaderGone(PFILTER_EXTENSION controlRecord, PFILE_OBJECT file) {
     if (file == nullptr) return;
-    EventFifo stale;
+    EventFifo stale = {};
     EventFifoInit(stale);
     KIRQL irql;
     KeAcquireSpinLock(&controlRecord->EventLock, &irql);
@@ -118,7 +118,7 @@ VOID NTAPI Filter_CancelIrp(PDEVICE_OBJECT device, PIRP irp) {
 }
 
 void Filter_FreeEvents(PFILTER_EXTENSION controlRecord) {
-    EventFifo left;
+    EventFifo left = {};
     KIRQL irql;
     KeAcquireSpinLock(&controlRecord->EventLock, &irql);
     EventFifoTakeAll(controlRecord->EventQueue, left);

@@ -12,9 +12,7 @@ NTSTATUS ExtraControl(COMPANION_CONTROL_RECORD* control, PIRP irp) {
     case IOCTL_LVX_TEST_GET_STATE: {
         if (stack->Parameters.DeviceIoControl.OutputBufferLength < sizeof(LVX_KEPT_STATE))
             return CompleteRequest(irp, STATUS_BUFFER_TOO_SMALL);
-        LVX_KEPT_STATE kept;
-        kept.LockByte = control->LockByte;
-        kept.DisabledKeys = control->DisabledKeys;
+        const LVX_KEPT_STATE kept = {control->LockByte, control->DisabledKeys};
         RtlCopyMemory(irp->AssociatedIrp.SystemBuffer, &kept, sizeof kept);
         return CompleteRequest(irp, STATUS_SUCCESS, sizeof kept);
     }

@@ -77,10 +77,11 @@ bool RegisterServerKeys(Registry& registry, const ServerParameters& server, cons
 
     // The shell compares server paths as text; one spelling, whatever the case on disk.
     char lowerPath[kKeyPathSize];
-    std::strcpy(lowerPath, module.text());
-    for (char* c = lowerPath; *c; ++c) {
-        if (*c >= 'A' && *c <= 'Z') *c = static_cast<char>(*c - 'A' + 'a');
+    std::size_t length = 0;
+    for (const char* c = module.text(); *c && length + 1 < sizeof lowerPath; ++c) {
+        lowerPath[length++] = *c >= 'A' && *c <= 'Z' ? static_cast<char>(*c - 'A' + 'a') : *c;
     }
+    lowerPath[length] = '\0';
     WriteText(registry, registry.CreateBelow(classKey.get(), "InprocServer32", Registry::Access::All), nullptr,
               lowerPath);
     WriteText(registry, registry.CreateBelow(classKey.get(), "InprocServer32", Registry::Access::All),

@@ -33,6 +33,7 @@ constexpr uint32_t IOCTL_BENCH_PROBE = kb_bench_code(0x906);          // in BENC
 constexpr uint32_t IOCTL_BENCH_STATS = kb_bench_code(0x907);          // out BENCH_STATS
 constexpr uint32_t IOCTL_BENCH_KEYBOARD = kb_bench_code(0x908);       // in BENCH_KEYBOARD
 constexpr uint32_t IOCTL_BENCH_CLEANUP = kb_bench_code(0x909);        // in BENCH_CLEANUP, out BENCH_CLEANUP_RESULT
+constexpr uint32_t IOCTL_BENCH_FAIL_ALLOCATION = kb_bench_code(0x90A); // in BENCH_FAIL_ALLOCATION
 
 constexpr uint32_t BENCH_MAX_RECEIVERS = 4;     // receivers are numbered 1 to 4
 constexpr uint32_t BENCH_MAX_REPORT = 64;       // bytes of one input report
@@ -68,6 +69,20 @@ struct BENCH_CLEANUP_RESULT {
     uint32_t ReadEndedByCleanup;  // 1: the read had come back by the time the cleanup did
     int32_t ReadStatus;           // how the read came back in the end
     uint32_t ReadBytes;
+};
+
+// Scarce memory for the loaded filter: the Call-th allocating call it makes from its load on
+// (counting every call of the functions of BenchAllocator) fails as it would for want of memory:
+// no block, no request, STATUS_INSUFFICIENT_RESOURCES for a device. 0: none fails. Every load
+// starts with none.
+struct BENCH_FAIL_ALLOCATION {
+    uint32_t Call;
+};
+
+enum BenchAllocator : uint32_t {
+    BENCH_ALLOCATE_POOL,   // ExAllocatePoolWithTag
+    BENCH_ALLOCATE_IRP,    // IoAllocateIrp
+    BENCH_CREATE_DEVICE,   // IoCreateDevice
 };
 
 struct BENCH_PLUG {
@@ -182,6 +197,11 @@ struct BENCH_STATS {
     // until the next load.
     uint32_t PoolAllocated;
     uint32_t PoolFreed;
+    // The allocating calls the loaded filter made since its load, and the one that was made to
+    // fail (0 while none was) with its BenchAllocator; kept after its unload like the pool's.
+    uint32_t AllocatingCalls;
+    uint32_t FailedCall;
+    uint32_t FailedFunction;
 };
 
 static_assert(sizeof(BENCH_REPORT) == 68, "a fed report is a fixed 68-byte record");

@@ -25,7 +25,7 @@ void WriteDefault(const std::string& key_name, const std::string& value) {
         ERROR_SUCCESS)
         return;
     RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
+                   static_cast<DWORD>(value.size()) + 1);
     RegCloseKey(key);
 }
 

@@ -55,9 +55,9 @@ PendingRead::~PendingRead() {
 }
 
 struct BlockedReader::State {
-    HANDLE Device;
-    DWORD Length;
-    BYTE Buffer[64];
+    HANDLE Device = nullptr;
+    DWORD Length = 0;
+    BYTE Buffer[64] = {};
     BOOL Ok = FALSE;
     DWORD Error = 0;
     DWORD Bytes = 0;

@@ -33,7 +33,7 @@ ControlResult SendControl(const DeviceHandle& device, DWORD code, const std::vec
 // isn't, the test fails and the record reads UNTOUCHED.
 template <typename Record>
 Record ReceiveRecord(const DeviceHandle& device, DWORD code) {
-    Record record;
+    Record record = {};
     std::memset(&record, UNTOUCHED, sizeof record);
     const ControlResult result = SendControl(device, code, {}, sizeof record);
     EXPECT_TRUE(result.Ok) << "control code 0x" << std::hex << code << ": error " << std::dec << result.Error;

@@ -15,6 +15,7 @@ constexpr int32_t NT_STATUS_INVALID_DEVICE_REQUEST = static_cast<int32_t>(0xC000
 constexpr int32_t NT_STATUS_INVALID_PARAMETER = static_cast<int32_t>(0xC000000D);
 constexpr int32_t NT_STATUS_BUFFER_TOO_SMALL = static_cast<int32_t>(0xC0000023);
 constexpr int32_t NT_STATUS_DELETE_PENDING = static_cast<int32_t>(0xC0000056);
+constexpr int32_t NT_STATUS_INSUFFICIENT_RESOURCES = static_cast<int32_t>(0xC000009A);
 constexpr int32_t NT_STATUS_CANCELLED = static_cast<int32_t>(0xC0000120);
 constexpr int32_t NT_STATUS_DEVICE_CONFIGURATION_ERROR = static_cast<int32_t>(0xC0000182);
 

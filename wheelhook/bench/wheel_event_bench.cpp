@@ -75,7 +75,8 @@ NotchTimes TimeNotches(HWND agent_window, ScrollTarget& target) {
     MSLLHOOKSTRUCT event = {};
     LONG expected = target.scrolls();
     for (int i = 0; i < kCalls && times.lost < kGiveUpAfterLost; ++i) {
-        event.mouseData = static_cast<DWORD>((i % 2 ? -WHEEL_DELTA : WHEEL_DELTA) << 16);
+        // The delta is the high word, as a 16-bit value: a negative one shifted as an int is undefined.
+        event.mouseData = static_cast<DWORD>(static_cast<WORD>(i % 2 ? -WHEEL_DELTA : WHEEL_DELTA)) << 16;
         const LONGLONG start = Now();
         ProcWheel(&event);
         times.proc_wheel.push_back(Microseconds(Now() - start));

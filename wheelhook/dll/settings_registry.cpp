@@ -4,17 +4,17 @@
 #include "common/registry_names.h"
 #include "wheelhook/dll/shared_state.h"
 #include "wheelhook/dll/win32_handles.h"
+#include "wheelhook/logic/stored_values.h"
 #include "wheelhook/wheelhook.h"
 
 namespace {
 
-// A value that is missing or can't be read leaves the field as it was.
+// A value that is missing or can't be read leaves the field as it was; its type isn't checked.
 void ReadDword(HKEY key, const char* name, uint32_t& field) {
-    DWORD value = field;
+    BYTE value[sizeof field];
     DWORD size = sizeof value;
-    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) ==
-        ERROR_SUCCESS)
-        field = value;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, value, &size) == ERROR_SUCCESS)
+        field = DwordFromValue(field, value, size);
 }
 
 bool ReadWheelSettings(WheelSettings& settings) {
@@ -30,10 +30,11 @@ bool ReadWheelSettings(WheelSettings& settings) {
     return true;
 }
 
-// The default value of an App Paths key, cut to the command buffer. The command is later run
-// as a C string, so the cut keeps a terminating NUL inside the buffer whether or not the value
-// was stored with one. A value longer than the buffer is read whole and then cut: a read that
-// fails with ERROR_MORE_DATA leaves its buffer's contents undefined.
+// The default value of an App Paths key, cut to the command buffer (CommandFromValue). A value
+// longer than the buffer is read whole and then cut: a read that fails with ERROR_MORE_DATA
+// leaves its buffer's contents undefined. The block is a byte larger than the size first
+// reported, so that a text stored without its NUL, which the read may hand back with one
+// (Wine does, docs/wine-notes.md), still fits.
 void ReadAppPath(const char* path, char (&command)[kCommandBufferSize]) {
     RegistryKey key(HKEY_LOCAL_MACHINE, path);
     if (!key) return;
@@ -48,8 +49,7 @@ void ReadAppPath(const char* path, char (&command)[kCommandBufferSize]) {
     if (RegQueryValueExA(key.Get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(text.Get()),
                          &read) != ERROR_SUCCESS)
         return;
-    text.Get()[read < capacity ? read : capacity - 1] = '\0';
-    lstrcpynA(command, text.Get(), sizeof command);
+    CommandFromValue(text.Get(), read < capacity ? read : capacity, command);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ private:
 
 class PaintSession {
 public:
-    explicit PaintSession(HWND window) : window_(window) { BeginPaint(window_, &paint_); }
+    explicit PaintSession(HWND window) : window_(window), paint_() { BeginPaint(window_, &paint_); }
     ~PaintSession() { EndPaint(window_, &paint_); }
     PaintSession(const PaintSession&) = delete;
     PaintSession& operator=(const PaintSession&) = delete;

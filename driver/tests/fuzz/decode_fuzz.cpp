@@ -44,7 +44,7 @@ void Transfer(const uint8_t* bytes, uint32_t length, bool readerOpen, RF_DATA& t
         Require(record.Code == effect.EventCode);
     } else if (effect.SetsAuxByte) {
         // Only a status report sets the byte without its event, and only with no reader.
-        Require(!readerOpen && report[0] == REPORT_STATUS);
+        Require(!readerOpen && length > 0 && report[0] == REPORT_STATUS);
         aux = effect.AuxByte;
     }
     BlankReport(report, length, effect);

@@ -32,7 +32,7 @@ protected:
         return link ? NodeOf(link)->Serial : -1;
     }
 
-    EventFifo fifo_;
+    EventFifo fifo_ = {};
     std::deque<Node> nodes_;  // stable addresses
 };
 
@@ -81,7 +81,7 @@ TEST_F(EventFifoTest, QueueFilledAgainAfterDrainingStartsFresh) {
 
 TEST_F(EventFifoTest, TakingAllMovesEveryEntryInOrderAndLeavesTheQueueEmpty) {
     for (int i = 1; i <= 3; ++i) Push(i);
-    EventFifo taken;
+    EventFifo taken = {};
     EventFifoTakeAll(fifo_, taken);
     EXPECT_TRUE(EventFifoEmpty(fifo_));
     EXPECT_EQ(fifo_.Count, 0u);

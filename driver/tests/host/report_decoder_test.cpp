@@ -17,7 +17,7 @@ constexpr int NO_EVENT = -1;
 constexpr int AUX_UNCHANGED = -1;
 
 struct Decoded {
-    ReportEffect Effect;
+    ReportEffect Effect = {};
     std::vector<uint8_t> ReportAfter;  // as the HID driver receives it
 };
 

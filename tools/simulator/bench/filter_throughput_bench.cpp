@@ -56,7 +56,7 @@ struct BlockingReader {
 
     static DWORD WINAPI Loop(LPVOID context) {
         auto* self = static_cast<BlockingReader*>(context);
-        EVENT_RECORD event;
+        EVENT_RECORD event = {};
         DWORD bytes;
         while (!self->stop) {
             if (self->events >= self->allowed) {
@@ -75,7 +75,7 @@ struct BlockingReader {
         if (device == INVALID_HANDLE_VALUE) return false;
         // The filter's handle is a reader from its first read on, before the first report is
         // fed; a read with no room takes no event.
-        EVENT_RECORD none;
+        EVENT_RECORD none = {};
         DWORD bytes = 0;
         if (!ReadFile(device, &none, 0, &bytes, nullptr)) return false;
         other = CreateFileA(other_path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,

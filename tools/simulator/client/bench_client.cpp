@@ -77,6 +77,11 @@ bool BenchClient::Cleanup(bool other_file, BENCH_CLEANUP_RESULT* result) {
     return Call(IOCTL_BENCH_CLEANUP, &in, sizeof in, result, sizeof *result);
 }
 
+bool BenchClient::FailAllocation(uint32_t call) {
+    BENCH_FAIL_ALLOCATION in = {call};
+    return Call(IOCTL_BENCH_FAIL_ALLOCATION, &in, sizeof in, nullptr, 0);
+}
+
 bool BenchClient::Probe(uint32_t receiver, uint32_t probe, BENCH_PROBE_RESULT* result) {
     BENCH_PROBE in = {receiver, probe};
     return Call(IOCTL_BENCH_PROBE, &in, sizeof in, result, sizeof *result);

@@ -36,6 +36,8 @@ public:
     // A pending read of a file object of the bench's own on the loaded driver's control
     // device, and the cleanup of that file object or, with other_file, of another one.
     bool Cleanup(bool other_file, BENCH_CLEANUP_RESULT* result);
+    // The call-th allocating call of the loaded filter from its load on fails; 0: none.
+    bool FailAllocation(uint32_t call);
     bool Probe(uint32_t receiver, uint32_t probe, BENCH_PROBE_RESULT* result);
     bool Stats(BENCH_STATS* stats);
 

@@ -60,9 +60,9 @@ std::vector<EVENT_RECORD> FilterReader::Drain(BenchClient& bench) {
     std::vector<EVENT_RECORD> events;
     for (;;) {
         if (!Issue()) break;
-        BENCH_STATS round_trip;
+        BENCH_STATS round_trip = {};
         bench.Stats(&round_trip);
-        EVENT_RECORD event;
+        EVENT_RECORD event = {};
         if (!Collect(&event, 0)) break;
         events.push_back(event);
     }

@@ -119,7 +119,7 @@ std::string KeyOfLogLine(const std::string& line) {
     const char kHotKey[] = "Hot Key Event = ";
     const size_t at = line.find(kHotKey);
     if (at == std::string::npos) return std::string();
-    const int code = std::atoi(line.c_str() + at + sizeof kHotKey - 1);
+    const int code = static_cast<int>(std::strtol(line.c_str() + at + sizeof kHotKey - 1, nullptr, 10));
     if (code == EVENT_KEYS_RELEASED) return " (the keys let go)";
     const char* name = KeyNameForEvent(code);
     if (name == nullptr) return std::string();

@@ -69,9 +69,11 @@ PDRIVER_OBJECT Filter();
 // The filter driver's one device while no receiver is plugged in, or null.
 PDEVICE_OBJECT FilterControlDevice();
 
-// ---- pool_watch.cpp: the pool the loaded filter takes and gives back, from its load on.
-void WatchPool(PDRIVER_OBJECT driver);
-void FillPoolStats(BENCH_STATS* out);
+// ---- allocation_watch.cpp: the loaded filter's allocating calls from its load on: the pool it
+// takes and gives back, and the one call made to fail.
+void WatchAllocations(PDRIVER_OBJECT driver);
+void FailAllocation(ULONG call);  // 0: none fails
+void FillAllocationStats(BENCH_STATS* out);
 
 // ---- cleanup_request.cpp: a reader's cleanup sent to the filter's control device.
 NTSTATUS SendCleanup(const BENCH_CLEANUP& in, BENCH_CLEANUP_RESULT* out);

@@ -121,6 +121,13 @@ NTSTATUS Control(PIRP irp) {
         irp->IoStatus.Information = NT_SUCCESS(status) ? sizeof result : 0;
         return status;
     }
+    case IOCTL_BENCH_FAIL_ALLOCATION: {
+        const BENCH_FAIL_ALLOCATION* in = Input<BENCH_FAIL_ALLOCATION>(irp, inLength);
+        if (!in) return STATUS_INVALID_PARAMETER;
+        if (!Filter()) return STATUS_DEVICE_NOT_READY;
+        FailAllocation(in->Call);
+        return STATUS_SUCCESS;
+    }
     case IOCTL_BENCH_STATS: {
         if (outLength < sizeof(BENCH_STATS)) return STATUS_INVALID_PARAMETER;
         BENCH_STATS stats = {};

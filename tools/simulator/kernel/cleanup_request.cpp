@@ -60,7 +60,7 @@ NTSTATUS ReadThenCleanup(PDEVICE_OBJECT device, PFILE_OBJECT reading, PFILE_OBJE
     readIrp->AssociatedIrp.SystemBuffer = &record;
     IoGetNextIrpStackLocation(readIrp)->Parameters.Read.Length = sizeof record;
 
-    SentRequest read;
+    SentRequest read = {};
     Send(device, readIrp, &read);
     out->ReadPended = read.Returned == STATUS_PENDING && !CameBack(&read);
     out->CleanupStatus = SendAndWait(device, cleanup, nullptr);

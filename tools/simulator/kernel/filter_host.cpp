@@ -71,7 +71,7 @@ NTSTATUS LoadFilter(const BENCH_FILTER& in) {
         return status;
     }
     FilterDriver = static_cast<PDRIVER_OBJECT>(object);
-    WatchPool(FilterDriver);
+    WatchAllocations(FilterDriver);
     return STATUS_SUCCESS;
 }
 

@@ -139,7 +139,7 @@ void UnplugAll() {
     for (Receiver& receiver : Receivers) {
         if (!receiver.Plugged) continue;
         BENCH_UNPLUG in = {receiver.Number, 0};
-        BENCH_UNPLUG_RESULT out;
+        BENCH_UNPLUG_RESULT out = {};
         Unplug(in, &out);
     }
 }

@@ -83,7 +83,7 @@ void FillStats(BENCH_STATS* out) {
     out->TransfersLost = TransfersLost;
     out->HidRecordsDropped = HidRecordsDropped();
     out->ReceiversPlugged = PluggedCount();
-    FillPoolStats(out);
+    FillAllocationStats(out);
     ULONG pending = 0;
     for (ULONG n = 1; n <= BENCH_MAX_RECEIVERS; ++n) {
         Receiver* receiver = ReceiverByNumber(n);
@@ -127,7 +127,7 @@ NTSTATUS Finish(SentRequest* request, ULONG_PTR* information) {
 }
 
 NTSTATUS SendAndWait(PDEVICE_OBJECT top, PIRP irp, ULONG_PTR* information) {
-    SentRequest request;
+    SentRequest request = {};
     Send(top, irp, &request);
     return Finish(&request, information);
 }

@@ -6,10 +6,13 @@
 namespace sim {
 namespace {
 
+// The blanks the words of a line are split at: a line of nothing else has no words.
+constexpr char kBlanks[] = " \t\r\n\v\f";
+
 std::string Trim(const std::string& s) {
-    size_t begin = s.find_first_not_of(" \t\r");
+    size_t begin = s.find_first_not_of(kBlanks);
     if (begin == std::string::npos) return std::string();
-    size_t end = s.find_last_not_of(" \t\r");
+    size_t end = s.find_last_not_of(kBlanks);
     return s.substr(begin, end - begin + 1);
 }
 

@@ -1,6 +1,5 @@
 #include "wheelhook/logic/wheel_functions.h"
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -120,11 +119,17 @@ TEST_F(WheelFunctions, StoredFunctionOutsideTheTableDoesNothing) {
     }
 }
 
+void SetCommand(char (&command)[kCommandBufferSize], const std::string& text) {
+    ASSERT_LT(text.size(), sizeof command);
+    text.copy(command, text.size());
+    command[text.size()] = '\0';
+}
+
 TEST(LaunchFunction, RunsTheRowsCommandOfThisProcess) {
     WheelFunctionTable table = kInitialWheelFunctionTable;
     LaunchCommands commands = {};
-    std::strcpy(commands.explorer, "explorer.exe");
-    std::strcpy(commands.internet_explorer, "C:\\ie\\iexplore.exe");
+    SetCommand(commands.explorer, "explorer.exe");
+    SetCommand(commands.internet_explorer, "C:\\ie\\iexplore.exe");
     RecordingPlatform platform;
 
     RunLaunchFunction(table, kRowExplorer, commands, platform);
@@ -145,13 +150,13 @@ TEST(LaunchFunction, ARegisteredPathRunsQuotedOnce) {
     WheelFunctionTable table = kInitialWheelFunctionTable;
     BindLaunchCommands(table);
     LaunchCommands commands = {};
-    std::strcpy(commands.internet_explorer, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE");
-    std::strcpy(commands.netscape, "\"C:\\Program Files\\Netscape\\netscape.exe\"");
+    SetCommand(commands.internet_explorer, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE");
+    SetCommand(commands.netscape, "\"C:\\Program Files\\Netscape\\netscape.exe\"");
     RecordingPlatform platform;
     RunLaunchFunction(table, kRowInternetExplorer, commands, platform);
     RunLaunchFunction(table, kRowNetscape, commands, platform);
     const std::string longest(kCommandBufferSize - 1, 'p');
-    std::strcpy(commands.netscape, longest.c_str());
+    SetCommand(commands.netscape, longest);
     RunLaunchFunction(table, kRowNetscape, commands, platform);
     EXPECT_EQ(platform.calls_, (Calls{"run \"C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE\" 1",
                                       "run \"C:\\Program Files\\Netscape\\netscape.exe\" 1",

@@ -41,6 +41,7 @@ protected:
             ADD_FAILURE() << "the application wrote nothing";
             return r;
         }
+        // NOLINTNEXTLINE(cert-err34-c): all seven must convert, and they are the test's own helper's numbers
         if (std::fscanf(in, "marker %d consumed %d vscroll %d code %d top %d wheel %d delta %d", &r.marker,
                         &r.consumed, &r.vscroll, &r.code, &r.top, &r.wheel, &r.delta) != 7)
             ADD_FAILURE() << "the application's result could not be read";

@@ -38,7 +38,7 @@ TEST(SharedSection, IsMarkedSharedInTheImage) {
     const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
     const IMAGE_SECTION_HEADER* shared = nullptr;
     for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i)
-        if (std::strncmp(reinterpret_cast<const char*>(section[i].Name), ".SHARED", 8) == 0)
+        if (std::memcmp(section[i].Name, ".SHARED", IMAGE_SIZEOF_SHORT_NAME) == 0)
             shared = &section[i];
     ASSERT_NE(shared, nullptr);
     EXPECT_TRUE(shared->Characteristics & IMAGE_SCN_MEM_SHARED);

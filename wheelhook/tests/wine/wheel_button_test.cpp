@@ -246,7 +246,7 @@ std::string MarkerOf(const std::string& command) {
 TEST_F(LaunchTest, LaunchRowRunsTheRegisteredProgram) {
     const std::string command = TouchCommand("wheelhook_launch.txt", 0);
     DeleteFileA(MarkerOf(command).c_str());
-    StoreNetscapeCommand(command, static_cast<DWORD>(command.size() + 1));
+    StoreNetscapeCommand(command, static_cast<DWORD>(command.size()) + 1);
     EXPECT_TRUE(LaunchCreates(MarkerOf(command)));
     DeleteFileA(MarkerOf(command).c_str());
 }
@@ -295,7 +295,7 @@ TEST_F(LaunchTest, TheLaunchDoesNotWaitForTheProgramToBeReady) {
     HANDLE go = CreateEventA(nullptr, TRUE, FALSE, "kbbusy");
     ASSERT_NE(go, nullptr);
     const std::string command = "\"" + LaunchedProgram() + "\" busy kbbusy";
-    StoreNetscapeCommand(command, static_cast<DWORD>(command.size() + 1));
+    StoreNetscapeCommand(command, static_cast<DWORD>(command.size()) + 1);
     ASSERT_TRUE(LaunchCreates(started));
     SetEvent(go);
     EXPECT_TRUE(PumpUntil([&] { return Exists(result); }, 30000));
@@ -321,7 +321,7 @@ TEST_F(LaunchTest, AnUnquotedRegisteredPathRunsThatProgramAndNoOtherBeforeItsSpa
     ASSERT_TRUE(CopyFileA(LaunchedProgram().c_str(), program.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(LaunchedProgram().c_str(), trap.c_str(), FALSE));
     DeleteFileA((program + ".ran").c_str());
-    StoreNetscapeCommand(program, static_cast<DWORD>(program.size() + 1));
+    StoreNetscapeCommand(program, static_cast<DWORD>(program.size()) + 1);
     EXPECT_TRUE(LaunchCreates(program + ".ran"));
     for (const std::string& file : {program + ".ran", program, trap}) DeleteFileA(file.c_str());
     RemoveDirectoryA(folder.c_str());

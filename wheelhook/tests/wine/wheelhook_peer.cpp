@@ -12,7 +12,7 @@
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "scroll") == 0) {
         HWND window = reinterpret_cast<HWND>(std::strtoul(argv[2], nullptr, 10));
-        return ProcWheelEx(window, 0, static_cast<short>(std::atoi(argv[3])));
+        return ProcWheelEx(window, 0, static_cast<short>(std::strtol(argv[3], nullptr, 10)));
     }
     return 64;
 }

@@ -76,7 +76,7 @@ TEST(PngEncode, NoiseAndFarRepeatsReadBack) {
         std::vector<uint32_t> rgb(size_t(width) * height);
         for (uint32_t& pixel : rgb) pixel = random() & 0xFFFFFF;
         for (int y = 3; kind && y < height; ++y)
-            std::copy_n(rgb.begin() + (y - 3) * width, width, rgb.begin() + y * width);
+            std::copy_n(rgb.begin() + std::ptrdiff_t{y - 3} * width, width, rgb.begin() + std::ptrdiff_t{y} * width);
         EXPECT_EQ(Decode(capture::EncodePng(width, height, rgb), width, height), rgb) << kind;
     }
     EXPECT_EQ(Decode(capture::EncodePng(1, 1, {0x123456}), 1, 1), std::vector<uint32_t>{0x123456});

@@ -146,6 +146,15 @@ TEST(SessionScript, BadLinesAreNamedByLineAndNothingElseIsLost) {
     }
 }
 
+// A vertical tab or form feed is a blank like any other: a line of nothing else is an empty
+// line, and a step keeps none around it.
+TEST(SessionScript, EveryBlankIsTrimmed) {
+    sim::Script script = ParseScript("plug\n\v\f\nunplug\f\v\n");
+    EXPECT_TRUE(script.errors.empty());
+    ASSERT_EQ(script.steps.size(), 2u);
+    EXPECT_EQ(script.steps[1].text, "unplug");
+}
+
 TEST(SessionScript, ReportLengthLimitIsSixtyFourBytes) {
     std::string bytes;
     for (int i = 0; i < 64; ++i) bytes += " ff";

@@ -31,6 +31,13 @@ bool LastLineHas(const std::vector<std::string>& log, const char* text) {
     return !log.empty() && log.back().find(text) != std::string::npos;
 }
 
+bool LogHas(HWND main, const char* text) {
+    for (const std::string& line : sim::ReadAgentLog(main)) {
+        if (line.find(text) != std::string::npos) return true;
+    }
+    return false;
+}
+
 // Ends a wait with markers rather than a pause. Once the reader of `path` waits at its device
 // again, it has posted everything it read before; a code 0 posted to the main window after
 // that is dispatched after everything posted there before it, and by the time its log line can
@@ -174,6 +181,36 @@ TEST_F(AgentAfterAStatusChange, TheReaderFetchesTheTableAsItFirstOpensTheFilter)
             EXPECT_EQ(m.wParam, 0x08u);
         }
     }
+    EXPECT_TRUE(agenttest::StopWithU(agent_));
+}
+
+// Another program (a status tool, the receiver simulator) has its read waiting at the filter as
+// the agent starts, and the filter keeps one read waiting at a time: the agent's is refused. The
+// agent says so in its log, tries again, and reads once that program's read has gone.
+class AgentBehindAnotherReader : public simtest::BenchTest {
+protected:
+    AgentBehindAnotherReader() : BenchTest(KB_FILTER_SERVICE_NAME, "uvxnftr.sys") {}
+    agenttest::TestTray tray_;
+    AgentProcess agent_;
+};
+
+TEST_F(AgentBehindAnotherReader, ARefusedReadIsTriedAgainUntilTheOtherReadHasGone) {
+    Plug(1);
+    HWND main = nullptr;
+    {
+        winetest::DeviceHandle other(KB_FILTER_USER_PATH, true);
+        winetest::PendingRead read(other, sizeof(EVENT_RECORD));
+        ASSERT_TRUE(read.pending()) << "error " << read.error();
+        ASSERT_TRUE(agent_.Start());
+        main = agent_.WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(tray_.PumpUntil([&] { return LogHas(main, "Read of \\\\.\\UVXNFLTR refused"); }, SLOW_WAIT_LIMIT_MS))
+            << "the log does not say that the read was refused";
+    }
+    // The other program's read ended with its handle; the agent's handle reads from now on.
+    ASSERT_TRUE(sim::FeedUntilAReaderListens(bench(), 1, SLOW_WAIT_LIMIT_MS));
+    EXPECT_TRUE(tray_.PumpUntil([&] { return LogHas(main, "Hot Key Event = 1"); }, SLOW_WAIT_LIMIT_MS))
+        << "the agent's reader never read again";
     EXPECT_TRUE(agenttest::StopWithU(agent_));
 }
 

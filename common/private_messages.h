@@ -11,3 +11,4 @@ constexpr unsigned WM_TRAY_LOCKKEYS = 0x8072;    // wParam = lock-key state
 constexpr unsigned WM_AGENT_KEYCODE = 0x8200;    // wParam = hot-key code, from the keyboard reader
 constexpr unsigned WM_AGENT_HOTKEY = 0x8301;     // wParam = filter event code
 constexpr unsigned WM_AGENT_FILTER_OPENED = 0x8302;  // a reader opened its filter only after the agent started
+constexpr unsigned WM_AGENT_READ_REFUSED = 0x8303;   // wParam = reader 1 to 3, lParam = the read's error

@@ -30,6 +30,9 @@
 !define RUN_VALUE "Skyrel"
 !define UNINSTALLER "uninstall.exe"
 !define ERROR_SUCCESS_REBOOT_REQUIRED 3010
+; What "keyagent.exe /install" ends with when a service could not be registered or a filter's
+; driver file is missing; a silent run ends with it too.
+!define ERROR_INSTALL_FAILURE 1603
 
 Name "${PRODUCT}"
 Caption "${PRODUCT} Setup"
@@ -63,6 +66,7 @@ ShowUninstDetails show
 !include "${SOURCE}/setup/registration.nsh"
 
 Var KeepSettings
+Var FiltersFailed
 
 ; Files, drivers and machine-wide registry keys need an administrator (98 and ME say "Admin"
 ; for everyone).
@@ -131,16 +135,30 @@ Section "Install"
   !insertmacro RegisterServer mousepages.dll
 
   DetailPrint "Installing the filters into the receiver's devices"
-  ExecWait '"$INSTDIR\keyagent.exe" /install'
+  ClearErrors
+  ExecWait '"$INSTDIR\keyagent.exe" /install' $0
+  ${If} ${Errors}
+  ${OrIf} $0 <> 0
+    StrCpy $FiltersFailed 1
+    DetailPrint "keyagent.exe /install ended with $0: the filters are not installed."
+  ${EndIf}
   WriteRegStr HKLM "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\keyagent.exe"'
   !insertmacro StartAgent
 
-  ${If} ${RebootFlag}
+  ${If} $FiltersFailed == 1
+    MessageBox MB_OK|MB_ICONEXCLAMATION \
+      "The receiver's filters could not be installed: the hot keys will not work." /SD IDOK
+  ${ElseIf} ${RebootFlag}
     DetailPrint "Windows must be restarted before the hot keys work."
   ${EndIf}
 SectionEnd
 
 Function .onInstSuccess
+  ; A restart would not make the hot keys work.
+  ${If} $FiltersFailed == 1
+    SetErrorLevel ${ERROR_INSTALL_FAILURE}
+    Return
+  ${EndIf}
   ${If} ${RebootFlag}
     SetErrorLevel ${ERROR_SUCCESS_REBOOT_REQUIRED}
     MessageBox MB_YESNO|MB_ICONQUESTION \

@@ -6,25 +6,36 @@ namespace {
 // A filter whose service or driver file is missing is never written into a list: Windows would
 // fail to load it and leave the whole stack, the user's keyboard with it, without a driver.
 // "/uninstall" deletes the services and leaves the files, so the check of the next start finds
-// the files alone.
-FilterEditResult AddFilter(const FilterService& service, bool present_devices_only, FilterLog& log) {
+// the files alone. False for a filter left out, which is logged.
+bool FilterCanBeAdded(const FilterService& service, FilterLog& log) {
     if (!FilterServicePresent(service)) {
         log.Write(service.missing_service_log);
-        return FilterEditResult::NoChange;
+        return false;
     }
     if (!FilterDriverFilePresent(service)) {
         log.Write(service.missing_driver_log);
-        return FilterEditResult::NoChange;
+        return false;
     }
+    return true;
+}
+
+FilterEditResult AddFilter(const FilterService& service, bool present_devices_only, FilterLog& log) {
+    if (!FilterCanBeAdded(service, log)) return FilterEditResult::NoChange;
     return EditFilterList(service.add_command, present_devices_only);
 }
 
 }  // namespace
 
-FilterEditResult InstallFilters(bool present_devices_only, FilterLog& log) {
-    for (const FilterService& service : kFilterServices) RegisterFilterService(service);
+FilterEditResult InstallFilters(bool present_devices_only, FilterLog& log, bool* complete) {
+    bool all_in_place = true;
+    for (const FilterService& service : kFilterServices) all_in_place = RegisterFilterService(service) && all_in_place;
     FilterEditResult result = FilterEditResult::NoChange;
-    for (const FilterService& service : kFilterServices) result = AddFilter(service, present_devices_only, log);
+    for (const FilterService& service : kFilterServices) {
+        const bool addable = FilterCanBeAdded(service, log);
+        all_in_place = all_in_place && addable;
+        result = addable ? EditFilterList(service.add_command, present_devices_only) : FilterEditResult::NoChange;
+    }
+    if (complete != nullptr) *complete = all_in_place;
     return result;
 }
 

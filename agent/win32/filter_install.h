@@ -15,8 +15,9 @@
 // it is a value of the device's hardware key.
 FilterEditResult EditFilterList(const char* command, bool present_devices_only);
 
-// The service's key and its five values, in their order. Failures leave what was there.
-void RegisterFilterService(const FilterService& service);
+// The service's key and its five values, in their order. Failures leave what was there; false
+// when the key or a value could not be written.
+bool RegisterFilterService(const FilterService& service);
 
 // Whether the service's key is there, and its driver file in the Windows folder's
 // system32\drivers.
@@ -26,8 +27,9 @@ bool FilterDriverFilePresent(const FilterService& service);
 // "/install" (all devices) and the install on an arrival (present devices only): both services
 // registered, then each filter added to its interface's devices (the keyboard
 // interface's first), except a filter whose service or driver file is missing: that one is left
-// out and logged. Returns the hot-key filter's result.
-FilterEditResult InstallFilters(bool present_devices_only, FilterLog& log);
+// out and logged. Returns the hot-key filter's result; `complete`, when given, says whether
+// both services were registered and neither filter was left out.
+FilterEditResult InstallFilters(bool present_devices_only, FilterLog& log, bool* complete = nullptr);
 
 // Both service keys deleted with everything below them.
 void DeleteFilterServices();

@@ -8,19 +8,23 @@
 #include "common/registry_names.h"
 #include "agent/win32/filter_install.h"
 
-void RegisterFilterService(const FilterService& service) {
+bool RegisterFilterService(const FilterService& service) {
     HKEY key;
-    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, service.key, &key) != ERROR_SUCCESS) return;
+    if (RegCreateKeyA(HKEY_LOCAL_MACHINE, service.key, &key) != ERROR_SUCCESS) return false;
+    bool written = true;
     for (const ServiceValue& value : service.values) {
+        LONG result;
         if (value.type == ServiceValueType::Number) {
-            RegSetValueExA(key, value.name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value.number),
-                           sizeof value.number);
+            result = RegSetValueExA(key, value.name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value.number),
+                                    sizeof value.number);
         } else {
-            RegSetValueExA(key, value.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.text),
-                           static_cast<DWORD>(std::strlen(value.text) + 1));
+            result = RegSetValueExA(key, value.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.text),
+                                    static_cast<DWORD>(std::strlen(value.text) + 1));
         }
+        written = written && result == ERROR_SUCCESS;
     }
     RegCloseKey(key);
+    return written;
 }
 
 bool FilterServicePresent(const FilterService& service) {

@@ -23,9 +23,12 @@ AgentFilterLog g_log;
 
 }  // namespace
 
+// A setup runs "/install" and has only the exit code to tell whether it did its work. No receiver
+// plugged in yet is no failure: the agent adds the filters when it comes.
 int RunInstallCommand() {
-    InstallFilters(false, g_log);
-    return 0;
+    bool complete = false;
+    InstallFilters(false, g_log, &complete);
+    return complete ? 0 : ERROR_INSTALL_FAILURE;
 }
 
 int RunUninstallCommand() {

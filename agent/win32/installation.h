@@ -6,7 +6,8 @@
 
 #include "agent/logic/filter_log.h"
 
-// Exit codes of the two commands.
+// Exit codes of the two commands. "/install" ends with 0 when both services are registered
+// and neither filter was left out, with ERROR_INSTALL_FAILURE (1603) otherwise.
 int RunInstallCommand();
 int RunUninstallCommand();
 

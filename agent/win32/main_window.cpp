@@ -91,6 +91,14 @@ void OnFilterOpened() {
     SendUsbLockAgain();
 }
 
+// Any process may post this: only a reader's number names a device.
+void OnReadRefused(WPARAM reader, LPARAM error) {
+    if (const char* path = ReaderDevicePath(reader)) {
+        WriteAgentLog("Read of %s refused (error %lu), trying again every second", path,
+                      static_cast<unsigned long>(error));
+    }
+}
+
 void OnTimer(WPARAM timer) {
     if (timer == KB_TIMER_REBOOT_PROMPT) OnRestartPromptTimer();
     if (timer == KB_TIMER_VOLUME_REPEAT) OnVolumeRepeatTimer();
@@ -131,6 +139,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_AGENT_FILTER_OPENED:
         OnFilterOpened();
+        return 0;
+    case WM_AGENT_READ_REFUSED:
+        OnReadRefused(wParam, lParam);
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);

@@ -45,6 +45,8 @@ ReaderIo::Opened ReaderIo::OpenWhenPresent(const char* path, DWORD retry_ms, HAN
     for (Opened when = Opened::AtOnce;; when = Opened::Later) {
         *device = OpenReaderDevice(path);
         if (*device != INVALID_HANDLE_VALUE) return when;
-        if (WaitForSingleObject(stop_event_, retry_ms) == WAIT_OBJECT_0) return Opened::Stopped;
+        if (!Pause(retry_ms)) return Opened::Stopped;
     }
 }
+
+bool ReaderIo::Pause(DWORD ms) { return WaitForSingleObject(stop_event_, ms) != WAIT_OBJECT_0; }

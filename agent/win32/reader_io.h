@@ -24,6 +24,8 @@ public:
     // first.
     enum class Opened { AtOnce, Later, Stopped };
     Opened OpenWhenPresent(const char* path, DWORD retry_ms, HANDLE* device);
+    // Waits `ms`; false when the stop event came first.
+    bool Pause(DWORD ms);
 
 private:
     IoOutcome Finish(HANDLE device, BOOL started, OVERLAPPED* overlapped, DWORD* bytes);

@@ -7,9 +7,34 @@
 
 namespace {
 
-constexpr DWORD kReopenPauseMs = 1000;
+// The pace of a reader's second tries: of an open while its device is missing, and of a read
+// the device refused.
+constexpr DWORD kRetryPauseMs = 1000;
 
 bool Running(const ReaderContext& context) { return context.KeepRunning != 0; }
+
+// The filters keep one read waiting at a time and refuse another while it waits: a read refused
+// because another program (a status tool, the receiver simulator) has one waiting is tried again
+// until that one has gone, or the reader would stay deaf until the agent restarts. The log is
+// told once for each run of refusals. False once the agent stops.
+bool ReadRecord(ReaderContext& context, ReaderIo& io, int reader, HANDLE device, void* record, DWORD size,
+                DWORD* bytes) {
+    bool told = false;
+    while (Running(context)) {
+        switch (io.Read(device, record, size, bytes)) {
+        case IoOutcome::Done:
+            return true;
+        case IoOutcome::Stopped:
+            return false;
+        case IoOutcome::Failed:
+            break;
+        }
+        if (!told) PostMessageA(context.MainWindow, WM_AGENT_READ_REFUSED, reader, static_cast<LPARAM>(GetLastError()));
+        told = true;
+        if (!io.Pause(kRetryPauseMs)) return false;
+    }
+    return false;
+}
 
 void InjectWheelStep(int delta) {
     INPUT input = {};
@@ -19,14 +44,15 @@ void InjectWheelStep(int delta) {
     SendInput(1, &input, sizeof input);
 }
 
-// Reader 1: hot-key codes from the keyboard filter, never reopened.
+// Reader 1: hot-key codes from the keyboard filter, never reopened: without the device, it ends
+// at once.
 DWORD WINAPI KeyboardFilterReader(LPVOID parameter) {
     ReaderContext& context = *static_cast<ReaderContext*>(parameter);
     ReaderIo io(context.StopEvent);
-    if (!io.ready()) return 0;
+    if (!io.ready() || context.KeyboardFilterHandle == INVALID_HANDLE_VALUE) return 0;
     uint8_t record[5];
     DWORD bytes = 0;
-    while (Running(context) && io.Read(context.KeyboardFilterHandle, record, sizeof record, &bytes) == IoOutcome::Done) {
+    while (ReadRecord(context, io, 1, context.KeyboardFilterHandle, record, sizeof record, &bytes)) {
         PostMessageA(context.MainWindow, WM_AGENT_KEYCODE, record[0], reinterpret_cast<LPARAM>(&context));
     }
     return 0;
@@ -35,7 +61,7 @@ DWORD WINAPI KeyboardFilterReader(LPVOID parameter) {
 // A filter that appeared after the agent's start missed the lock and the key-disable flags the
 // start sent: the user-interface thread, which sends them, is told.
 bool OpenFilterWhenPresent(ReaderContext& context, ReaderIo& io, const char* path, HANDLE* device) {
-    const ReaderIo::Opened opened = io.OpenWhenPresent(path, kReopenPauseMs, device);
+    const ReaderIo::Opened opened = io.OpenWhenPresent(path, kRetryPauseMs, device);
     if (opened == ReaderIo::Opened::Later) PostMessageA(context.MainWindow, WM_AGENT_FILTER_OPENED, 0, 0);
     return opened != ReaderIo::Opened::Stopped;
 }
@@ -50,7 +76,7 @@ DWORD WINAPI CompanionReader(LPVOID parameter) {
     context.LowerFilterHandle = device;
     uint8_t record = 0;
     DWORD bytes = 0;
-    while (Running(context) && io.Read(device, &record, sizeof record, &bytes) == IoOutcome::Done) {
+    while (ReadRecord(context, io, 2, device, &record, sizeof record, &bytes)) {
         if (bytes == 1) PostMessageA(context.TrayWindow, WM_TRAY_ACTIVITY, 0, 0);
     }
     return 0;
@@ -75,7 +101,7 @@ DWORD WINAPI HotKeyFilterReader(LPVOID parameter) {
     FetchStatusTable(context, io, device);
     EVENT_RECORD event;
     DWORD bytes = 0;
-    while (Running(context) && io.Read(device, &event, sizeof event, &bytes) == IoOutcome::Done) {
+    while (ReadRecord(context, io, 3, device, &event, sizeof event, &bytes)) {
         switch (RouteFilterEvent(event.Code)) {
         case EventRoute::FetchStatusTable:
             FetchStatusTable(context, io, device);
@@ -100,6 +126,12 @@ void CloseDevice(HANDLE& device) {
 }
 
 }  // namespace
+
+const char* ReaderDevicePath(WPARAM reader) {
+    static const char* const kPaths[kReaderCount] = {KB_KEYBOARD_FILTER_USER_PATH, KB_COMPANION_USER_PATH,
+                                                     KB_FILTER_USER_PATH};
+    return reader >= 1 && reader <= kReaderCount ? kPaths[reader - 1] : nullptr;
+}
 
 HANDLE OpenReaderDevice(const char* path) {
     return CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,

@@ -1,6 +1,7 @@
 // The three reader threads: "\\.\UOVKBFTR" (hot-key codes), "\\.\LVXNFLTR" (keyboard activity)
 // and "\\.\UVXNFLTR" (the hot-key filter's events). They hand everything to the user-interface
-// thread with PostMessageA.
+// thread with PostMessageA. A read its device refuses is tried again, and the log is told
+// (WM_AGENT_READ_REFUSED).
 //
 // Every device is opened for overlapped I/O, so that each wait of a reader (a read, a status
 // request, the pause between two opens) also ends when the context's stop event is set: the
@@ -11,6 +12,9 @@
 #include <windows.h>
 
 #include "agent/win32/agent_state.h"
+
+// The device of reader 1, 2 or 3; null for any other number.
+const char* ReaderDevicePath(WPARAM reader);
 
 // Opens a filter device as the readers use it; INVALID_HANDLE_VALUE when it is missing.
 HANDLE OpenReaderDevice(const char* path);

@@ -48,17 +48,25 @@ void RegisterServer() {
     CreateOnce(HKEY_LOCAL_MACHINE, path, kClassId);
 }
 
+// The server ships beside keyagent.exe. Not the current folder: started at logon from the Run
+// key, the agent has another program's current folder, where the file is not, or is another.
+bool ServerBesideTheAgent(char* path, DWORD size) {
+    const DWORD length = GetModuleFileNameA(nullptr, path, size);
+    if (length == 0 || length >= size) return false;
+    char* name = std::strrchr(path, '\\');
+    if (name == nullptr || static_cast<DWORD>(name + 1 - path) + sizeof kServerFile > size) return false;
+    std::memcpy(name + 1, kServerFile, sizeof kServerFile);
+    return true;
+}
+
 void CopyServerFileIfMissing() {
     char system_dir[128];
-    char current_dir[128];
+    char source[MAX_PATH];
     const UINT system_length = GetSystemDirectoryA(system_dir, sizeof system_dir);
-    const DWORD current_length = GetCurrentDirectoryA(sizeof current_dir, current_dir);
     if (system_length == 0 || system_length >= sizeof system_dir) return;
-    if (current_length == 0 || current_length >= sizeof current_dir) return;
+    if (!ServerBesideTheAgent(source, sizeof source)) return;
     char target[160];
-    char source[160];
     wsprintfA(target, "%s\\%s", system_dir, kServerFile);
-    wsprintfA(source, "%s\\%s", current_dir, kServerFile);
     const HANDLE present =
         CreateFileA(target, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (present != INVALID_HANDLE_VALUE) {

@@ -8,9 +8,9 @@
 
 namespace {
 
-// A pass-through filter takes the I/O method and the power paging of the device below, so that
-// the driver above meets the stack as it would without the filter.
-constexpr ULONG FLAGS_FROM_BELOW = DO_BUFFERED_IO | DO_DIRECT_IO | DO_POWER_PAGABLE;
+// A pass-through filter takes the I/O method of the device below (CreateFilterDevice takes its
+// power paging), so that the driver above meets the stack as it would without the filter.
+constexpr ULONG FLAGS_FROM_BELOW = DO_BUFFERED_IO | DO_DIRECT_IO;
 
 NTSTATUS NTAPI TransferComplete(PDEVICE_OBJECT, PIRP irp, PVOID context) {
     if (irp->PendingReturned) IoMarkIrpPending(irp);

@@ -57,8 +57,9 @@ int SessionPlayer::Play(const Script& script) {
         page_.Step(step.line, step.text, step.comment);
         Lines said;
         if (DesktopPlayer::Handles(step.kind)) {
-            // The filter serves one read at a time: an agent about to start takes the player's
-            // place as its reader, or its first read would be refused.
+            // The filter keeps one read waiting at a time: an agent about to start takes the
+            // player's place as its reader. Refused, it would try again only a second later, and
+            // until then the player's read would take the keys meant for it.
             if (step.kind == StepKind::Agent && step.open) {
                 reader_.reset();
                 own_reader_ = false;

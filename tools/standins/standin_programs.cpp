@@ -7,6 +7,16 @@ namespace standins {
 namespace {
 
 constexpr char kAppPaths[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+// How long a copy may stay held by the program the agent started from it, which records one
+// line and ends.
+constexpr unsigned long kProgramEndLimitMs = 15000;
+
+// A copy takes the exact name asked for: copied over a file of that name in another case, it
+// would keep the old one, and the program would record under that.
+bool CopyRecorder(const std::string& path) {
+    winsupport::DeleteWhenFree(path, kProgramEndLimitMs);
+    return CopyFileA(winsupport::BuildFile("program_recorder.exe").c_str(), path.c_str(), FALSE) != FALSE;
+}
 
 bool ReadDefault(const std::string& key_name, std::string* value) {
     HKEY key;
@@ -46,16 +56,16 @@ StandInPrograms::~StandInPrograms() {
             WriteDefault(key, entry.old_path);
         else
             RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str());
-        DeleteFileA((folder_ + entry.name).c_str());
+        winsupport::DeleteWhenFree(folder_ + entry.name, kProgramEndLimitMs);
     }
-    for (const std::string& path : placed_) DeleteFileA(path.c_str());
+    for (const std::string& path : placed_) winsupport::DeleteWhenFree(path, kProgramEndLimitMs);
     RemoveDirectoryA(folder_.c_str());
     DeleteFileA(record_.c_str());
 }
 
 std::string StandInPrograms::Register(const std::string& name) {
     const std::string path = folder_ + name;
-    CopyFileA(winsupport::BuildFile("program_recorder.exe").c_str(), path.c_str(), FALSE);
+    CopyRecorder(path);
     const std::string key = std::string(kAppPaths) + name;
     AppPath entry{name, false, ""};
     entry.existed = ReadDefault(key, &entry.old_path);
@@ -65,7 +75,7 @@ std::string StandInPrograms::Register(const std::string& name) {
 }
 
 bool StandInPrograms::Place(const std::string& path) {
-    if (!CopyFileA(winsupport::BuildFile("program_recorder.exe").c_str(), path.c_str(), FALSE)) return false;
+    if (!CopyRecorder(path)) return false;
     placed_.push_back(path);
     return true;
 }

@@ -11,7 +11,8 @@
 namespace standins {
 
 // Programs started by the agent, each a copy of program_recorder.exe. The record file is named
-// in the environment, which the agent started afterwards inherits.
+// in the environment, which the agent started afterwards inherits. The copies go with the
+// object, each once the program started from it has ended.
 class StandInPrograms {
 public:
     StandInPrograms();

@@ -54,6 +54,13 @@ PendingRead::~PendingRead() {
     delete state_;
 }
 
+bool AReadWaitsAt(const char* path) {
+    const DeviceHandle device(path);
+    DWORD bytes = 0;
+    BYTE nothing = 0;
+    return device.valid() && !ReadFile(device.get(), &nothing, 0, &bytes, nullptr) && GetLastError() == ERROR_GEN_FAILURE;
+}
+
 struct BlockedReader::State {
     HANDLE Device = nullptr;
     DWORD Length = 0;

@@ -69,6 +69,12 @@ private:
     DWORD error_ = 0;
 };
 
+// Whether a read of another handle waits at `path` now. The filters keep one read waiting at a
+// time and refuse any other while it waits, a read of no bytes included; with none waiting, a
+// read of no bytes is answered at once with nothing and takes no record. So a reader found
+// waiting again has handed on everything it read before.
+bool AReadWaitsAt(const char* path);
+
 // A thread that does one plain ReadFile on a synchronous handle, as the product's reader
 // threads do.
 class BlockedReader {

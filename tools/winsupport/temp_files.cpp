@@ -21,4 +21,14 @@ std::vector<std::string> NonEmptyLines(const std::string& path) {
     return lines;
 }
 
+bool DeleteWhenFree(const std::string& path, unsigned long limit_ms) {
+    const DWORD start = GetTickCount();
+    while (!DeleteFileA(path.c_str())) {
+        if (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND) return true;
+        if (GetTickCount() - start >= limit_ms) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
 }  // namespace winsupport

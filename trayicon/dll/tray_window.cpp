@@ -4,6 +4,7 @@
 
 #include "common/private_messages.h"
 #include "common/window_classes.h"
+#include "programstart/win32/start_program.h"
 #include "trayicon/dll/icon_set.h"
 #include "trayicon/dll/notify_icons.h"
 #include "trayicon/dll/tray_menu.h"
@@ -64,7 +65,7 @@ void OnDestroy(HWND window) {
 void OnIconMouse(HWND window, LPARAM mouse_message) {
     switch (tray::OnIconMouse(static_cast<unsigned>(mouse_message))) {
     case ClickAction::OpenApplet:
-        WinExec(kAppletCommandLine, SW_SHOWDEFAULT);
+        StartProgram(kAppletCommandLine, SW_SHOWDEFAULT);
         break;
     case ClickAction::ShowMenu:
         ShowTrayMenu(window);
@@ -80,7 +81,7 @@ void OnCommand(HWND window, unsigned command) {
         return;
     }
     // A launch that fails leaves everything as it was; nobody is told.
-    if (const char* command_line = CommandLineOf(command)) WinExec(command_line, SW_SHOWDEFAULT);
+    if (const char* command_line = CommandLineOf(command)) StartProgram(command_line, SW_SHOWDEFAULT);
 }
 
 }  // namespace

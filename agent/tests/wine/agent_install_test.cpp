@@ -96,6 +96,18 @@ TEST_F(AgentInstall, TheAgentsWindowsVersionPicksWhereTheListGoes) {
     EXPECT_FALSE(keyboard->HardwareKeyLowerFilters().exists);
 }
 
+// A setup runs "/install" and can only tell from its exit code whether the filters were
+// installed: with no receiver plugged in yet that is a success (the agent writes the filters
+// when it comes), with a driver file missing it is not.
+TEST_F(AgentInstall, TheInstallsExitCodeSaysWhetherTheFiltersWereInstalled) {
+    DWORD exit_code = 99;
+    ASSERT_TRUE(agenttest::RunToEnd("/install", &exit_code));
+    EXPECT_EQ(exit_code, 0u) << "no receiver plugged in";
+    if (!drivers_.Remove(kFilterServices[1])) GTEST_SKIP() << "the prefix has its own uvxnftr.sys";
+    ASSERT_TRUE(agenttest::RunToEnd("/install", &exit_code));
+    EXPECT_EQ(exit_code, static_cast<DWORD>(ERROR_INSTALL_FAILURE)) << "uvxnftr.sys missing";
+}
+
 // The filter check's line, from the log of an agent that runs until the test stops it.
 std::string FilterCheckLine() {
     agenttest::TestTray tray;

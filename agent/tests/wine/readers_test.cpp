@@ -13,6 +13,7 @@
 #include "outside/uovkbftr/keyboard_filter_interface.h"
 #include "tools/fixtures/bench_test.h"
 #include "tools/simulator/client/filter_reader.h"
+#include "tools/winetest/device_io.h"
 #include "tools/winsupport/driver_service.h"
 
 namespace {
@@ -25,6 +26,37 @@ const std::vector<uint8_t> kWwwBackDown = {0x01, 0x24, 0x02};
 const std::vector<uint8_t> kKeysUp = {0x01, 0x00, 0x00};
 
 std::vector<uint8_t> StatusReport(uint8_t aux) { return {0x04, 0x00, 0x00, 0x00, 0x00, aux}; }
+
+bool LastLineHas(const std::vector<std::string>& log, const char* text) {
+    return !log.empty() && log.back().find(text) != std::string::npos;
+}
+
+bool LogHas(HWND main, const char* text) {
+    for (const std::string& line : sim::ReadAgentLog(main)) {
+        if (line.find(text) != std::string::npos) return true;
+    }
+    return false;
+}
+
+// Ends a wait with markers rather than a pause. Once the reader of `path` waits at its device
+// again, it has posted everything it read before; a code 0 posted to the main window after
+// that is dispatched after everything posted there before it, and by the time its log line can
+// be read, the tray messages of all of it are queued here. They are taken in, and the code 0's
+// own activity, the last one, is taken off again.
+bool Settle(agenttest::TestTray& tray, HWND main, const char* path) {
+    if (!tray.PumpUntil([&] { return winetest::AReadWaitsAt(path); }, SLOW_WAIT_LIMIT_MS)) return false;
+    const size_t lines = sim::ReadAgentLog(main).size();
+    PostMessageA(main, WM_AGENT_HOTKEY, 0, 0);
+    if (!tray.PumpUntil(
+            [&] {
+                const std::vector<std::string> log = sim::ReadAgentLog(main);
+                return log.size() > lines && LastLineHas(log, "Hot Key Event = 0");
+            },
+            SLOW_WAIT_LIMIT_MS))
+        return false;
+    tray.PumpFor(0);
+    return tray.TakeLast(WM_TRAY_ACTIVITY);
+}
 
 class AgentReaders : public simtest::BenchTest {
 protected:
@@ -44,7 +76,7 @@ protected:
         // blanked once the agent's reader is there, and reaches the tray.
         ASSERT_TRUE(sim::FeedUntilAReaderListens(bench(), 1, SLOW_WAIT_LIMIT_MS)) << "the agent never read the filter's device";
         ASSERT_TRUE(WaitForActivities(1, SLOW_WAIT_LIMIT_MS)) << "the agent's reader took no hot key";
-        tray_.PumpFor(100);
+        ASSERT_TRUE(Settle(KB_FILTER_USER_PATH));
         tray_.Clear();
     }
 
@@ -59,6 +91,8 @@ protected:
         return tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) >= count; }, limit);
     }
 
+    bool Settle(const char* path) { return ::Settle(tray_, FindWindowA(KB_CLASS_AGENT_MAIN, nullptr), path); }
+
     winsupport::DriverService companion_;
     agenttest::TestTray tray_;
     AgentProcess agent_;
@@ -68,12 +102,12 @@ TEST_F(AgentReaders, AHotKeyAndItsReleaseReachTheDispatcherWhichTellsTheTray) {
     Feed(kWwwBackDown);
     Feed(kKeysUp);
     ASSERT_TRUE(WaitForActivities(2)) << "the dispatcher did not tell the tray";
-    tray_.PumpFor(300);
+    ASSERT_TRUE(Settle(KB_FILTER_USER_PATH));
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 2);
     const std::vector<std::string> log = sim::ReadAgentLog(FindWindowA(KB_CLASS_AGENT_MAIN, nullptr));
-    ASSERT_GE(log.size(), 2u);
-    EXPECT_NE(log[log.size() - 2].find("Hot Key Event = 1"), std::string::npos) << log[log.size() - 2];
-    EXPECT_NE(log[log.size() - 1].find("Hot Key Event = 50"), std::string::npos) << log[log.size() - 1];
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_NE(log[log.size() - 3].find("Hot Key Event = 1"), std::string::npos) << log[log.size() - 3];
+    EXPECT_NE(log[log.size() - 2].find("Hot Key Event = 50"), std::string::npos) << log[log.size() - 2];
 }
 
 TEST_F(AgentReaders, ALowBatteryOnRecordThreeReachesTheTrayAsMaskEight) {
@@ -96,7 +130,7 @@ TEST_F(AgentReaders, StatusReportsAreActivityAndStepTheWheelByOneAfterTheirAuxil
     for (uint8_t aux : {0, 1, 2}) FeedThrough(StatusReport(aux));
     ASSERT_TRUE(WaitForActivities(3));
     ASSERT_TRUE(tray_.PumpUntil([&] { return wheel.deltas().size() >= 2; }, WAIT_LIMIT_MS)) << "no wheel step";
-    tray_.PumpFor(300);
+    ASSERT_TRUE(Settle(KB_FILTER_USER_PATH));
     EXPECT_EQ(wheel.deltas(), (std::vector<int>{-1, 1})) << "auxiliary byte 0 steps nothing, 1 steps -1, 2 steps +1";
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 3);
 }
@@ -106,7 +140,7 @@ TEST_F(AgentReaders, AReceiverGoingAndComingPostsNothing) {
     Plug(1);
     Feed(kWwwBackDown);
     ASSERT_TRUE(WaitForActivities(1));
-    tray_.PumpFor(300);
+    ASSERT_TRUE(Settle(KB_FILTER_USER_PATH));
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 1) << "codes 100 and 101 reached the dispatcher";
     for (const agenttest::TrayMessage& m : tray_.messages()) {
         EXPECT_TRUE(m.message == WM_TRAY_ACTIVITY || m.message == WM_TRAY_BATTERY)
@@ -117,7 +151,7 @@ TEST_F(AgentReaders, AReceiverGoingAndComingPostsNothing) {
 TEST_F(AgentReaders, EachKeyboardActivityOfTheCompanionReachesTheTray) {
     ASSERT_TRUE(bench().Keyboard(3)) << "error " << bench().error();
     ASSERT_TRUE(WaitForActivities(3));
-    tray_.PumpFor(300);
+    ASSERT_TRUE(Settle(KB_COMPANION_USER_PATH));
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 3);
 }
 
@@ -143,8 +177,40 @@ TEST_F(AgentAfterAStatusChange, TheReaderFetchesTheTableAsItFirstOpensTheFilter)
     ASSERT_NE(agent_.WaitForMainWindow(), nullptr);
     EXPECT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_BATTERY) > 0; }, SLOW_WAIT_LIMIT_MS));
     for (const agenttest::TrayMessage& m : tray_.messages()) {
-        if (m.message == WM_TRAY_BATTERY) EXPECT_EQ(m.wParam, 0x08u);
+        if (m.message == WM_TRAY_BATTERY) {
+            EXPECT_EQ(m.wParam, 0x08u);
+        }
     }
+    EXPECT_TRUE(agenttest::StopWithU(agent_));
+}
+
+// Another program (a status tool, the receiver simulator) has its read waiting at the filter as
+// the agent starts, and the filter keeps one read waiting at a time: the agent's is refused. The
+// agent says so in its log, tries again, and reads once that program's read has gone.
+class AgentBehindAnotherReader : public simtest::BenchTest {
+protected:
+    AgentBehindAnotherReader() : BenchTest(KB_FILTER_SERVICE_NAME, "uvxnftr.sys") {}
+    agenttest::TestTray tray_;
+    AgentProcess agent_;
+};
+
+TEST_F(AgentBehindAnotherReader, ARefusedReadIsTriedAgainUntilTheOtherReadHasGone) {
+    Plug(1);
+    HWND main = nullptr;
+    {
+        winetest::DeviceHandle other(KB_FILTER_USER_PATH, true);
+        winetest::PendingRead read(other, sizeof(EVENT_RECORD));
+        ASSERT_TRUE(read.pending()) << "error " << read.error();
+        ASSERT_TRUE(agent_.Start());
+        main = agent_.WaitForMainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(tray_.PumpUntil([&] { return LogHas(main, "Read of \\\\.\\UVXNFLTR refused"); }, SLOW_WAIT_LIMIT_MS))
+            << "the log does not say that the read was refused";
+    }
+    // The other program's read ended with its handle; the agent's handle reads from now on.
+    ASSERT_TRUE(sim::FeedUntilAReaderListens(bench(), 1, SLOW_WAIT_LIMIT_MS));
+    EXPECT_TRUE(tray_.PumpUntil([&] { return LogHas(main, "Hot Key Event = 1"); }, SLOW_WAIT_LIMIT_MS))
+        << "the agent's reader never read again";
     EXPECT_TRUE(agenttest::StopWithU(agent_));
 }
 
@@ -203,8 +269,7 @@ TEST_F(KeyboardFilterReader, EachRecordIsOneKeyCodeMessage) {
     ASSERT_TRUE(agent_.Start());
     const HWND main = agent_.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(agent_.WaitUntilIdle());
-    tray_.PumpFor(200);
+    ASSERT_TRUE(Settle(tray_, main, KB_KEYBOARD_FILTER_USER_PATH));
     tray_.Clear();
     // Code 3 (WWW Stop) has no action without a browser window; Web/Home would start Wine's own
     // browser, which later tests would then take for theirs.
@@ -212,17 +277,12 @@ TEST_F(KeyboardFilterReader, EachRecordIsOneKeyCodeMessage) {
     uint32_t reads = 0;
     ASSERT_TRUE(tray_.PumpUntil(
         [&] { return keyboard_filter::CompletedReads(&reads) && reads >= reads_before + 3; }, WAIT_LIMIT_MS));
-    std::vector<std::string> log;
-    ASSERT_TRUE(tray_.PumpUntil(
-        [&] {
-            // The reads are done before the messages they post are handled: wait for the last.
-            log = sim::ReadAgentLog(main);
-            return log.size() >= 4 && log.back().find("Key Code = 3") != std::string::npos;
-        },
-        WAIT_LIMIT_MS));
-    EXPECT_NE(log[log.size() - 3].find("Key Code = 20"), std::string::npos) << log[log.size() - 3];
-    EXPECT_NE(log[log.size() - 2].find("Key Code = 23"), std::string::npos) << log[log.size() - 2];
-    EXPECT_NE(log[log.size() - 1].find("Key Code = 3"), std::string::npos) << log[log.size() - 1];
+    ASSERT_TRUE(Settle(tray_, main, KB_KEYBOARD_FILTER_USER_PATH));
+    const std::vector<std::string> log = sim::ReadAgentLog(main);
+    ASSERT_GE(log.size(), 4u);
+    EXPECT_NE(log[log.size() - 4].find("Key Code = 20"), std::string::npos) << log[log.size() - 4];
+    EXPECT_NE(log[log.size() - 3].find("Key Code = 23"), std::string::npos) << log[log.size() - 3];
+    EXPECT_NE(log[log.size() - 2].find("Key Code = 3"), std::string::npos) << log[log.size() - 2];
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 0) << "the keyboard filter's codes are no tray activity";
     EXPECT_TRUE(agenttest::StopWithU(agent_)) << "the agent did not stop with its read pending";
 }

@@ -1,5 +1,5 @@
 // The status-page server registered at every start of the real keyagent.exe, and its file
-// copied from the agent's current folder into the system folder only when it is missing there.
+// copied from the agent's own folder into the system folder only when it is missing there.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +9,7 @@
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "tools/winetest/test_support.h"
+#include "tools/winsupport/build_files.h"
 
 namespace {
 
@@ -36,11 +37,12 @@ bool WriteWholeFile(const std::string& path, const std::string& text) {
 std::string ReadWholeFile(const std::string& path) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    char data[256];
+    std::string whole;
+    char data[4096];
     DWORD read = 0;
-    ReadFile(file, data, sizeof data, &read, nullptr);
+    while (ReadFile(file, data, sizeof data, &read, nullptr) && read > 0) whole.append(data, read);
     CloseHandle(file);
-    return std::string(data, read);
+    return whole;
 }
 
 class StatusPage : public testing::Test {
@@ -50,7 +52,9 @@ protected:
         GetTempPathA(sizeof temp, temp);
         folder_ = std::string(temp) + "agent_status_page";
         CreateDirectoryA(folder_.c_str(), nullptr);
-        ASSERT_TRUE(WriteWholeFile(folder_ + "\\statuspage.DLL", "the server beside the agent"));
+        // Started at logon from the Run key, the agent has a current folder of another
+        // program's; a file of that name there is not the server.
+        ASSERT_TRUE(WriteWholeFile(folder_ + "\\statuspage.DLL", "a stranger in the current folder"));
         Clean();
     }
     void TearDown() override {
@@ -64,7 +68,8 @@ protected:
         DeleteFileA(SystemFile().c_str());
     }
 
-    // Runs the agent in the test's folder until its start is over, and stops it.
+    // Runs the agent with the test's folder as its current folder until its start is over,
+    // and stops it.
     void RunAgentOnce() {
         agenttest::TestTray tray;
         agenttest::AgentProcess agent;
@@ -77,7 +82,7 @@ protected:
     std::string folder_;
 };
 
-TEST_F(StatusPage, AFreshSystemGetsTheKeysAndTheFile) {
+TEST_F(StatusPage, AFreshSystemGetsTheKeysAndTheServerFromBesideTheAgent) {
     RunAgentOnce();
     std::string text;
     EXPECT_TRUE(agenttest::ReadText(HKEY_CLASSES_ROOT, kClassKey, nullptr, &text));
@@ -88,7 +93,9 @@ TEST_F(StatusPage, AFreshSystemGetsTheKeysAndTheFile) {
     EXPECT_EQ(text, "Apartment");
     EXPECT_TRUE(agenttest::ReadText(HKEY_LOCAL_MACHINE, kHandlerKey, nullptr, &text));
     EXPECT_EQ(text, "{c760afa1-df5a-4349-b9f3-ccfafa3cd4ea}");
-    EXPECT_EQ(ReadWholeFile(SystemFile()), "the server beside the agent");
+    const std::string server = ReadWholeFile(winsupport::BuildFile("statuspage.DLL"));
+    ASSERT_GT(server.size(), 2u);
+    EXPECT_TRUE(ReadWholeFile(SystemFile()) == server) << "the system folder holds another file than the agent's";
 }
 
 TEST_F(StatusPage, WhatIsThereAlreadyStays) {

@@ -1,5 +1,7 @@
 #include "agent/tests/wine/test_tray.h"
 
+#include <iterator>
+
 #include "common/private_messages.h"
 #include "common/window_classes.h"
 
@@ -51,6 +53,15 @@ int TestTray::Count(UINT message) const {
     int count = 0;
     for (const TrayMessage& m : messages_) count += m.message == message;
     return count;
+}
+
+bool TestTray::TakeLast(UINT message) {
+    for (auto m = messages_.rbegin(); m != messages_.rend(); ++m) {
+        if (m->message != message) continue;
+        messages_.erase(std::next(m).base());
+        return true;
+    }
+    return false;
 }
 
 bool TestTray::PumpUntil(const std::function<bool()>& done, DWORD limit_ms) {

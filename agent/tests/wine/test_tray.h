@@ -26,6 +26,8 @@ public:
     const std::vector<TrayMessage>& messages() const { return messages_; }
     int Count(UINT message) const;
     void Clear() { messages_.clear(); }
+    // Takes the last `message` off the record; false when there is none.
+    bool TakeLast(UINT message);
 
     // Pumps the thread's messages until `done` holds or `limit_ms` passed; the final `done`.
     bool PumpUntil(const std::function<bool()>& done, DWORD limit_ms);

@@ -18,6 +18,9 @@ namespace {
 
 using namespace setup_test;
 
+// The status line of the setup's and the uninstaller's last page once their work is over.
+constexpr char kCompleted[] = "Completed";
+
 // The window's client area once it has settled: the other program paints in its own time.
 void Picture(HWND window, const char* name) {
     const capture::Pixels pixels = capture::CaptureClientSettled(window, [] { Sleep(100); });
@@ -27,8 +30,14 @@ void Picture(HWND window, const char* name) {
 }
 
 // Once the wizard's main button says `button` and can be pressed, pictures the page and presses it.
-bool PassPage(HWND wizard, const char* button, const char* picture) {
-    if (!WaitUntil([&] { return ControlText(wizard, IDOK) == button && IsWindowEnabled(GetDlgItem(wizard, IDOK)); }))
+// The page that does the work says "&Close" on that button, enabled, for the first few
+// milliseconds, before it disables it for the work: a press then ends nothing. That page is
+// passed only once its status line says `status` as well.
+bool PassPage(HWND wizard, const char* button, const char* picture, const char* status = nullptr) {
+    if (!WaitUntil([&] {
+            return ControlText(wizard, IDOK) == button && IsWindowEnabled(GetDlgItem(wizard, IDOK)) &&
+                   (status == nullptr || HasChildWithText(wizard, status));
+        }))
         return false;
     Picture(wizard, picture);
     Press(wizard, IDOK);
@@ -56,7 +65,7 @@ TEST(SetupPages, AnInteractiveInstallAndUninstallShowWhatTheyDoAndAsk) {
     ASSERT_NE(setup, nullptr);
     const HWND wizard = WaitForDialog(GetProcessId(setup), "Orvanta Skyrel Setup");
     ASSERT_TRUE(PassPage(wizard, "&Install", "setup_1_folder")) << "no folder page";
-    ASSERT_TRUE(PassPage(wizard, "&Close", "setup_2_installed")) << "the install did not end";
+    ASSERT_TRUE(PassPage(wizard, "&Close", "setup_2_installed", kCompleted)) << "the install did not end";
     EXPECT_TRUE(Answer(GetProcessId(setup), "Restart now?", IDNO, "setup_3_restart"))
         << "a first install did not say that Windows must restart";
     EXPECT_EQ(ExitCodeOnceEnded(setup), kRestartNeeded);
@@ -69,7 +78,7 @@ TEST(SetupPages, AnInteractiveInstallAndUninstallShowWhatTheyDoAndAsk) {
     ASSERT_TRUE(PassPage(confirm, "&Uninstall", "setup_4_uninstall"));
     EXPECT_TRUE(Answer(uninstaller_id, "Keep your", IDNO, "setup_5_keep_settings"))
         << "the uninstaller did not ask about the settings";
-    ASSERT_TRUE(PassPage(confirm, "&Close", "setup_6_uninstalled")) << "the uninstall did not end";
+    ASSERT_TRUE(PassPage(confirm, "&Close", "setup_6_uninstalled", kCompleted)) << "the uninstall did not end";
     // Files in use wait for the next restart; then the uninstaller says so, and its exit code too.
     HWND later = nullptr;
     WaitUntil([&] {

@@ -14,6 +14,8 @@ namespace setup_test {
 
 // ERROR_SUCCESS_REBOOT_REQUIRED: a silent run's answer when Windows must restart.
 constexpr DWORD kRestartNeeded = 3010;
+// ERROR_INSTALL_FAILURE: "keyagent.exe /install" did not install the filters.
+constexpr DWORD kInstallFailed = 1603;
 
 std::string Quoted(const std::string& path);
 

@@ -45,6 +45,17 @@ bool IsDialog(HWND window) {
     return lstrcmpA(class_name, "#32770") == 0;
 }
 
+struct TextSearch {
+    const char* text;
+    bool found;
+};
+
+BOOL CALLBACK VisitChild(HWND window, LPARAM lParam) {
+    TextSearch& search = *reinterpret_cast<TextSearch*>(lParam);
+    search.found = WindowText(window) == search.text;
+    return !search.found;
+}
+
 std::function<bool(HWND)> MessageBoxSaying(const char* words) {
     // A message box shows its text in a static control of id 0xFFFF.
     return [words](HWND window) { return IsDialog(window) && ControlText(window, 0xFFFF).find(words) != std::string::npos; };
@@ -75,6 +86,12 @@ HWND WaitForMessageBox(DWORD process_id, const char* words) {
 std::string ControlText(HWND dialog, int id) {
     const HWND control = GetDlgItem(dialog, id);
     return control != nullptr ? WindowText(control) : "";
+}
+
+bool HasChildWithText(HWND parent, const char* text) {
+    TextSearch search = {text, false};
+    EnumChildWindows(parent, VisitChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void Press(HWND dialog, int id) {

@@ -21,6 +21,8 @@ HWND FindMessageBox(DWORD process_id, const char* words);
 HWND WaitForMessageBox(DWORD process_id, const char* words);
 
 std::string ControlText(HWND dialog, int id);
+// Whether a window below `parent`, at any depth, has exactly `text`.
+bool HasChildWithText(HWND parent, const char* text);
 // Presses the dialog's button as a click would, without waiting for what follows.
 void Press(HWND dialog, int id);
 

@@ -215,6 +215,22 @@ TEST_F(SilentSetup, PutsEverythingWhereWindowsFindsItAndTheUninstallerLeavesOnly
     ExpectUserSettings();
 }
 
+// A folder where uvxnftr.sys goes: the setup's copy has to wait for the next restart, and
+// "keyagent.exe /install" finds no driver to install. The setup says so with its exit code
+// rather than asking for a restart that would not make the hot keys work.
+TEST_F(SilentSetup, EndsWithAnInstallFailureWhenTheAgentCouldNotInstallTheFilters) {
+    const std::string in_the_way = DriversFolder() + "\\uvxnftr.sys";
+    ASSERT_TRUE(CreateDirectoryA(in_the_way.c_str(), nullptr));
+    EXPECT_EQ(RunSetup("/S"), kInstallFailed);
+    EXPECT_EQ(hotkeys_->LowerFilters(), "") << "a filter without its driver was written";
+    RemoveDirectoryA(in_the_way.c_str());
+
+    const size_t pending = FilesPendingRestart().size();
+    const DWORD removed = RunUninstaller("/S");
+    ASSERT_NE(removed, sheet_test::kNotRun);
+    ExpectRemoved(removed, pending);
+}
+
 TEST_F(SilentSetup, OverAnInstalledCopyKeepsTheSettingsAndReplacesFilesInUseAtTheNextRestart) {
     ASSERT_EQ(RunSetup("/S"), kRestartNeeded);
     WriteUserSettings();

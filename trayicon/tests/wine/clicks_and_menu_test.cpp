@@ -9,7 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "common/private_messages.h"
+#include "tools/winsupport/build_files.h"
+#include "tools/winsupport/temp_files.h"
 #include "trayicon/tests/wine/tray_fixture.h"
+#include "trayicon/tests/wine/tray_launch_events.h"
 
 namespace {
 
@@ -42,6 +45,35 @@ TEST_F(TrayWindow, DoubleClickOpensTheApplet) {
         EXPECT_EQ(Recorded().launches[0].command_line, "Control.exe skyrel.cpl");
         EXPECT_EQ(Recorded().launches[0].show, 10u);
     }
+}
+
+// The tray runs on the agent's user-interface thread, which also serves the low-level mouse
+// hook: a launch must not wait there for the program to be ready for input, or the pointer
+// stalls for the whole desktop. The applet's launch finds an unready "Control.exe" in the
+// current folder, where the platform looks before the system folder; that program goes on
+// only when this thread, past the double click, lets it go.
+TEST_F(TrayWindow, TheLaunchDoesNotWaitForTheProgramToBeReady) {
+    const std::string folder = winsupport::TempPath("kb-tray-launch\\");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string program = folder + "Control.exe";
+    ASSERT_TRUE(CopyFileA(winsupport::BuildFile("trayicon_unready_program.exe").c_str(), program.c_str(), FALSE));
+    const HANDLE started = CreateEventA(nullptr, TRUE, FALSE, kLaunchStartedEvent);
+    const HANDLE go = CreateEventA(nullptr, TRUE, FALSE, kLaunchGoEvent);
+    const HANDLE released = CreateEventA(nullptr, TRUE, FALSE, kLaunchReleasedEvent);
+    char previous[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof previous, previous);
+    SetCurrentDirectoryA(folder.c_str());
+    Recorded().start_programs = true;
+    Post(WM_TRAY_NOTIFY, 102, WM_LBUTTONDBLCLK);
+    Recorded().start_programs = false;
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(WaitForSingleObject(started, kGiveUpMs), WAIT_OBJECT_0) << "the unready Control.exe did not start";
+    SetEvent(go);
+    EXPECT_EQ(WaitForSingleObject(released, kGiveUpMs), WAIT_OBJECT_0)
+        << "the launch held this thread until the program gave up";
+    for (HANDLE event : {started, go, released}) CloseHandle(event);
+    EXPECT_TRUE(winsupport::DeleteWhenFree(program, kGiveUpMs));
+    RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(TrayWindow, MenuCommandsStartTheControlPanels) {

@@ -1,6 +1,6 @@
 // The real trayicon.dll loaded into the test process, its tray window created on the test
 // thread. What the DLL asks of the notification area and which programs it starts are seen by
-// replacing the Shell_NotifyIconA and WinExec entries of the loaded DLL's import table
+// replacing the Shell_NotifyIconA and CreateProcessA entries of the loaded DLL's import table
 // (shell_recorder.h): the DLL is the one that ships, untouched on disk. The tray window runs
 // on this thread, so the tests pump its messages themselves.
 #pragma once

@@ -11,7 +11,7 @@ namespace {
 
 constexpr UINT kPrivateMessages[] = {WM_LAUNCH_FUNCTION, WM_TRAY_NOTIFY, WM_TRAY_ACTIVITY,      WM_TRAY_BATTERY,
                                      WM_TRAY_RESERVED,   WM_TRAY_LOCKKEYS, WM_AGENT_KEYCODE,    WM_AGENT_HOTKEY,
-                                     WM_AGENT_FILTER_OPENED};
+                                     WM_AGENT_FILTER_OPENED, WM_AGENT_READ_REFUSED};
 
 // The numbers each window's procedure handles itself, beside WM_COMMAND.
 std::vector<UINT> HandledBy(StormTargetKind kind) {

@@ -52,15 +52,19 @@ TEST_F(CompanionInStack, ReportsPassUnchangedAndEachIsOneActivityForTheReader) {
     EXPECT_TRUE(none.pending()) << "the control transfer counted as activity";
 }
 
-TEST_F(CompanionInStack, TakesTheIoMethodOfTheDeviceBelow) {
-    constexpr uint32_t kBufferedIo = 0x04, kDirectIo = 0x10;
-    BENCH_PLUG_RESULT result = {};
-    ASSERT_TRUE(bench().Plug(1, &result)) << "error " << bench().error();
-    ASSERT_EQ(result.AddDeviceStatus, winetest::NT_STATUS_SUCCESS);
-    ASSERT_TRUE(result.Attached);
-    EXPECT_TRUE(result.FilterFlags & kBufferedIo) << std::hex << result.FilterFlags;
-    EXPECT_FALSE(result.FilterFlags & kDirectIo) << std::hex << result.FilterFlags;
-    EXPECT_EQ(result.StartStatus, winetest::NT_STATUS_SUCCESS);
+TEST_F(CompanionInStack, TakesTheIoMethodAndThePowerPagingOfTheDeviceBelow) {
+    constexpr uint32_t kBufferedIo = 0x04, kDirectIo = 0x10, kPowerPagable = 0x2000;
+    for (bool pagable : {false, true}) {
+        BENCH_PLUG_RESULT result = {};
+        ASSERT_TRUE(bench().Plug(1, &result, winetest::NT_STATUS_SUCCESS, false, pagable)) << "error " << bench().error();
+        ASSERT_EQ(result.AddDeviceStatus, winetest::NT_STATUS_SUCCESS);
+        ASSERT_TRUE(result.Attached);
+        EXPECT_TRUE(result.FilterFlags & kBufferedIo) << std::hex << result.FilterFlags;
+        EXPECT_FALSE(result.FilterFlags & kDirectIo) << std::hex << result.FilterFlags;
+        EXPECT_EQ((result.FilterFlags & kPowerPagable) != 0, pagable) << std::hex << result.FilterFlags;
+        EXPECT_EQ(result.StartStatus, winetest::NT_STATUS_SUCCESS);
+        Unplug(1);
+    }
 }
 
 TEST_F(CompanionInStack, RequestsPassDownUntilTheRemovalWhichWaitsForTransfers) {

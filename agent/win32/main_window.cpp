@@ -33,9 +33,9 @@ HDEVNOTIFY RegisterHidNotifications(HWND window) {
 
 WPARAM LockKeyState() {
     WPARAM state = 0;
-    if (GetKeyState(VK_SCROLL) & 1) state |= 1;
-    if (GetKeyState(VK_CAPITAL) & 1) state |= 2;
-    if (GetKeyState(VK_NUMLOCK) & 1) state |= 4;
+    if (GetKeyState(VK_SCROLL) & 1) state |= KB_LOCK_KEY_SCROLL;
+    if (GetKeyState(VK_CAPITAL) & 1) state |= KB_LOCK_KEY_CAPS;
+    if (GetKeyState(VK_NUMLOCK) & 1) state |= KB_LOCK_KEY_NUM;
     return state;
 }
 

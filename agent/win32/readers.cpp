@@ -24,7 +24,7 @@ DWORD WINAPI KeyboardFilterReader(LPVOID parameter) {
     ReaderContext& context = *static_cast<ReaderContext*>(parameter);
     ReaderIo io(context.StopEvent);
     if (!io.ready()) return 0;
-    uint8_t record[5];
+    uint8_t record[KEYBOARD_FILTER_RECORD_SIZE];
     DWORD bytes = 0;
     while (Running(context) && io.Read(context.KeyboardFilterHandle, record, sizeof record, &bytes) == IoOutcome::Done) {
         PostMessageA(context.MainWindow, WM_AGENT_KEYCODE, record[0], reinterpret_cast<LPARAM>(&context));

@@ -10,11 +10,12 @@
 namespace mousepages {
 namespace {
 
-constexpr int kChoices[] = {IDC_ZOOM, IDC_AUTO_SCROLL, IDC_OTHER_FUNCTIONS};
+// The radio buttons, by the mode each stands for.
+constexpr int kChoices[KB_WHEEL_BUTTON_MODE_COUNT] = {IDC_ZOOM, IDC_AUTO_SCROLL, IDC_OTHER_FUNCTIONS};
 
 // The choice whose radio button is selected, or -1 when none is.
 int SelectedChoice(HWND page) {
-    for (int choice = 0; choice < 3; ++choice)
+    for (int choice = 0; choice < static_cast<int>(KB_WHEEL_BUTTON_MODE_COUNT); ++choice)
         if (IsDlgButtonChecked(page, kChoices[choice]) == BST_CHECKED) return choice;
     return -1;
 }

@@ -30,7 +30,7 @@ int32_t Signed(uint32_t value) {
 
 }  // namespace
 
-const char* const kFunctionNames[kFunctionCount] = {
+const char* const kFunctionNames[KB_WHEEL_FUNCTION_COUNT] = {
     "[unassigned]", "Backspace", "Close application", "Delete", "Double click", "Enter", "Escape", "F1[Help]",
     "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12", "Maximize", "Minimize", "Page Down",
     "Page Up", "Restore Application", "Start Menu", "Run", "Find Document", "Explorer", "Play/Stop CD",
@@ -51,14 +51,14 @@ WheelValues LoadWheelValues(Registry& registry) {
 }
 
 ButtonValues LoadButtonValues(Registry& registry) {
-    ButtonValues values = {1, 0, 2, 96};
+    ButtonValues values = {KB_WHEEL_BUTTON_AUTO_SCROLL, 0, 2, 96};
     sheetext::ScopedKey key(registry, registry.Open(Registry::Root::LocalMachine, KB_REG_WHEEL, Registry::Access::Read));
     if (key) {
         ReadNumber(registry, key.get(), KB_VAL_WHEEL_BUTTON, values.WheelButton);
         ReadNumber(registry, key.get(), KB_VAL_ZOOM_SIZE, values.ZoomSize);
         ReadNumber(registry, key.get(), KB_VAL_ZOOM_FACTOR, values.ZoomFactor);
         ReadNumber(registry, key.get(), KB_VAL_FUNCTION, values.Function);
-        if (Signed(values.WheelButton) >= 3) values.WheelButton = 0;
+        if (Signed(values.WheelButton) >= Signed(KB_WHEEL_BUTTON_MODE_COUNT)) values.WheelButton = KB_WHEEL_BUTTON_ZOOM;
         if (Signed(values.ZoomSize) > kMaxZoomSize) values.ZoomSize = kMaxZoomSize;
         if (Signed(values.ZoomFactor) > kMaxZoomFactor) values.ZoomFactor = kMaxZoomFactor;
     }
@@ -88,11 +88,11 @@ uint32_t SystemScrollLines(const WheelValues& values) {
 }
 
 int WheelButtonChoice(uint32_t mode) {
-    return mode <= 2 ? static_cast<int>(mode) : 1;
+    return static_cast<int>(mode < KB_WHEEL_BUTTON_MODE_COUNT ? mode : KB_WHEEL_BUTTON_AUTO_SCROLL);
 }
 
 int FunctionRowShown(uint32_t row) {
-    return Signed(row) >= kFunctionCount ? 0 : Signed(row);
+    return Signed(row) >= Signed(KB_WHEEL_FUNCTION_COUNT) ? 0 : Signed(row);
 }
 
 uint32_t FunctionRowSaved(int position) {
@@ -107,7 +107,8 @@ uint32_t PositionInRange(uint32_t reply, uint32_t current, int low, int high) {
 }
 
 ButtonControls EnabledFor(int choice) {
-    return {choice == 0, choice == 2};
+    const auto mode = static_cast<uint32_t>(choice);
+    return {mode == KB_WHEEL_BUTTON_ZOOM, mode == KB_WHEEL_BUTTON_FUNCTION};
 }
 
 }  // namespace mousepages

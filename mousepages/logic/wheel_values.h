@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "common/wheel_button_modes.h"
 #include "sheetext/logic/registry.h"
 
 namespace mousepages {
@@ -17,7 +18,7 @@ struct WheelValues {
 
 // "Wheel Button": what the button does, and the zoom it opens.
 struct ButtonValues {
-    uint32_t WheelButton;  // 0 Zoom, 1 Auto Scroll, 2 the function of row Function
+    uint32_t WheelButton;  // KB_WHEEL_BUTTON_ZOOM, _AUTO_SCROLL or _FUNCTION
     uint32_t Function;
     uint32_t ZoomFactor;
     uint32_t ZoomSize;
@@ -31,8 +32,7 @@ constexpr int kMaxZoomFactor = 10;
 
 // The wheel-button functions, in the order of the hook's function table: the list position is
 // the stored "Function".
-constexpr int kFunctionCount = 31;
-extern const char* const kFunctionNames[kFunctionCount];
+extern const char* const kFunctionNames[KB_WHEEL_FUNCTION_COUNT];
 
 // The page's values as it opens: line mode, 3 lines and no reverse unless stored; more than 64
 // lines are shown as 64, none as 1. A value that is missing or doesn't fit is not taken.
@@ -49,7 +49,7 @@ void SaveButtonValues(sheetext::Registry& registry, const ButtonValues& values);
 // What the platform is told to scroll per notch: the lines, or -1 (one page) in page mode.
 uint32_t SystemScrollLines(const WheelValues& values);
 
-// The choice shown for a stored "Wheel Button", 0 to 2. Values the opening steps leave
+// The choice shown for a stored "Wheel Button", one of the modes. Values the opening steps leave
 // outside them (the negative ones) show as Auto Scroll, which is what the hook does with them:
 // it zooms only on 0 and runs a function only on 2.
 int WheelButtonChoice(uint32_t mode);

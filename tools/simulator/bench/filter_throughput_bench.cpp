@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "driver/decode/event_fifo.h"
+#include "common/control_interface.h"
 #include "tools/simulator/client/bench_session.h"
 #include "tools/simulator/client/filter_reader.h"
 #include "tools/winsupport/build_files.h"

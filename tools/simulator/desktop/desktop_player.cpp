@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "common/registry_names.h"
+#include "common/wheel_button_modes.h"
 #include "common/window_classes.h"
 #include "deviceclient/control_devices.h"
 #include "tools/capture/window_capture.h"
@@ -307,7 +308,7 @@ bool DesktopPlayer::Set(const Step& step, Lines* said) {
                                kPlayerNames[step.values[0]]));
         return true;
     case Setting::Zoom:
-        settings_.WriteNumber(KB_REG_WHEEL, KB_VAL_WHEEL_BUTTON, 0);
+        settings_.WriteNumber(KB_REG_WHEEL, KB_VAL_WHEEL_BUTTON, KB_WHEEL_BUTTON_ZOOM);
         settings_.WriteNumber(KB_REG_WHEEL, KB_VAL_ZOOM_SIZE, step.values[0]);
         settings_.WriteNumber(KB_REG_WHEEL, KB_VAL_ZOOM_FACTOR, step.values[1]);
         // What the Wheel Button page does after writing: the hook's zoom window reloads.

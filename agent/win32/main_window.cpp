@@ -7,6 +7,7 @@ extern "C" {
 }
 
 #include "agent/logic/agent_ids.h"
+#include "agent/win32/action_volume.h"
 #include "agent/win32/agent_log.h"
 #include "agent/win32/agent_state.h"
 #include "agent/win32/device_change.h"
@@ -93,7 +94,7 @@ void OnFilterOpened() {
 
 void OnTimer(WPARAM timer) {
     if (timer == KB_TIMER_REBOOT_PROMPT) OnRestartPromptTimer();
-    if (timer == KB_TIMER_VOLUME_REPEAT) OnVolumeRepeatTimer();
+    if (timer == KB_TIMER_VOLUME_REPEAT) DispatchHotKey(RepeatedVolumeKey(), false);
 }
 
 }  // namespace

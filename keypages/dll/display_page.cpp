@@ -17,7 +17,7 @@ const CheckBoxField kDisplayBoxes[] = {
 
 }  // namespace
 
-CPage2::CPage2(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_ON_SCREEN_DISPLAY, SettingsGroup::Display) {}
+CPage2::CPage2(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_ON_SCREEN_DISPLAY, keysettings::SettingsGroup::Display) {}
 
 void CPage2::OnInitDialog(HWND page) {
     for (uint32_t i = 0; i < KB_DISPLAY_TIME_COUNT; ++i) {

@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "mousepages/logic/mousepages_resources.h"
-#include "sheetext/win32/win32_registry.h"
+#include "registry/win32/win32_registry.h"
 
 namespace mousepages {
 namespace {
@@ -44,7 +44,7 @@ uint32_t UpDownReply(HWND page, int control) {
 CPage2::CPage2(sheetext::CShellExtension* owner) : WheelSettingsPage(owner, IDD_WHEEL_BUTTON) {}
 
 void CPage2::LoadSettings() {
-    sheetext::Win32Registry registry;
+    reg::Win32Registry registry;
     values_ = LoadButtonValues(registry);
 }
 
@@ -78,7 +78,7 @@ void CPage2::OnApply(HWND page) {
         FunctionRowSaved(static_cast<int>(SendDlgItemMessageA(page, IDC_FUNCTION_LIST, CB_GETCURSEL, 0, 0)));
     const int choice = SelectedChoice(page);
     if (choice >= 0) values_.WheelButton = static_cast<uint32_t>(choice);
-    sheetext::Win32Registry registry;
+    reg::Win32Registry registry;
     SaveButtonValues(registry, values_);
     AnnounceSettingsChange();
 }

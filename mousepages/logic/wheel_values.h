@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "common/wheel_button_modes.h"
-#include "sheetext/logic/registry.h"
+#include "registry/logic/registry.h"
 
 namespace mousepages {
 
@@ -36,15 +36,15 @@ extern const char* const kFunctionNames[KB_WHEEL_FUNCTION_COUNT];
 
 // The page's values as it opens: line mode, 3 lines and no reverse unless stored; more than 64
 // lines are shown as 64, none as 1. A value that is missing or doesn't fit is not taken.
-WheelValues LoadWheelValues(sheetext::Registry& registry);
+WheelValues LoadWheelValues(reg::Registry& registry);
 // Auto Scroll, size 96, factor 2, row 0 unless stored; a mode of 3 or more is Zoom, a size above
 // 300 is 300, a factor above 10 is 10 and one of 0 is 1.
-ButtonValues LoadButtonValues(sheetext::Registry& registry);
+ButtonValues LoadButtonValues(reg::Registry& registry);
 
 // Opens the settings key for writing, or creates it, and writes the page's values as REG_DWORD.
 // A key that can't be had loses the writes silently.
-void SaveWheelValues(sheetext::Registry& registry, const WheelValues& values);
-void SaveButtonValues(sheetext::Registry& registry, const ButtonValues& values);
+void SaveWheelValues(reg::Registry& registry, const WheelValues& values);
+void SaveButtonValues(reg::Registry& registry, const ButtonValues& values);
 
 // What the platform is told to scroll per notch: the lines, or -1 (one page) in page mode.
 uint32_t SystemScrollLines(const WheelValues& values);

@@ -1,9 +1,9 @@
 #include "keypages/dll/keyboard_page.h"
 
 #include "common/window_classes.h"
+#include "registry/win32/win32_registry.h"
 #include "sheetext/win32/module.h"
 #include "sheetext/win32/settings_notice.h"
-#include "registry/win32/win32_registry.h"
 
 namespace keypages {
 

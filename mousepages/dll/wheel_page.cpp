@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "mousepages/logic/mousepages_resources.h"
-#include "sheetext/win32/settings_notice.h"
 #include "registry/win32/win32_registry.h"
+#include "sheetext/win32/settings_notice.h"
 
 namespace mousepages {
 

@@ -4,11 +4,11 @@
 #include <olectl.h>
 #include <rpc.h>
 
+#include "registry/win32/win32_registry.h"
 #include "sheetext/logic/registration.h"
 #include "sheetext/win32/class_factory.h"
 #include "sheetext/win32/module.h"
 #include "sheetext/win32/server.h"
-#include "registry/win32/win32_registry.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <stdint.h>
 
 #include "common/win32_numbers.h"
-#include "wheelhook/logic/window_id.h"
 #include "wheelhook/logic/wheel_settings.h"
+#include "wheelhook/logic/window_id.h"
 
 // Class names are read into buffers of this size (at most 127 characters and the NUL).
 constexpr size_t kClassNameSize = 128;

@@ -93,7 +93,7 @@ endif()
 kb_wine_bench(agent_hotkey_action_bench
   SOURCES bench/hotkey_action_bench.cpp tests/wine/action_standins.cpp tests/wine/test_tray.cpp
     ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
-  LIBS user32 advapi32
+  LIBS kb_bench_client user32 advapi32
   DEPENDS keyagent wheelhook trayicon agenthook app_windows)
 
 # The mixer probe: a message hook the popup tests set on the real agent's thread, so that Wine
@@ -139,7 +139,7 @@ kb_wine_unmanaged_windows(agent_popup_test)
 kb_wine_bench(agent_popup_bench
   SOURCES bench/popup_bench.cpp tests/wine/test_tray.cpp tests/wine/registry_values.cpp
     ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
-  LIBS user32 advapi32 shlwapi
+  LIBS kb_bench_client user32 advapi32 shlwapi
   DEPENDS keyagent wheelhook trayicon agenthook)
 
 # The message storm: every window of ours on a desktop, sent and posted random messages from

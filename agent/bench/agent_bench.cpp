@@ -1,6 +1,8 @@
 // The real keyagent.exe against the real keyfilter in the receiver test bench:
 //   - how long a report completed at the bottom takes to reach the agent's dispatcher entry,
-//     seen as the tray activity the dispatcher posts to a tray window of the bench's own;
+//     seen as the tray activity the dispatcher posts to a tray window of the bench's own; and,
+//     report by report in turn with it, its floor: the round trip of one read of the
+//     instant-read driver;
 //   - the agent's CPU time while it idles for 10 s;
 //   - how long "/u" takes to end the agent while its readers' reads are pending.
 #include <windows.h>
@@ -14,6 +16,7 @@
 #include "common/private_messages.h"
 #include "outside/lvxnftr/companion_interface.h"
 #include "tools/simulator/client/bench_session.h"
+#include "tools/simulator/client/read_floor.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 #include "tools/winsupport/driver_service.h"
@@ -64,13 +67,15 @@ int main(int argc, char** argv) {
 
     winsupport::DriverService companion(KB_COMPANION_SERVICE_NAME, winsupport::BuildFile(KB_COMPANION_TEST_FILE_NAME));
     sim::BenchSession session(KB_FILTER_SERVICE_NAME, winsupport::BuildFile("uvxnftr.sys"));
+    sim::InstantReads read_floor;
     BENCH_PLUG_RESULT plugged = {};
-    if (!companion.running() || !session.ready() || !session.bench().Plug(1, &plugged)) {
-        std::fprintf(stderr, "agent bench: the drivers did not start (%s)\n", session.error().c_str());
+    if (!companion.running() || !session.ready() || !read_floor.ready() || !session.bench().Plug(1, &plugged)) {
+        std::fprintf(stderr, "agent bench: the drivers did not start (%s%s)\n", session.error().c_str(),
+                     read_floor.error().c_str());
         return 1;
     }
     agenttest::TestTray tray;
-    std::vector<double> samples;
+    std::vector<double> samples, floor_samples;
     {
         agenttest::AgentProcess agent;
         if (!StartAndWait(agent, tray)) {
@@ -90,7 +95,12 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "agent bench: report %d never reached the dispatcher\n", i);
                 return 1;
             }
-            if (i >= kWarmUpReports) samples.push_back(ms);
+            if (i < kWarmUpReports) continue;
+            samples.push_back(ms);
+            if (!read_floor.Sample(&floor_samples)) {
+                std::fprintf(stderr, "agent bench: the instant-read driver could not be read\n");
+                return 1;
+            }
         }
         tray.PumpFor(500);
         const ULONGLONG cpu_before = CpuTime100ns(agent.process());
@@ -100,10 +110,11 @@ int main(int argc, char** argv) {
         const double cpu_ms = static_cast<double>(CpuTime100ns(agent.process()) - cpu_before) / 10000.0;
         std::fprintf(out, "report to dispatcher entry: median %.3f ms, p99 %.3f ms, max %.3f ms over %d reports\n",
                      Percentile(samples, 0.5), Percentile(samples, 0.99), Percentile(samples, 1.0), kMeasuredReports);
+        std::fprintf(out, "one read of the instant-read driver, in turn with them: median %.3f ms, p99 %.3f ms\n",
+                     Percentile(floor_samples, 0.5), Percentile(floor_samples, 0.99));
         std::fprintf(out, "idle CPU time: %.1f ms in %.0f ms, %.3f %% of one core\n", cpu_ms, idle_ms,
                      100.0 * cpu_ms / idle_ms);
-        winsupport::WriteFigure(out, "report_to_dispatcher_median", Percentile(samples, 0.5), "ms");
-        winsupport::WriteFigure(out, "report_to_dispatcher_p99", Percentile(samples, 0.99), "ms");
+        winsupport::WriteLatencyFigures(out, "report_to_dispatcher", samples, floor_samples, "ms");
         winsupport::WriteFigure(out, "agent_idle_cpu_10s", cpu_ms, "ms");
         winsupport::WriteFigure(out, "agent_idle_cpu_share", 100.0 * cpu_ms / idle_ms, "%");
         if (!agenttest::StopWithU(agent)) {

@@ -13,6 +13,9 @@
 #define KB_BENCH_LINK_NAME_W L"\\DosDevices\\KBBENCH"
 #define KB_BENCH_USER_PATH "\\\\.\\KBBENCH"
 #define KB_BENCH_SERVICE_NAME "KBBENCH"
+// The bench's load-order group. Wine runs the drivers of one group in one process, on one
+// thread; a driver a benchmark sets beside the bench's filter joins it there.
+#define KB_BENCH_SERVICE_GROUP "KB receiver test bench"
 #define KB_BENCH_FILE_NAME "kbbench.sys"
 
 constexpr uint32_t kb_bench_code(uint32_t function) {

@@ -54,7 +54,8 @@ void DeleteStaleService(const char* name) {
     CloseServiceHandle(manager);
 }
 
-DriverService::DriverService(const char* name, const std::string& sys_path, bool start) : name_(name) {
+DriverService::DriverService(const char* name, const std::string& sys_path, bool start, const char* group)
+    : name_(name) {
     DeleteStaleService(name);
     manager_ = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
     if (!manager_) {
@@ -63,7 +64,7 @@ DriverService::DriverService(const char* name, const std::string& sys_path, bool
     }
     service_ = CreateServiceA(manager_, name, name, SERVICE_ALL_ACCESS, SERVICE_KERNEL_DRIVER,
                               SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, sys_path.c_str(),
-                              nullptr, nullptr, nullptr, nullptr, nullptr);
+                              group, nullptr, nullptr, nullptr, nullptr);
     if (!service_) {
         error_ = LastError("CreateServiceA");
         return;

@@ -15,7 +15,8 @@ class DriverService {
 public:
     // name: the service name; sys_path: full Windows path of the .sys file. With start false
     // the service is only registered, for a driver that another driver loads (ZwLoadDriver).
-    DriverService(const char* name, const std::string& sys_path, bool start = true);
+    // group: the service's load-order group; Wine runs the drivers of one group in one process.
+    DriverService(const char* name, const std::string& sys_path, bool start = true, const char* group = nullptr);
     ~DriverService();
     DriverService(const DriverService&) = delete;
     DriverService& operator=(const DriverService&) = delete;

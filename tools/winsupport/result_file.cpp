@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tools/winsupport/bench_clock.h"
+
 namespace winsupport {
 
 std::FILE* OpenResultFile(const char* path) {
@@ -20,6 +22,18 @@ std::FILE* OpenResultFile(const char* path) {
 
 void WriteFigure(std::FILE* out, const char* key, double value, const char* unit) {
     std::fprintf(out, "figure %s %.3f %s\n", key, value, unit);
+}
+
+void WriteFloor(std::FILE* out, const char* key, double value, const char* unit) {
+    std::fprintf(out, "floor %s %.3f %s\n", key, value, unit);
+}
+
+void WriteLatencyFigures(std::FILE* out, const std::string& key, const std::vector<double>& samples,
+                         const std::vector<double>& floor, const char* unit) {
+    for (const auto& [suffix, fraction] : {std::make_pair("_median", 0.5), std::make_pair("_p99", 0.99)}) {
+        WriteFigure(out, (key + suffix).c_str(), Percentile(samples, fraction), unit);
+        WriteFloor(out, (key + suffix).c_str(), Percentile(floor, fraction), unit);
+    }
 }
 
 }  // namespace winsupport

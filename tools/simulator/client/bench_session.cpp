@@ -8,7 +8,7 @@ namespace sim {
 
 BenchSession::BenchSession(const char* filter_service, const std::string& filter_path)
     : filter_(filter_service, filter_path, false),
-      bench_service_(KB_BENCH_SERVICE_NAME, winsupport::BuildFile(KB_BENCH_FILE_NAME)) {
+      bench_service_(KB_BENCH_SERVICE_NAME, winsupport::BuildFile(KB_BENCH_FILE_NAME), true, KB_BENCH_SERVICE_GROUP) {
     if (!filter_.registered()) {
         error_ = "the filter's service: " + filter_.error();
         return;

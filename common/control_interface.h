@@ -46,6 +46,11 @@ constexpr uint32_t IOCTL_SET_MODE =
 // The internal request by which the HID driver submits USB transfers to the stack below.
 constexpr uint32_t KB_IOCTL_INTERNAL_USB_SUBMIT_URB = 0x220003;
 
+// ---- The keyboard filter's records --------------------------------------------------------
+// A read of "\\.\UOVKBFTR" returns a record of this many bytes: byte 0 the hot-key code, the
+// other bytes 0.
+constexpr uint32_t KEYBOARD_FILTER_RECORD_SIZE = 5;
+
 // ---- Event codes (byte 0 of an event record) -----------------------------------------------
 enum FilterEventCode : uint8_t {
     EVENT_STATUS_CHANGED = 0,     // re-read the status table
@@ -57,6 +62,11 @@ enum FilterEventCode : uint8_t {
     EVENT_RECEIVER_REMOVED = 100,
     EVENT_RECEIVER_ADDED = 101,
 };
+
+// The most events the hot-key filter keeps for its reader. At a full queue a new event drops the
+// oldest: a reader that keeps up never meets the bound, and one that stops reading but keeps
+// its handle costs only a few kilobytes of non-paged pool.
+constexpr uint32_t EVENT_QUEUE_LIMIT = 256;
 
 #pragma pack(push, 1)
 

@@ -38,12 +38,10 @@ bool DisableKeys(const DeviceHandle& device, const DISABLE_KEYS_INPUT& keys) {
     return Control(device, IOCTL_DISABLE_KEYS, &keys, sizeof keys, nullptr, 0);
 }
 
-bool SendLockByte(uint8_t lock_byte) {
-    DeviceHandle companion = OpenCompanionDevice();
-    if (!companion.valid() || !SetLock(companion, lock_byte)) return false;
-    DeviceHandle filter = OpenFilterDevice();
-    if (filter.valid()) SetLock(filter, lock_byte);
-    return true;
+CompanionAnswer SendLockToCompanion(uint8_t lock_byte) {
+    const DeviceHandle companion = OpenCompanionDevice();
+    if (!companion.valid()) return CompanionAnswer::NotOpened;
+    return SetLock(companion, lock_byte) ? CompanionAnswer::Taken : CompanionAnswer::Refused;
 }
 
 bool SendKeyDisableFlags(const DISABLE_KEYS_INPUT& keys) {

@@ -9,6 +9,7 @@
 
 #include "common/control_interface.h"
 #include "deviceclient/device_handle.h"
+#include "deviceclient/logic/lock_sequence.h"
 
 namespace devclient {
 
@@ -27,10 +28,8 @@ bool RequestRfData(const DeviceHandle& device, RF_DATA* table);
 bool SetLock(const DeviceHandle& device, uint8_t lock_byte);
 bool DisableKeys(const DeviceHandle& device, const DISABLE_KEYS_INPUT& keys);
 
-// The lock byte to both filters, on handles of their own: the companion first, and the hot-key
-// filter only when the companion took it. The result is the companion's: false when its device
-// can't be opened or refuses the byte (the hot-key filter's answer goes unnoticed).
-bool SendLockByte(uint8_t lock_byte);
+// IOCTL_SET_LOCK to the companion filter on a handle of its own, closed after it.
+CompanionAnswer SendLockToCompanion(uint8_t lock_byte);
 
 // The key-disable flags to the companion; false when its device can't be opened or refuses them.
 bool SendKeyDisableFlags(const DISABLE_KEYS_INPUT& keys);

@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-14-dev clang-tidy
   g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+  libz-mingw-w64-dev
   wine wine32:i386 wine64
   xvfb xauth x11-apps imagemagick
   pulseaudio pulseaudio-utils zlib1g-dev

@@ -24,9 +24,9 @@
 
 #include "agent/bench/gui_counter_client.h"
 #include "agent/tests/wine/test_tray.h"
+#include "common/control_interface.h"
 #include "common/private_messages.h"
 #include "common/registry_names.h"
-#include "driver/decode/event_fifo.h"
 #include "outside/lvxnftr/companion_interface.h"
 #include "tools/fixtures/agent_process.h"
 #include "tools/simulator/client/bench_session.h"

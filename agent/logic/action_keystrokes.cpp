@@ -1,17 +1,10 @@
 #include "agent/logic/action_keystrokes.h"
 
+#include "common/win32_numbers.h"
+
 namespace {
 
 constexpr uint16_t kPauseMs = 100;
-constexpr uint8_t kVkControl = 0x11;
-constexpr uint8_t kVkMenu = 0x12;
-constexpr uint8_t kVkEscape = 0x1B;
-constexpr uint8_t kVkHome = 0x24;
-constexpr uint8_t kVkLeft = 0x25;
-constexpr uint8_t kVkRight = 0x27;
-constexpr uint8_t kVkF5 = 0x74;
-constexpr uint8_t kVkLetterE = 0x45;
-constexpr uint8_t kVkLetterI = 0x49;
 constexpr uint8_t kNoKey = 0;
 
 struct KeyPair {
@@ -20,8 +13,8 @@ struct KeyPair {
 };
 
 constexpr KeyPair kBrowserKeys[] = {
-    {kVkMenu, kVkLeft}, {kVkMenu, kVkRight}, {kVkEscape, kNoKey},
-    {kVkF5, kNoKey},    {kVkMenu, kVkHome},  {kVkControl, kVkLetterI},
+    {KB_VK_MENU, KB_VK_LEFT}, {KB_VK_MENU, KB_VK_RIGHT}, {KB_VK_ESCAPE, kNoKey},
+    {KB_VK_F5, kNoKey},       {KB_VK_MENU, KB_VK_HOME},  {KB_VK_CONTROL, 'I'},
 };
 constexpr int kBrowserKeyCount = sizeof kBrowserKeys / sizeof kBrowserKeys[0];
 
@@ -44,4 +37,4 @@ KeySequence BrowserKeySequence(int index) {
     return Sequence(kPauseMs, kBrowserKeys[index]);
 }
 
-KeySequence SearchKeySequence() { return Sequence(0, {kVkControl, kVkLetterE}); }
+KeySequence SearchKeySequence() { return Sequence(0, {KB_VK_CONTROL, 'E'}); }

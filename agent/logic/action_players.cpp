@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/win32_numbers.h"
+
 namespace {
 
-constexpr unsigned kWmKeyDown = 0x0100;
-constexpr unsigned kWmCommand = 0x0111;
 constexpr int kCdPlayerRow = 0;
 constexpr int kOriginalPlayerRow = 1;
 constexpr uintptr_t kOriginalPlay = 501;
@@ -22,14 +22,14 @@ struct PlayerRow {
 // The key commands of "Media Player 2" carry a repeat count of 1 and the key's scan code.
 const PlayerRow kPlayers[kPlayerCount] = {
     {"CDPlayer.exe", "CD Player", "SJE_CdPlayerClass",
-     {{kWmCommand, 104, 0}, {kWmCommand, 105, 0}, {kWmCommand, 109, 0}, {kWmCommand, 110, 0}}},
+     {{KB_WM_COMMAND, 104, 0}, {KB_WM_COMMAND, 105, 0}, {KB_WM_COMMAND, 109, 0}, {KB_WM_COMMAND, 110, 0}}},
     {"MPlayer.exe", "Windows Media Player(Original)", "MPlayer",
-     {{kWmCommand, kOriginalPause, 0}, {kWmCommand, 503, 0}, {kWmCommand, 505, 0}, {kWmCommand, 508, 0}}},
+     {{KB_WM_COMMAND, kOriginalPause, 0}, {KB_WM_COMMAND, 503, 0}, {KB_WM_COMMAND, 505, 0}, {KB_WM_COMMAND, 508, 0}}},
     {"MPlayer2.EXE", "Windows Media Player", "Media Player 2",
-     {{kWmKeyDown, 0x20, 0x390001}, {kWmKeyDown, 0xBE, 0x340001}, {kWmKeyDown, 0x21, 0x490001},
-      {kWmKeyDown, 0x22, 0x510001}}},
+     {{KB_WM_KEYDOWN, 0x20, 0x390001}, {KB_WM_KEYDOWN, 0xBE, 0x340001}, {KB_WM_KEYDOWN, 0x21, 0x490001},
+      {KB_WM_KEYDOWN, 0x22, 0x510001}}},
     {"wmplayer.exe", "Windows Media Player 7.0", "WMPlayerApp",
-     {{kWmCommand, 0x18028, 0}, {kWmCommand, 0x18029, 0}, {kWmCommand, 0x1802A, 0}, {kWmCommand, 0x1802B, 0}}},
+     {{KB_WM_COMMAND, 0x18028, 0}, {KB_WM_COMMAND, 0x18029, 0}, {KB_WM_COMMAND, 0x1802A, 0}, {KB_WM_COMMAND, 0x1802B, 0}}},
 };
 
 }  // namespace
@@ -52,7 +52,7 @@ PlayerCommand PlayerCommandFor(int row, MediaKey key, int& play_toggle) {
     if (row == kOriginalPlayerRow && key == MediaKey::PlayPause) {
         const uintptr_t command = play_toggle ? kOriginalPlay : kOriginalPause;
         play_toggle = !play_toggle;
-        return {kWmCommand, command, 0};
+        return {KB_WM_COMMAND, command, 0};
     }
     if (row < 0 || row >= kPlayerCount) return {0, 0, 0};
     return kPlayers[row].commands[static_cast<int>(key)];

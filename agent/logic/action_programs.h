@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "common/keyboard_settings.h"
+#include "keysettings/logic/keyboard_settings.h"
 
 enum class ProgramStart {
     None,

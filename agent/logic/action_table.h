@@ -4,7 +4,7 @@
 
 #include "agent/logic/popup_content.h"
 #include "agent/logic/volume_steps.h"
-#include "common/keyboard_settings.h"
+#include "keysettings/logic/keyboard_settings.h"
 
 enum class ActionKind {
     None,         // no action and no popup

@@ -1,17 +1,18 @@
 #include "agent/logic/desk_actions.h"
 
+#include "common/win32_numbers.h"
+
 namespace {
 
 constexpr int kHomeKeyIndex = 4;
 constexpr char kBrowserClass[] = "IEFrame";
 constexpr char kExplorerClass[] = "ExploreWClass";
-constexpr uint8_t kVkShift = 0x10;
 
 // A program in the background may take the foreground only right after input of its own: a
 // Shift pressed and released by the agent earns it, and types nothing.
 void PressOwnKey(ActionDesk& desk) {
-    desk.Key(kVkShift, false);
-    desk.Key(kVkShift, true);
+    desk.Key(KB_VK_SHIFT, false);
+    desk.Key(KB_VK_SHIFT, true);
 }
 
 // Brings the Calculator forward, starting "Calc.exe" when there is none; its start is waited

@@ -39,8 +39,8 @@ void OnArrival(const DeviceChangeNotice& notice, bool is_windows_xp, bool* new_d
 }  // namespace
 
 bool EventCarriesRecord(uint64_t event) {
-    return event == kDeviceArrival || event == kDeviceQueryRemove || event == kDeviceRemovePending ||
-           event == kDeviceRemoveComplete;
+    return event == KB_DBT_DEVICEARRIVAL || event == KB_DBT_DEVICEQUERYREMOVE || event == KB_DBT_DEVICEREMOVEPENDING ||
+           event == KB_DBT_DEVICEREMOVECOMPLETE;
 }
 
 std::string BroadcastDeviceName(const void* record) {
@@ -58,11 +58,11 @@ std::string BroadcastDeviceName(const void* record) {
 void HandleDeviceChange(const DeviceChangeNotice& notice, bool is_windows_xp, bool* new_device,
                         FilterLog& log, DeviceChangeActions& actions) {
     switch (notice.event) {
-    case kDeviceNodesChanged: log.Write("Device Change"); break;
-    case kDeviceArrival: OnArrival(notice, is_windows_xp, new_device, log, actions); break;
-    case kDeviceQueryRemove: LogRemoval("Device Query Remove", notice, log); break;
-    case kDeviceRemovePending: LogRemoval("Device Remove Pending", notice, log); break;
-    case kDeviceRemoveComplete: LogRemoval("Device Remove Complete", notice, log); break;
+    case KB_DBT_DEVNODES_CHANGED: log.Write("Device Change"); break;
+    case KB_DBT_DEVICEARRIVAL: OnArrival(notice, is_windows_xp, new_device, log, actions); break;
+    case KB_DBT_DEVICEQUERYREMOVE: LogRemoval("Device Query Remove", notice, log); break;
+    case KB_DBT_DEVICEREMOVEPENDING: LogRemoval("Device Remove Pending", notice, log); break;
+    case KB_DBT_DEVICEREMOVECOMPLETE: LogRemoval("Device Remove Complete", notice, log); break;
     default: break;
     }
 }

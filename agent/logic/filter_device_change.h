@@ -8,12 +8,7 @@
 
 #include "agent/logic/filter_edit_result.h"
 #include "agent/logic/filter_log.h"
-
-constexpr uint32_t kDeviceNodesChanged = 0x0007;
-constexpr uint32_t kDeviceArrival = 0x8000;
-constexpr uint32_t kDeviceQueryRemove = 0x8001;
-constexpr uint32_t kDeviceRemovePending = 0x8003;
-constexpr uint32_t kDeviceRemoveComplete = 0x8004;
+#include "common/win32_numbers.h"
 
 // The restart prompt comes this long after an arrival that needs it.
 constexpr uint32_t kRestartPromptDelayMs = 15000;

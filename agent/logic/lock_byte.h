@@ -7,5 +7,5 @@
 // 0 when the value is 0; otherwise its low byte with bit 7 set (256 locks too).
 uint8_t LockByteFromValue(uint32_t usb_lock);
 
-// What "USB Lock" is rewritten to after the byte was sent.
-inline uint32_t UsbLockWrittenBack(uint8_t lock_byte) { return lock_byte != 0 ? 1u : 0u; }
+// Whether "USB Lock" is rewritten as locked (1) or not (0) after the byte was sent.
+inline bool UsbLockWrittenBack(uint8_t lock_byte) { return lock_byte != 0; }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "agent/logic/popup_resources.h"
-#include "common/keyboard_settings.h"
+#include "keysettings/logic/keyboard_settings.h"
 
 // OfficeMissing and MediaMissing: the application or player a key starts could not be found.
 enum class OsdGroup { Web = 0, Media = 1, Program = 2, Office = 3, OfficeMissing = 4, MediaMissing = 5 };

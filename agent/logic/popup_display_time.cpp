@@ -1,17 +1,18 @@
 #include "agent/logic/popup_display_time.h"
 
+#include "common/display_times.h"
+
 namespace {
 
-// The display-time list of the settings pages, in tenths of a second.
-constexpr uint32_t kListedTicks[] = {5, 10, 20, 30, 40, 50, 100, 150, 200, 250, 300, 400};
-constexpr uint32_t kListSize = sizeof kListedTicks / sizeof kListedTicks[0];
 constexpr uint32_t kTicksPerSecond = 1000 / kPopupTickMs;
+// The list's times are counted in tenths of a second, the popup's ticks too.
+static_assert(kTicksPerSecond == 10, "one tick a tenth of a second");
 
 }  // namespace
 
 uint32_t PopupTickLimit(uint32_t delay) {
-    if (delay < kListSize) return kListedTicks[delay];
-    constexpr uint32_t kLongest = kListedTicks[kListSize - 1];
+    if (delay < KB_DISPLAY_TIME_COUNT) return KB_DISPLAY_TIME_TENTHS[delay];
+    constexpr uint32_t kLongest = KB_DISPLAY_TIME_TENTHS[KB_DISPLAY_TIME_COUNT - 1];
     return delay >= kLongest / kTicksPerSecond ? kLongest : delay * kTicksPerSecond;
 }
 

@@ -5,3 +5,8 @@
 
 // `code` is 11 to 13. Shows the popup itself when the settings allow it.
 void PerformVolumeKey(HotKeyCode code, bool from_keyboard_reader);
+
+// Ends the repeat of a held volume key, when one runs: any hot-key event does.
+void StopVolumeRepeat();
+// The volume key the repeat timer (KB_TIMER_VOLUME_REPEAT) dispatches again.
+HotKeyCode RepeatedVolumeKey();

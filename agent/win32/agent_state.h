@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "agent/logic/version_flags.h"
-#include "common/keyboard_settings.h"
+#include "keysettings/logic/keyboard_settings.h"
 
 constexpr int kReaderCount = 3;
 constexpr int kWheelWindowCount = 10;

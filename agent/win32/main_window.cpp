@@ -7,6 +7,7 @@ extern "C" {
 }
 
 #include "agent/logic/agent_ids.h"
+#include "agent/win32/action_volume.h"
 #include "agent/win32/agent_log.h"
 #include "agent/win32/agent_state.h"
 #include "agent/win32/device_change.h"
@@ -33,9 +34,9 @@ HDEVNOTIFY RegisterHidNotifications(HWND window) {
 
 WPARAM LockKeyState() {
     WPARAM state = 0;
-    if (GetKeyState(VK_SCROLL) & 1) state |= 1;
-    if (GetKeyState(VK_CAPITAL) & 1) state |= 2;
-    if (GetKeyState(VK_NUMLOCK) & 1) state |= 4;
+    if (GetKeyState(VK_SCROLL) & 1) state |= KB_LOCK_KEY_SCROLL;
+    if (GetKeyState(VK_CAPITAL) & 1) state |= KB_LOCK_KEY_CAPS;
+    if (GetKeyState(VK_NUMLOCK) & 1) state |= KB_LOCK_KEY_NUM;
     return state;
 }
 
@@ -101,7 +102,7 @@ void OnReadRefused(WPARAM reader, LPARAM error) {
 
 void OnTimer(WPARAM timer) {
     if (timer == KB_TIMER_REBOOT_PROMPT) OnRestartPromptTimer();
-    if (timer == KB_TIMER_VOLUME_REPEAT) OnVolumeRepeatTimer();
+    if (timer == KB_TIMER_VOLUME_REPEAT) DispatchHotKey(RepeatedVolumeKey(), false);
 }
 
 }  // namespace

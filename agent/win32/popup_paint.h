@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "agent/logic/popup_content.h"
-#include "common/keyboard_settings.h"
+#include "keysettings/logic/keyboard_settings.h"
 
 // The four picture strips, loaded when the popup is created and deleted when it is destroyed.
 // A strip that failed to load is null and leaves its pictures blank.

@@ -50,7 +50,7 @@ DWORD WINAPI KeyboardFilterReader(LPVOID parameter) {
     ReaderContext& context = *static_cast<ReaderContext*>(parameter);
     ReaderIo io(context.StopEvent);
     if (!io.ready() || context.KeyboardFilterHandle == INVALID_HANDLE_VALUE) return 0;
-    uint8_t record[5];
+    uint8_t record[KEYBOARD_FILTER_RECORD_SIZE];
     DWORD bytes = 0;
     while (ReadRecord(context, io, 1, context.KeyboardFilterHandle, record, sizeof record, &bytes)) {
         PostMessageA(context.MainWindow, WM_AGENT_KEYCODE, record[0], reinterpret_cast<LPARAM>(&context));

@@ -12,9 +12,7 @@
 
 #include <stdint.h>
 
-// A bound far above what a reader that keeps up ever has waiting (one event per report), and
-// small enough to cost only a few kilobytes of non-paged pool when nobody reads.
-constexpr uint32_t EVENT_QUEUE_LIMIT = 256;
+#include "common/control_interface.h"
 
 struct EventLink {
     EventLink* Next;

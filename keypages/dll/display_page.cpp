@@ -1,5 +1,6 @@
 #include "keypages/dll/display_page.h"
 
+#include "common/display_times.h"
 #include "keypages/logic/keypages_resources.h"
 
 namespace keypages {
@@ -14,14 +15,12 @@ const CheckBoxField kDisplayBoxes[] = {
     {IDC_SHOW_CALCULATOR, &KeyboardSettings::ShowCalculator},
 };
 
-constexpr int kDisplayTimes = 12;
-
 }  // namespace
 
-CPage2::CPage2(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_ON_SCREEN_DISPLAY, SettingsGroup::Display) {}
+CPage2::CPage2(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_ON_SCREEN_DISPLAY, keysettings::SettingsGroup::Display) {}
 
 void CPage2::OnInitDialog(HWND page) {
-    for (int i = 0; i < kDisplayTimes; ++i) {
+    for (uint32_t i = 0; i < KB_DISPLAY_TIME_COUNT; ++i) {
         ModuleString time(IDS_DISPLAY_TIME_FIRST + i);
         SendDlgItemMessageA(page, IDC_DISPLAY_TIME, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(time.get()));
     }

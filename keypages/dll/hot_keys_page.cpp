@@ -53,7 +53,7 @@ void FitToText(HWND button, const char* text) {
 
 }  // namespace
 
-CPage1::CPage1(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_HOT_KEYS, SettingsGroup::HotKeys) {
+CPage1::CPage1(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_HOT_KEYS, keysettings::SettingsGroup::HotKeys) {
     for (int k = 0; k < kHotKeyCount; ++k) {
         const HotKeyResources resources = ResourcesOf(static_cast<HotKey>(k));
         itemBitmaps_[k].Load(sheetext::ModuleInstance(), resources.itemBitmap);
@@ -119,9 +119,9 @@ void CPage1::ShowChoice(HWND page) const {
 }
 
 void CPage1::TakeAddress(HWND page) {
-    TextField address;
+    keysettings::TextField address;
     GetDlgItemTextA(page, IDC_SEARCH_URL, address, sizeof address);
-    CopyToField(settings_.SearchUrl, address);
+    keysettings::CopyToField(settings_.SearchUrl, address);
 }
 
 void CPage1::OnListSelectionChange(HWND page) {
@@ -145,13 +145,13 @@ void CPage1::OnChoice(HWND page, Choice choice) {
 }
 
 void CPage1::OnChooseProgram(HWND page) {
-    TextField* path = ProgramPathOf(settings_, current_);
-    TextField* name = ProgramNameOf(settings_, current_);
+    keysettings::TextField* path = ProgramPathOf(settings_, current_);
+    keysettings::TextField* name = ProgramNameOf(settings_, current_);
     if (path == nullptr || name == nullptr) return;
     CSelectDlg dialog(*name, *path);
     if (!dialog.DoModal(page)) return;
-    CopyToField(*name, dialog.name());
-    CopyToField(*path, dialog.path());
+    keysettings::CopyToField(*name, dialog.name());
+    keysettings::CopyToField(*path, dialog.path());
     ShowChoice(page);
 }
 

@@ -1,22 +1,22 @@
 #include "keypages/dll/keyboard_page.h"
 
 #include "common/window_classes.h"
+#include "registry/win32/win32_registry.h"
 #include "sheetext/win32/module.h"
 #include "sheetext/win32/settings_notice.h"
-#include "sheetext/win32/win32_registry.h"
 
 namespace keypages {
 
 void KeyboardPage::LoadSettings() {
     popup_ = FindWindowA(KB_CLASS_AGENT_POPUP, nullptr);
     settings_ = KeyboardSettings{};
-    sheetext::Win32Registry registry;
-    ReadSettings(registry, group_, settings_);
+    reg::Win32Registry registry;
+    keysettings::ReadSettings(registry, group_, settings_);
 }
 
 void KeyboardPage::OnApply(HWND) {
-    sheetext::Win32Registry registry;
-    WriteSettings(registry, group_, settings_);
+    reg::Win32Registry registry;
+    keysettings::WriteSettings(registry, group_, settings_);
     // The agent reloads its settings before this returns, unless it hangs.
     if (popup_ != nullptr) sheetext::SendSettingsNotice(popup_);
 }

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "common/keyboard_settings.h"
-#include "keypages/logic/settings_store.h"
+#include "keysettings/logic/keyboard_settings.h"
+#include "keysettings/logic/settings_store.h"
 #include "sheetext/win32/settings_page.h"
 
 namespace keypages {
@@ -21,7 +21,7 @@ struct CheckBoxField {
 // are read into settings_ (from zeros).
 class KeyboardPage : public sheetext::CSettingsPage {
 protected:
-    KeyboardPage(sheetext::CShellExtension* owner, int templateId, SettingsGroup group)
+    KeyboardPage(sheetext::CShellExtension* owner, int templateId, keysettings::SettingsGroup group)
         : CSettingsPage(owner, templateId), group_(group) {}
 
     // Check boxes show their fields as stored; a click stores the box's state, and TakeCheckBox
@@ -47,7 +47,7 @@ private:
     // OK or Apply writes the page's keys and tells the agent.
     void OnApply(HWND page) final;
 
-    SettingsGroup group_;
+    keysettings::SettingsGroup group_;
     HWND popup_ = nullptr;  // found when the page is initialised, or none
 };
 

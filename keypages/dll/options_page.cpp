@@ -15,7 +15,7 @@ const CheckBoxField kOptionBoxes[] = {
 
 }  // namespace
 
-CPage3::CPage3(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_OPTIONS, SettingsGroup::Options) {}
+CPage3::CPage3(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_OPTIONS, keysettings::SettingsGroup::Options) {}
 
 void CPage3::OnInitDialog(HWND page) {
     ShowCheckBoxes(page, kOptionBoxes);

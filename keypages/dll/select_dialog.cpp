@@ -12,8 +12,8 @@
 namespace keypages {
 
 CSelectDlg::CSelectDlg(const char* name, const char* path) {
-    CopyToField(name_, name);
-    CopyToField(path_, path);
+    keysettings::CopyToField(name_, name);
+    keysettings::CopyToField(path_, path);
 }
 
 bool CSelectDlg::DoModal(HWND owner) {
@@ -25,8 +25,8 @@ void CSelectDlg::OnInitDialog(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_PROGRAM_PATH, path_);
     SetDlgItemTextA(dialog, IDC_ON_SCREEN_NAME, name_);
     // What is typed can't outgrow the fields that keep it.
-    SendDlgItemMessageA(dialog, IDC_PROGRAM_PATH, EM_LIMITTEXT, sizeof(TextField) - 1, 0);
-    SendDlgItemMessageA(dialog, IDC_ON_SCREEN_NAME, EM_LIMITTEXT, sizeof(TextField) - 1, 0);
+    SendDlgItemMessageA(dialog, IDC_PROGRAM_PATH, EM_LIMITTEXT, sizeof(keysettings::TextField) - 1, 0);
+    SendDlgItemMessageA(dialog, IDC_ON_SCREEN_NAME, EM_LIMITTEXT, sizeof(keysettings::TextField) - 1, 0);
 }
 
 void CSelectDlg::OnBrowse(HWND dialog) {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "keypages/logic/text_field.h"
+#include "keysettings/logic/text_field.h"
 
 namespace keypages {
 
@@ -26,8 +26,8 @@ private:
     void OnBrowse(HWND dialog);
     void OnOk(HWND dialog);
 
-    TextField name_;
-    TextField path_;
+    keysettings::TextField name_;
+    keysettings::TextField path_;
 };
 
 }  // namespace keypages

@@ -6,6 +6,12 @@
 namespace keypages {
 namespace {
 
+// The text without its leading white space.
+const char* SkipLeadingBlanks(const char* text) {
+    while (*text == ' ' || (*text >= '\t' && *text <= '\r')) ++text;
+    return text;
+}
+
 uint32_t* ModeOf(KeyboardSettings& settings, HotKey key) {
     switch (key) {
     case kSearch:
@@ -28,7 +34,7 @@ Choice TwoModeChoice(uint32_t mode) {
     return mode == KB_MODE_CUSTOM ? Choice::Custom : Choice::None;
 }
 
-const char* ProgramText(const TextField& path, const TextField& name) {
+const char* ProgramText(const keysettings::TextField& path, const keysettings::TextField& name) {
     const char* trimmed = SkipLeadingBlanks(path);
     if (*trimmed == '\0') return nullptr;
     return name[0] != '\0' ? name : trimmed;
@@ -79,7 +85,7 @@ void Choose(KeyboardSettings& settings, HotKey key, Choice choice) {
     *mode = choice == Choice::First ? KB_MODE_DEFAULT : choice == Choice::Second ? KB_MODE_EXPLORER : KB_MODE_CUSTOM;
 }
 
-TextField* ProgramPathOf(KeyboardSettings& settings, HotKey key) {
+keysettings::TextField* ProgramPathOf(KeyboardSettings& settings, HotKey key) {
     switch (key) {
     case kMail:
         return &settings.MailCustom;
@@ -92,7 +98,7 @@ TextField* ProgramPathOf(KeyboardSettings& settings, HotKey key) {
     }
 }
 
-TextField* ProgramNameOf(KeyboardSettings& settings, HotKey key) {
+keysettings::TextField* ProgramNameOf(KeyboardSettings& settings, HotKey key) {
     switch (key) {
     case kMail:
         return &settings.MailName;

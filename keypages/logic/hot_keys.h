@@ -2,8 +2,8 @@
 // the page shows for each, which choice is checked, and what a click on a choice stores.
 #pragma once
 
-#include "common/keyboard_settings.h"
-#include "keypages/logic/text_field.h"
+#include "keysettings/logic/keyboard_settings.h"
+#include "keysettings/logic/text_field.h"
 
 namespace keypages {
 
@@ -53,7 +53,7 @@ ChoiceView ViewOf(const KeyboardSettings& settings, HotKey key);
 void Choose(KeyboardSettings& settings, HotKey key, Choice choice);
 
 // The custom program fields of Mail, My Computer and Calculator; null for the other keys.
-TextField* ProgramPathOf(KeyboardSettings& settings, HotKey key);
-TextField* ProgramNameOf(KeyboardSettings& settings, HotKey key);
+keysettings::TextField* ProgramPathOf(KeyboardSettings& settings, HotKey key);
+keysettings::TextField* ProgramNameOf(KeyboardSettings& settings, HotKey key);
 
 }  // namespace keypages

@@ -55,7 +55,7 @@
 #define IDS_GROUP_TITLE_FIRST 118
 #define IDS_CUSTOM_CHOICE_FIRST 123
 #define IDS_WINDOWS_EXPLORER 128
-// The twelve display times, "0.5 second" to "40 seconds".
+// The display times, in the order of their list (common/display_times.h).
 #define IDS_DISPLAY_TIME_FIRST 129
 #define IDS_NO_SELECTION 141
 #define IDS_MAIL_OUTLOOK_EXPRESS 142

@@ -5,16 +5,17 @@
 #include <initializer_list>
 
 #include "mousepages/logic/mousepages_resources.h"
-#include "sheetext/win32/win32_registry.h"
+#include "registry/win32/win32_registry.h"
 
 namespace mousepages {
 namespace {
 
-constexpr int kChoices[] = {IDC_ZOOM, IDC_AUTO_SCROLL, IDC_OTHER_FUNCTIONS};
+// The radio buttons, by the mode each stands for.
+constexpr int kChoices[KB_WHEEL_BUTTON_MODE_COUNT] = {IDC_ZOOM, IDC_AUTO_SCROLL, IDC_OTHER_FUNCTIONS};
 
 // The choice whose radio button is selected, or -1 when none is.
 int SelectedChoice(HWND page) {
-    for (int choice = 0; choice < 3; ++choice)
+    for (int choice = 0; choice < static_cast<int>(KB_WHEEL_BUTTON_MODE_COUNT); ++choice)
         if (IsDlgButtonChecked(page, kChoices[choice]) == BST_CHECKED) return choice;
     return -1;
 }
@@ -43,7 +44,7 @@ uint32_t UpDownReply(HWND page, int control) {
 CPage2::CPage2(sheetext::CShellExtension* owner) : WheelSettingsPage(owner, IDD_WHEEL_BUTTON) {}
 
 void CPage2::LoadSettings() {
-    sheetext::Win32Registry registry;
+    reg::Win32Registry registry;
     values_ = LoadButtonValues(registry);
 }
 
@@ -77,7 +78,7 @@ void CPage2::OnApply(HWND page) {
         FunctionRowSaved(static_cast<int>(SendDlgItemMessageA(page, IDC_FUNCTION_LIST, CB_GETCURSEL, 0, 0)));
     const int choice = SelectedChoice(page);
     if (choice >= 0) values_.WheelButton = static_cast<uint32_t>(choice);
-    sheetext::Win32Registry registry;
+    reg::Win32Registry registry;
     SaveButtonValues(registry, values_);
     AnnounceSettingsChange();
 }

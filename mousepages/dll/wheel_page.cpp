@@ -3,15 +3,15 @@
 #include <commctrl.h>
 
 #include "mousepages/logic/mousepages_resources.h"
+#include "registry/win32/win32_registry.h"
 #include "sheetext/win32/settings_notice.h"
-#include "sheetext/win32/win32_registry.h"
 
 namespace mousepages {
 
 CPage1::CPage1(sheetext::CShellExtension* owner) : WheelSettingsPage(owner, IDD_WHEEL) {}
 
 void CPage1::LoadSettings() {
-    sheetext::Win32Registry registry;
+    reg::Win32Registry registry;
     values_ = LoadWheelValues(registry);
     opened_lines_ = values_.ScrollLines;
 }
@@ -53,7 +53,7 @@ void CPage1::OnApply(HWND page) {
     SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, SystemScrollLines(values_), nullptr, 0);
     sheetext::SendSettingsNotice(HWND_BROADCAST, SPI_SETWHEELSCROLLLINES);
     values_.Reverse = SendDlgItemMessageA(page, IDC_REVERSE, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-    sheetext::Win32Registry registry;
+    reg::Win32Registry registry;
     SaveWheelValues(registry, values_);
     AnnounceSettingsChange();
 }

@@ -5,24 +5,7 @@
 namespace mousepages {
 namespace {
 
-using Registry = sheetext::Registry;
-
-// One 4-byte value into a field, taken only when the read succeeded: what a failed read leaves
-// in a buffer is undefined.
-void ReadNumber(Registry& registry, Registry::Key key, const char* name, uint32_t& field) {
-    uint32_t number = field;
-    if (registry.Query(key, name, &number, sizeof number)) field = number;
-}
-
-void WriteNumber(Registry& registry, Registry::Key key, const char* name, uint32_t number) {
-    registry.Set(key, name, Registry::Type::Number, &number, sizeof number);
-}
-
-Registry::Key OpenForWriting(Registry& registry) {
-    const Registry::Key key = registry.Open(Registry::Root::LocalMachine, KB_REG_WHEEL, Registry::Access::Write);
-    if (key != Registry::kNoKey) return key;
-    return registry.Create(Registry::Root::LocalMachine, KB_REG_WHEEL, Registry::Access::Write);
-}
+using Registry = reg::Registry;
 
 int32_t Signed(uint32_t value) {
     return static_cast<int32_t>(value);
@@ -30,7 +13,7 @@ int32_t Signed(uint32_t value) {
 
 }  // namespace
 
-const char* const kFunctionNames[kFunctionCount] = {
+const char* const kFunctionNames[KB_WHEEL_FUNCTION_COUNT] = {
     "[unassigned]", "Backspace", "Close application", "Delete", "Double click", "Enter", "Escape", "F1[Help]",
     "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12", "Maximize", "Minimize", "Page Down",
     "Page Up", "Restore Application", "Start Menu", "Run", "Find Document", "Explorer", "Play/Stop CD",
@@ -39,11 +22,11 @@ const char* const kFunctionNames[kFunctionCount] = {
 
 WheelValues LoadWheelValues(Registry& registry) {
     WheelValues values = {3, 0, 0};
-    sheetext::ScopedKey key(registry, registry.Open(Registry::Root::LocalMachine, KB_REG_WHEEL, Registry::Access::Read));
+    reg::ScopedKey key(registry, registry.Open(Registry::Root::LocalMachine, KB_REG_WHEEL, Registry::Access::Read));
     if (key) {
-        ReadNumber(registry, key.get(), KB_VAL_SCROLL_MODE, values.ScrollMode);
-        ReadNumber(registry, key.get(), KB_VAL_SCROLL_LINE, values.ScrollLines);
-        ReadNumber(registry, key.get(), KB_VAL_SCROLL_REVERSE, values.Reverse);
+        reg::ReadNumber(registry, key.get(), KB_VAL_SCROLL_MODE, values.ScrollMode);
+        reg::ReadNumber(registry, key.get(), KB_VAL_SCROLL_LINE, values.ScrollLines);
+        reg::ReadNumber(registry, key.get(), KB_VAL_SCROLL_REVERSE, values.Reverse);
         if (values.ScrollLines > kMaxScrollLines) values.ScrollLines = kMaxScrollLines;
     }
     if (values.ScrollLines == 0) values.ScrollLines = 1;
@@ -51,14 +34,14 @@ WheelValues LoadWheelValues(Registry& registry) {
 }
 
 ButtonValues LoadButtonValues(Registry& registry) {
-    ButtonValues values = {1, 0, 2, 96};
-    sheetext::ScopedKey key(registry, registry.Open(Registry::Root::LocalMachine, KB_REG_WHEEL, Registry::Access::Read));
+    ButtonValues values = {KB_WHEEL_BUTTON_AUTO_SCROLL, 0, 2, 96};
+    reg::ScopedKey key(registry, registry.Open(Registry::Root::LocalMachine, KB_REG_WHEEL, Registry::Access::Read));
     if (key) {
-        ReadNumber(registry, key.get(), KB_VAL_WHEEL_BUTTON, values.WheelButton);
-        ReadNumber(registry, key.get(), KB_VAL_ZOOM_SIZE, values.ZoomSize);
-        ReadNumber(registry, key.get(), KB_VAL_ZOOM_FACTOR, values.ZoomFactor);
-        ReadNumber(registry, key.get(), KB_VAL_FUNCTION, values.Function);
-        if (Signed(values.WheelButton) >= 3) values.WheelButton = 0;
+        reg::ReadNumber(registry, key.get(), KB_VAL_WHEEL_BUTTON, values.WheelButton);
+        reg::ReadNumber(registry, key.get(), KB_VAL_ZOOM_SIZE, values.ZoomSize);
+        reg::ReadNumber(registry, key.get(), KB_VAL_ZOOM_FACTOR, values.ZoomFactor);
+        reg::ReadNumber(registry, key.get(), KB_VAL_FUNCTION, values.Function);
+        if (Signed(values.WheelButton) >= Signed(KB_WHEEL_BUTTON_MODE_COUNT)) values.WheelButton = KB_WHEEL_BUTTON_ZOOM;
         if (Signed(values.ZoomSize) > kMaxZoomSize) values.ZoomSize = kMaxZoomSize;
         if (Signed(values.ZoomFactor) > kMaxZoomFactor) values.ZoomFactor = kMaxZoomFactor;
     }
@@ -67,20 +50,20 @@ ButtonValues LoadButtonValues(Registry& registry) {
 }
 
 void SaveWheelValues(Registry& registry, const WheelValues& values) {
-    sheetext::ScopedKey key(registry, OpenForWriting(registry));
+    reg::ScopedKey key(registry, reg::OpenForWriting(registry, Registry::Root::LocalMachine, KB_REG_WHEEL));
     if (!key) return;
-    WriteNumber(registry, key.get(), KB_VAL_SCROLL_MODE, values.ScrollMode);
-    WriteNumber(registry, key.get(), KB_VAL_SCROLL_LINE, values.ScrollLines);
-    WriteNumber(registry, key.get(), KB_VAL_SCROLL_REVERSE, values.Reverse);
+    reg::SetNumber(registry, key.get(), KB_VAL_SCROLL_MODE, values.ScrollMode);
+    reg::SetNumber(registry, key.get(), KB_VAL_SCROLL_LINE, values.ScrollLines);
+    reg::SetNumber(registry, key.get(), KB_VAL_SCROLL_REVERSE, values.Reverse);
 }
 
 void SaveButtonValues(Registry& registry, const ButtonValues& values) {
-    sheetext::ScopedKey key(registry, OpenForWriting(registry));
+    reg::ScopedKey key(registry, reg::OpenForWriting(registry, Registry::Root::LocalMachine, KB_REG_WHEEL));
     if (!key) return;
-    WriteNumber(registry, key.get(), KB_VAL_WHEEL_BUTTON, values.WheelButton);
-    WriteNumber(registry, key.get(), KB_VAL_ZOOM_SIZE, values.ZoomSize);
-    WriteNumber(registry, key.get(), KB_VAL_ZOOM_FACTOR, values.ZoomFactor);
-    WriteNumber(registry, key.get(), KB_VAL_FUNCTION, values.Function);
+    reg::SetNumber(registry, key.get(), KB_VAL_WHEEL_BUTTON, values.WheelButton);
+    reg::SetNumber(registry, key.get(), KB_VAL_ZOOM_SIZE, values.ZoomSize);
+    reg::SetNumber(registry, key.get(), KB_VAL_ZOOM_FACTOR, values.ZoomFactor);
+    reg::SetNumber(registry, key.get(), KB_VAL_FUNCTION, values.Function);
 }
 
 uint32_t SystemScrollLines(const WheelValues& values) {
@@ -88,11 +71,11 @@ uint32_t SystemScrollLines(const WheelValues& values) {
 }
 
 int WheelButtonChoice(uint32_t mode) {
-    return mode <= 2 ? static_cast<int>(mode) : 1;
+    return static_cast<int>(mode < KB_WHEEL_BUTTON_MODE_COUNT ? mode : KB_WHEEL_BUTTON_AUTO_SCROLL);
 }
 
 int FunctionRowShown(uint32_t row) {
-    return Signed(row) >= kFunctionCount ? 0 : Signed(row);
+    return Signed(row) >= Signed(KB_WHEEL_FUNCTION_COUNT) ? 0 : Signed(row);
 }
 
 uint32_t FunctionRowSaved(int position) {
@@ -107,7 +90,8 @@ uint32_t PositionInRange(uint32_t reply, uint32_t current, int low, int high) {
 }
 
 ButtonControls EnabledFor(int choice) {
-    return {choice == 0, choice == 2};
+    const auto mode = static_cast<uint32_t>(choice);
+    return {mode == KB_WHEEL_BUTTON_ZOOM, mode == KB_WHEEL_BUTTON_FUNCTION};
 }
 
 }  // namespace mousepages

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-#include "sheetext/logic/registry.h"
+#include "common/wheel_button_modes.h"
+#include "registry/logic/registry.h"
 
 namespace mousepages {
 
@@ -17,7 +18,7 @@ struct WheelValues {
 
 // "Wheel Button": what the button does, and the zoom it opens.
 struct ButtonValues {
-    uint32_t WheelButton;  // 0 Zoom, 1 Auto Scroll, 2 the function of row Function
+    uint32_t WheelButton;  // KB_WHEEL_BUTTON_ZOOM, _AUTO_SCROLL or _FUNCTION
     uint32_t Function;
     uint32_t ZoomFactor;
     uint32_t ZoomSize;
@@ -31,25 +32,24 @@ constexpr int kMaxZoomFactor = 10;
 
 // The wheel-button functions, in the order of the hook's function table: the list position is
 // the stored "Function".
-constexpr int kFunctionCount = 31;
-extern const char* const kFunctionNames[kFunctionCount];
+extern const char* const kFunctionNames[KB_WHEEL_FUNCTION_COUNT];
 
 // The page's values as it opens: line mode, 3 lines and no reverse unless stored; more than 64
 // lines are shown as 64, none as 1. A value that is missing or doesn't fit is not taken.
-WheelValues LoadWheelValues(sheetext::Registry& registry);
+WheelValues LoadWheelValues(reg::Registry& registry);
 // Auto Scroll, size 96, factor 2, row 0 unless stored; a mode of 3 or more is Zoom, a size above
 // 300 is 300, a factor above 10 is 10 and one of 0 is 1.
-ButtonValues LoadButtonValues(sheetext::Registry& registry);
+ButtonValues LoadButtonValues(reg::Registry& registry);
 
 // Opens the settings key for writing, or creates it, and writes the page's values as REG_DWORD.
 // A key that can't be had loses the writes silently.
-void SaveWheelValues(sheetext::Registry& registry, const WheelValues& values);
-void SaveButtonValues(sheetext::Registry& registry, const ButtonValues& values);
+void SaveWheelValues(reg::Registry& registry, const WheelValues& values);
+void SaveButtonValues(reg::Registry& registry, const ButtonValues& values);
 
 // What the platform is told to scroll per notch: the lines, or -1 (one page) in page mode.
 uint32_t SystemScrollLines(const WheelValues& values);
 
-// The choice shown for a stored "Wheel Button", 0 to 2. Values the opening steps leave
+// The choice shown for a stored "Wheel Button", one of the modes. Values the opening steps leave
 // outside them (the negative ones) show as Auto Scroll, which is what the hook does with them:
 // it zooms only on 0 and runs a function only on 2.
 int WheelButtonChoice(uint32_t mode);

@@ -10,7 +10,7 @@ namespace {
 // caller completes the read.
 void FillWithRecord(KEYBOARD_FILTER_RECORD* record, PIRP irp, UCHAR code) {
     ULONG length = IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length;
-    if (length > UOV_RECORD_SIZE) length = UOV_RECORD_SIZE;
+    if (length > KEYBOARD_FILTER_RECORD_SIZE) length = KEYBOARD_FILTER_RECORD_SIZE;
     UCHAR* buffer = static_cast<UCHAR*>(irp->AssociatedIrp.SystemBuffer);
     RtlZeroMemory(buffer, length);
     buffer[0] = code;

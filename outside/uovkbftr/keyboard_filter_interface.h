@@ -16,9 +16,8 @@
 #define KB_KEYBOARD_FILTER_FILE_NAME "uovkbftr.sys"
 #define KB_KEYBOARD_FILTER_TEST_FILE_NAME "uovkbftr_test.sys"
 
-// A record: byte 0 the hot-key code, the other bytes 0. A read of fewer bytes gets the first
-// of them; a longer one gets the whole record and no more.
-constexpr uint32_t UOV_RECORD_SIZE = 5;
+// A read shorter than KEYBOARD_FILTER_RECORD_SIZE gets the first bytes of the record; a longer
+// one gets the whole record and no more.
 
 // Codes fed while nobody reads wait for the next reads, up to this many; a feed beyond is
 // refused, so no code is ever lost unseen.

@@ -6,6 +6,11 @@
 #include "common/registry_names.h"
 
 namespace sheetext {
+
+using reg::Registry;
+using reg::ScopedKey;
+using reg::SetText;
+
 namespace {
 
 // A key path built from parts in a buffer of fixed size. A path that does not fit is refused,
@@ -50,10 +55,6 @@ void WriteText(Registry& registry, Registry::Key key, const char* name, const ch
 }
 
 }  // namespace
-
-void SetText(Registry& registry, Registry::Key key, const char* name, const char* text) {
-    registry.Set(key, name, Registry::Type::Text, text, std::strlen(text) + 1);
-}
 
 bool BraceClsidText(const char* bare, char (&text)[kClsidTextSize]) {
     if (std::strlen(bare) != kClsidTextSize - 3) return false;

@@ -1,10 +1,10 @@
 // What a settings server writes to make itself a property-sheet handler of its control-panel
-// applet, and what it takes away again. Portable: the steps run against sheetext::Registry.
+// applet, and what it takes away again. Portable: the steps run against reg::Registry.
 #pragma once
 
 #include <cstddef>
 
-#include "sheetext/logic/registry.h"
+#include "registry/logic/registry.h"
 
 namespace sheetext {
 
@@ -26,10 +26,10 @@ bool BraceClsidText(const char* bare, char (&text)[kClsidTextSize]);
 // The CLSID key, the handler key, and the InprocServer32 default (the module's path, in lower
 // case) and "ThreadingModel"; then the approval. False, with nothing written, when the CLSID
 // key can't be created; a later failure skips only its own write.
-bool RegisterServerKeys(Registry& registry, const ServerParameters& server, const char* clsidText,
+bool RegisterServerKeys(reg::Registry& registry, const ServerParameters& server, const char* clsidText,
                         const char* modulePath);
 
 // Removes what RegisterServerKeys writes; steps that fail are passed over.
-void UnregisterServerKeys(Registry& registry, const ServerParameters& server, const char* clsidText);
+void UnregisterServerKeys(reg::Registry& registry, const ServerParameters& server, const char* clsidText);
 
 }  // namespace sheetext

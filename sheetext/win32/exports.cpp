@@ -4,11 +4,11 @@
 #include <olectl.h>
 #include <rpc.h>
 
+#include "registry/win32/win32_registry.h"
 #include "sheetext/logic/registration.h"
 #include "sheetext/win32/class_factory.h"
 #include "sheetext/win32/module.h"
 #include "sheetext/win32/server.h"
-#include "sheetext/win32/win32_registry.h"
 
 namespace {
 
@@ -40,14 +40,14 @@ STDAPI DllRegisterServer() {
     char path[MAX_PATH + 1];
     const DWORD length = GetModuleFileNameA(sheetext::ModuleInstance(), path, MAX_PATH);
     path[length < MAX_PATH ? length : MAX_PATH] = '\0';
-    sheetext::Win32Registry registry;
+    reg::Win32Registry registry;
     return sheetext::RegisterServerKeys(registry, sheetext::kServer.names, clsid, path) ? S_OK : E_FAIL;
 }
 
 STDAPI DllUnregisterServer() {
     char clsid[sheetext::kClsidTextSize];
     if (ClsidText(clsid)) {
-        sheetext::Win32Registry registry;
+        reg::Win32Registry registry;
         sheetext::UnregisterServerKeys(registry, sheetext::kServer.names, clsid);
     }
     return S_OK;

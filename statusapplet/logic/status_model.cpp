@@ -62,15 +62,16 @@ void StatusModel::Press(int record_index) {
 }
 
 bool StatusModel::LockClicked(bool ticked) {
+    using devclient::CompanionAnswer;
     const uint8_t lock_byte = ticked ? LOCK_BYTE_ON_BIT : 0;
-    const CompanionAnswer answer = platform_.SendLockToCompanion(lock_byte);
+    // The box's state reaches the hot-key filter even when the companion refused it.
+    const CompanionAnswer answer = devclient::SendLockByte(platform_, lock_byte, devclient::AfterRefusal::SendToFilter);
     if (answer == CompanionAnswer::NotOpened) return false;
     if (answer == CompanionAnswer::Taken) {
         SetLockBit(table_, ticked);
         last_flags_ = table_.Record[DEVICE_KEYBOARD].Flags;
         lock_stored_ = true;
     }
-    platform_.SendLockToFilter(lock_byte);
     platform_.WriteUsbLock(lock_byte != 0);
     return true;
 }

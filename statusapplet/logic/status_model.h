@@ -8,6 +8,7 @@
 #include <stdint.h>
 
 #include "common/control_interface.h"
+#include "deviceclient/logic/lock_sequence.h"
 #include "statusapplet/logic/status_view.h"
 
 namespace applet {
@@ -19,25 +20,16 @@ constexpr unsigned kRefreshPeriodMs = 500;
 // a value no receiver reports, so the box starts unticked.
 constexpr uint8_t kUnseenLockFlags = 0xEF;
 
-enum class CompanionAnswer {
-    NotOpened,  // "\\.\LVXNFLTR" could not be opened
-    Refused,    // opened, but the lock byte was not taken
-    Taken,
-};
-
-// What the model asks of the platform: the two control devices, the "USB Lock" value, and the
-// dialog's controls.
-class StatusPlatform {
+// What the model asks of the platform: the two control devices (the lock byte goes to
+// "\\.\LVXNFLTR" on a handle of its own, to "\\.\UVXNFLTR" through the dialog's), the "USB Lock"
+// value, and the dialog's controls.
+class StatusPlatform : public devclient::LockDevices {
 public:
     virtual bool FilterOpen() const = 0;
     // Opens "\\.\UVXNFLTR" for the dialog; true once it is open.
     virtual bool OpenFilter() = 0;
     // IOCTL_GET_RF_DATA through the dialog's handle; true only with the whole table.
     virtual bool ReadTable(RF_DATA* table) = 0;
-    // IOCTL_SET_LOCK to "\\.\LVXNFLTR", on a handle of its own.
-    virtual CompanionAnswer SendLockToCompanion(uint8_t lock_byte) = 0;
-    // IOCTL_SET_LOCK through the dialog's handle to "\\.\UVXNFLTR".
-    virtual void SendLockToFilter(uint8_t lock_byte) = 0;
     virtual void WriteUsbLock(bool locked) = 0;
     virtual void Show(const StatusView& view) = 0;
 

@@ -3,10 +3,11 @@
 #include <string.h>
 
 #include "deviceclient/control_devices.h"
+#include "keysettings/logic/usb_lock_value.h"
+#include "registry/win32/win32_registry.h"
 #include "statusapplet/logic/applet_resources.h"
 #include "statusapplet/logic/status_layout.h"
 #include "statusapplet/win32/status_background.h"
-#include "statusapplet/win32/usb_lock_value.h"
 
 namespace applet {
 namespace {
@@ -192,10 +193,8 @@ bool CSkyrelStatus::ReadTable(RF_DATA* table) {
     return driver_.valid() && devclient::RequestRfData(driver_, table);
 }
 
-CompanionAnswer CSkyrelStatus::SendLockToCompanion(uint8_t lock_byte) {
-    devclient::DeviceHandle companion = devclient::OpenCompanionDevice();
-    if (!companion.valid()) return CompanionAnswer::NotOpened;
-    return devclient::SetLock(companion, lock_byte) ? CompanionAnswer::Taken : CompanionAnswer::Refused;
+devclient::CompanionAnswer CSkyrelStatus::SendLockToCompanion(uint8_t lock_byte) {
+    return devclient::SendLockToCompanion(lock_byte);
 }
 
 void CSkyrelStatus::SendLockToFilter(uint8_t lock_byte) {
@@ -203,7 +202,8 @@ void CSkyrelStatus::SendLockToFilter(uint8_t lock_byte) {
 }
 
 void CSkyrelStatus::WriteUsbLock(bool locked) {
-    WriteUsbLockValue(locked);
+    reg::Win32Registry registry;
+    keysettings::WriteUsbLock(registry, locked);
 }
 
 void CSkyrelStatus::Show(const StatusView& view) {

@@ -40,7 +40,7 @@ private:
     bool FilterOpen() const override;
     bool OpenFilter() override;
     bool ReadTable(RF_DATA* table) override;
-    CompanionAnswer SendLockToCompanion(uint8_t lock_byte) override;
+    devclient::CompanionAnswer SendLockToCompanion(uint8_t lock_byte) override;
     void SendLockToFilter(uint8_t lock_byte) override;
     void WriteUsbLock(bool locked) override;
     void Show(const StatusView& view) override;

@@ -38,11 +38,24 @@ void SessionPlayer::FollowAgent() {
     }
 }
 
+namespace {
+
+// Whether the next step, leaving out the notes, is a screenshot.
+bool ScreenshotFollows(const std::vector<Step>& steps, size_t at) {
+    for (size_t next = at + 1; next < steps.size(); ++next) {
+        if (steps[next].kind != StepKind::Note) return steps[next].kind == StepKind::Screenshot;
+    }
+    return false;
+}
+
+}  // namespace
+
 int SessionPlayer::Play(const Script& script) {
     OpenReader();
     int failed = 0;
     int last_note_line = -1;
-    for (const Step& step : script.steps) {
+    for (size_t at = 0; at < script.steps.size(); ++at) {
+        const Step& step = script.steps[at];
         if (step.kind == StepKind::Note) {
             // Comment lines one below the other are one heading.
             const bool continued = step.line == last_note_line + 1;
@@ -74,7 +87,7 @@ int SessionPlayer::Play(const Script& script) {
         desktop_.Observe(step, &said);
         for (const std::string& line : said) Say("%s", line.c_str());
         std::string picture, caption;
-        if (desktop_.TakePicture(step, &picture, &caption)) {
+        if (desktop_.TakePicture(step, ScreenshotFollows(script.steps, at), &picture, &caption)) {
             Say("picture: %s", picture.c_str());
             page_.Picture(picture, caption);
         }

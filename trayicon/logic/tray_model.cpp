@@ -1,6 +1,7 @@
 #include "trayicon/logic/tray_model.h"
 
-#include "common/window_messages.h"
+#include "common/private_messages.h"
+#include "common/win32_numbers.h"
 #include "trayicon/logic/tray_resources.h"
 
 namespace tray {
@@ -8,7 +9,6 @@ namespace {
 
 constexpr unsigned kMouseLeftDoubleClick = KB_WM_LBUTTONDBLCLK;
 constexpr unsigned kMouseRightDown = KB_WM_RBUTTONDOWN;
-constexpr unsigned kLockStateBits = 7;
 
 }  // namespace
 
@@ -33,7 +33,7 @@ unsigned BatteryIconResource(std::uint8_t low_battery_mask, bool active) {
 }
 
 unsigned LockIconResource(unsigned lock_state) {
-    return KB_IDI_LOCK_STATE_0 + (lock_state & kLockStateBits);
+    return KB_IDI_LOCK_STATE_0 + (lock_state & KB_LOCK_KEYS_ALL);
 }
 
 IconChange BatteryIcon(const TrayState& state, bool active) {
@@ -73,7 +73,7 @@ RadioForm OnTimerTick(TrayState& state) {
 }
 
 IconChange OnLockKeys(TrayState& state, std::uintptr_t lock_state) {
-    unsigned shown = static_cast<unsigned>(lock_state & kLockStateBits);
+    unsigned shown = static_cast<unsigned>(lock_state & KB_LOCK_KEYS_ALL);
     if (shown == state.last_lock_state_shown) return IconChange{false, kLockIconId, 0, {}};
     state.last_lock_state_shown = shown;
     return IconChange{true, kLockIconId, LockIconResource(shown), LockTooltip(shown)};

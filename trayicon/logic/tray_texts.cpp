@@ -1,6 +1,7 @@
 #include "trayicon/logic/tray_texts.h"
 
 #include "common/device_kinds.h"
+#include "common/private_messages.h"
 
 namespace tray {
 namespace {
@@ -36,9 +37,9 @@ Tooltip BatteryTooltip(std::uint8_t low_battery_mask) {
 Tooltip LockTooltip(unsigned lock_state) {
     Tooltip tip{};
     std::size_t length = 0;
-    if (lock_state & 4u) Append(tip, length, "NUM  ");
-    if (lock_state & 2u) Append(tip, length, "CAPS  ");
-    if (lock_state & 1u) Append(tip, length, "SCROLL");
+    if (lock_state & KB_LOCK_KEY_NUM) Append(tip, length, "NUM  ");
+    if (lock_state & KB_LOCK_KEY_CAPS) Append(tip, length, "CAPS  ");
+    if (lock_state & KB_LOCK_KEY_SCROLL) Append(tip, length, "SCROLL");
     return tip;
 }
 

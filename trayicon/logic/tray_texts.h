@@ -17,7 +17,7 @@ struct Tooltip {
 // bit is set, bit 0 first, each followed by a newline; cut to what the notification area takes.
 Tooltip BatteryTooltip(std::uint8_t low_battery_mask);
 
-// "NUM  ", "CAPS  " and "SCROLL" for the locks of the state that are on (bits 2, 1 and 0).
+// "NUM  ", "CAPS  " and "SCROLL" for the lock keys the state has on, Num Lock first.
 Tooltip LockTooltip(unsigned lock_state);
 
 }  // namespace tray

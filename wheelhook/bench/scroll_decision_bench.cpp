@@ -17,10 +17,10 @@ WheelSettings LineMode() {
 
 void BM_ListBoxNotch(benchmark::State& state) {
     WindowTree tree;
-    const WindowId list = tree.Add(tree.Add(0, "Frame", 0), "ListBox", style::kVScroll);
+    const WindowId list = tree.Add(tree.Add(0, "Frame", 0), "ListBox", KB_WS_VSCROLL);
     const WheelSettings settings = LineMode();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the library counts rounds through it
-        benchmark::DoNotOptimize(RouteLowLevelEvent(0, msg::kMouseWheel, msg::kMouseWheel, 0, false));
+        benchmark::DoNotOptimize(RouteLowLevelEvent(0, KB_WM_MOUSEWHEEL, KB_WM_MOUSEWHEEL, 0, false));
         benchmark::DoNotOptimize(DecideFocusWheel(settings, tree, list, 0, 120, false));
     }
 }
@@ -32,7 +32,7 @@ void BM_ParentSearchNotch(benchmark::State& state) {
     const WindowId parent = tree.Add(0, "Document", 0);
     WindowId focus = 0;
     for (int i = 0; i < 20; ++i) focus = tree.Add(parent, "Static", 0);
-    tree.Add(parent, "ScrollBar", style::kScrollBarVertical);
+    tree.Add(parent, "ScrollBar", KB_SBS_VERT);
     const WheelSettings settings = LineMode();
     for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores): the library counts rounds through it
         benchmark::DoNotOptimize(DecideFocusWheel(settings, tree, focus, 0, -120, false));

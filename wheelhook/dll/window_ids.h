@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "wheelhook/logic/platform_codes.h"
+#include "wheelhook/logic/window_id.h"
 
 inline WindowId IdOf(HWND window) { return reinterpret_cast<WindowId>(window); }
 inline HWND WindowOf(WindowId id) { return reinterpret_cast<HWND>(id); }

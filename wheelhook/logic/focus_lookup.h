@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-#include "wheelhook/logic/platform_codes.h"
+#include "wheelhook/logic/window_id.h"
 
 // The platform's side of the lookup. The library answers with the real calls; tests answer
 // with threads and refusals written down as data.

@@ -1,18 +1,18 @@
 #include "wheelhook/logic/low_level_route.h"
 
-#include "wheelhook/logic/platform_codes.h"
+#include "common/win32_numbers.h"
 #include "wheelhook/logic/wheel_settings.h"
 
 namespace {
 
 bool ClosesZoom(uint32_t message) {
     switch (message) {
-    case msg::kNcLButtonDown:
-    case msg::kNcRButtonDown:
-    case msg::kNcMButtonDown:
-    case msg::kLButtonDown:
+    case KB_WM_NCLBUTTONDOWN:
+    case KB_WM_NCRBUTTONDOWN:
+    case KB_WM_NCMBUTTONDOWN:
+    case KB_WM_LBUTTONDOWN:
     case KB_WM_RBUTTONDOWN:
-    case msg::kMButtonDown:
+    case KB_WM_MBUTTONDOWN:
         return true;
     default:
         return false;
@@ -22,11 +22,11 @@ bool ClosesZoom(uint32_t message) {
 LowLevelAction RouteZoom(uint32_t message, bool zoom_open) {
     if (zoom_open) {
         if (ClosesZoom(message)) return LowLevelAction::CloseZoom;
-        if (message == msg::kMouseMove || message == msg::kNcMouseMove)
+        if (message == KB_WM_MOUSEMOVE || message == KB_WM_NCMOUSEMOVE)
             return LowLevelAction::FollowZoom;
         return LowLevelAction::PassOn;
     }
-    if (message == msg::kMButtonDown || message == msg::kNcMButtonDown)
+    if (message == KB_WM_MBUTTONDOWN || message == KB_WM_NCMBUTTONDOWN)
         return LowLevelAction::OpenZoom;
     return LowLevelAction::PassOn;
 }
@@ -38,10 +38,10 @@ LowLevelAction RouteLowLevelEvent(int code, uint32_t message, uint32_t wheel_mes
     if (code != kHookAction) return LowLevelAction::PassOn;
     if (message == wheel_message) return LowLevelAction::Wheel;
     switch (wheel_button) {
-    case kWheelButtonZoom:
+    case KB_WHEEL_BUTTON_ZOOM:
         return RouteZoom(message, zoom_open);
-    case kWheelButtonFunction:
-        return message == msg::kMButtonDown ? LowLevelAction::RunFunction : LowLevelAction::PassOn;
+    case KB_WHEEL_BUTTON_FUNCTION:
+        return message == KB_WM_MBUTTONDOWN ? LowLevelAction::RunFunction : LowLevelAction::PassOn;
     default:
         return LowLevelAction::PassOn;
     }

@@ -1,6 +1,6 @@
 #include "wheelhook/logic/message_rewrite.h"
 
-#include "wheelhook/logic/platform_codes.h"
+#include "common/win32_numbers.h"
 
 namespace {
 
@@ -26,9 +26,9 @@ WheelRewrite RewriteWheelMessage(const WheelSettings& settings, uint32_t wparam,
     const bool page_mode = settings.ScrollMode != 0;
 
     if (horizontal) {
-        const uint8_t key = positive ? vk::kLeft : vk::kRight;
+        const uint8_t key = positive ? KB_VK_LEFT : KB_VK_RIGHT;
         return {WithDelta(wparam, 0), key, page_mode ? 1u : LinesPerNotch(settings)};
     }
-    if (page_mode) return {WithDelta(wparam, 0), positive ? vk::kPrior : vk::kNext, 1};
+    if (page_mode) return {WithDelta(wparam, 0), positive ? KB_VK_PRIOR : KB_VK_NEXT, 1};
     return {WithDelta(wparam, LineModeDelta(settings.ScrollLine, positive)), 0, 0};
 }

@@ -4,7 +4,7 @@
 
 bool IsScrollBarControl(const char* class_name, uint32_t style, bool vertical) {
     if (!EqualsIgnoringCase(class_name, "SCROLLBAR")) return false;
-    return ((style & style::kScrollBarVertical) != 0) == vertical;
+    return ((style & KB_SBS_VERT) != 0) == vertical;
 }
 
 bool IsBrowserDocumentClass(const char* class_name) {
@@ -17,22 +17,22 @@ bool IsHorizontalWheel(int16_t delta, bool shift_down) {
 
 uint32_t ScrollCodeFor(const WheelSettings& settings, int16_t delta) {
     const bool up = (delta > 0) != (settings.ScrollReverse != 0);
-    const uint32_t code = up ? scroll::kLineUp : scroll::kLineDown;
+    const uint32_t code = up ? KB_SB_LINEUP : KB_SB_LINEDOWN;
     return settings.ScrollMode != 0 ? code + 2 : code;
 }
 
 ScrollDecision DecideScroll(const WheelSettings& settings, WindowQuery& windows, WindowId focus,
                             bool horizontal, int16_t delta) {
     ScrollDecision decision = {kWheelConsumed, 0, focus, ScrollCodeFor(settings, delta), 0, 0};
-    decision.message = horizontal ? msg::kHScroll : msg::kVScroll;
+    decision.message = horizontal ? KB_WM_HSCROLL : KB_WM_VSCROLL;
 
     const uint32_t focus_style = windows.Style(focus);
-    const uint32_t wanted_style = horizontal ? style::kHScroll : style::kVScroll;
+    const uint32_t wanted_style = horizontal ? KB_WS_HSCROLL : KB_WS_VSCROLL;
     if ((focus_style & wanted_style) == 0)
         decision.scroll_bar = windows.FindScrollBar(focus, !horizontal);
 
     const WindowId parent = windows.Parent(focus);
-    const bool has_any_scroll_style = (focus_style & (style::kHScroll | style::kVScroll)) != 0;
+    const bool has_any_scroll_style = (focus_style & (KB_WS_HSCROLL | KB_WS_VSCROLL)) != 0;
     if (!has_any_scroll_style && decision.scroll_bar == 0) {
         decision.scroll_bar = windows.FindScrollBar(parent, !horizontal);
         if (decision.scroll_bar != 0) {

@@ -5,8 +5,9 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "wheelhook/logic/platform_codes.h"
+#include "common/win32_numbers.h"
 #include "wheelhook/logic/wheel_settings.h"
+#include "wheelhook/logic/window_id.h"
 
 // Class names are read into buffers of this size (at most 127 characters and the NUL).
 constexpr size_t kClassNameSize = 128;
@@ -34,7 +35,7 @@ constexpr int kWheelPassOn = 1;
 
 struct ScrollDecision {
     int result;           // kWheelConsumed or kWheelPassOn
-    uint32_t message;     // msg::kVScroll or msg::kHScroll; 0 when nothing is posted
+    uint32_t message;     // KB_WM_VSCROLL or KB_WM_HSCROLL; 0 when nothing is posted
     WindowId target;
     uint32_t code;        // scroll code (wParam)
     uint32_t count;       // how many times the message is posted

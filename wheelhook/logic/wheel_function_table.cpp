@@ -1,7 +1,7 @@
 #include "wheelhook/logic/wheel_function_table.h"
 
 const WheelFunctionEntry& WheelFunctionRow(const WheelFunctionTable& table, uint32_t function) {
-    return table.Rows[function < kWheelFunctionCount ? function : 0];
+    return table.Rows[function < KB_WHEEL_FUNCTION_COUNT ? function : 0];
 }
 
 void BindLaunchCommands(WheelFunctionTable& table) {

@@ -4,7 +4,8 @@
 
 #include <stdint.h>
 
-#include "wheelhook/logic/platform_codes.h"
+#include "common/wheel_button_modes.h"
+#include "common/win32_numbers.h"
 
 enum FunctionKind : uint32_t {
     kFunctionNone = 0,
@@ -29,10 +30,8 @@ struct WheelFunctionEntry {
     uint32_t Code2;
 };
 
-constexpr uint32_t kWheelFunctionCount = 31;
-
 struct WheelFunctionTable {
-    WheelFunctionEntry Rows[kWheelFunctionCount];
+    WheelFunctionEntry Rows[KB_WHEEL_FUNCTION_COUNT];
 };
 
 constexpr uint32_t kRowExplorer = 27;
@@ -42,32 +41,32 @@ constexpr uint32_t kRowNetscape = 30;
 
 constexpr WheelFunctionTable kInitialWheelFunctionTable = {{
     {kFunctionNone, 0, 0},                                    //  0 [unassigned]
-    {kFunctionKeystroke, vk::kBack, 0},                       //  1 Backspace
-    {kFunctionMessage, msg::kSysCommand, syscmd::kClose},     //  2 Close application
-    {kFunctionKeystroke, vk::kDelete, 0},                     //  3 Delete
+    {kFunctionKeystroke, KB_VK_BACK, 0},                       //  1 Backspace
+    {kFunctionMessage, KB_WM_SYSCOMMAND, KB_SC_CLOSE},     //  2 Close application
+    {kFunctionKeystroke, KB_VK_DELETE, 0},                     //  3 Delete
     {kFunctionMessage, KB_WM_LBUTTONDBLCLK, 0},               //  4 Double click
-    {kFunctionKeystroke, vk::kReturn, 0},                     //  5 Enter
-    {kFunctionKeystroke, vk::kEscape, 0},                     //  6 Escape
-    {kFunctionKeystroke, vk::kF1, 0},                         //  7 F1[Help]
-    {kFunctionKeystroke, vk::kF1 + 1, 0},                     //  8 F2
-    {kFunctionKeystroke, vk::kF1 + 2, 0},                     //  9 F3
-    {kFunctionKeystroke, vk::kF1 + 3, 0},                     // 10 F4
-    {kFunctionKeystroke, vk::kF1 + 4, 0},                     // 11 F5
-    {kFunctionKeystroke, vk::kF1 + 5, 0},                     // 12 F6
-    {kFunctionKeystroke, vk::kF1 + 6, 0},                     // 13 F7
-    {kFunctionKeystroke, vk::kF1 + 7, 0},                     // 14 F8
-    {kFunctionKeystroke, vk::kF1 + 8, 0},                     // 15 F9
-    {kFunctionKeystroke, vk::kF1 + 9, 0},                     // 16 F10
-    {kFunctionKeystroke, vk::kF1 + 10, 0},                    // 17 F11
-    {kFunctionKeystroke, vk::kF1 + 11, 0},                    // 18 F12
-    {kFunctionMessage, msg::kSysCommand, syscmd::kMaximize},  // 19 Maximize
-    {kFunctionMessage, msg::kSysCommand, syscmd::kMinimize},  // 20 Minimize
-    {kFunctionKeystroke, vk::kNext, 0},                       // 21 Page Down
-    {kFunctionKeystroke, vk::kPrior, 0},                      // 22 Page Up
-    {kFunctionMessage, msg::kSysCommand, syscmd::kRestore},   // 23 Restore Application
-    {kFunctionKeystroke, vk::kLWin, 0},                       // 24 Start Menu
-    {kFunctionKeystroke, vk::kLWin, 'R'},                     // 25 Run (Windows key + R)
-    {kFunctionKeystroke, vk::kLWin, 'F'},                     // 26 Find Document (Windows key + F)
+    {kFunctionKeystroke, KB_VK_RETURN, 0},                     //  5 Enter
+    {kFunctionKeystroke, KB_VK_ESCAPE, 0},                     //  6 Escape
+    {kFunctionKeystroke, KB_VK_F1, 0},                         //  7 F1[Help]
+    {kFunctionKeystroke, KB_VK_F1 + 1, 0},                     //  8 F2
+    {kFunctionKeystroke, KB_VK_F1 + 2, 0},                     //  9 F3
+    {kFunctionKeystroke, KB_VK_F1 + 3, 0},                     // 10 F4
+    {kFunctionKeystroke, KB_VK_F1 + 4, 0},                     // 11 F5
+    {kFunctionKeystroke, KB_VK_F1 + 5, 0},                     // 12 F6
+    {kFunctionKeystroke, KB_VK_F1 + 6, 0},                     // 13 F7
+    {kFunctionKeystroke, KB_VK_F1 + 7, 0},                     // 14 F8
+    {kFunctionKeystroke, KB_VK_F1 + 8, 0},                     // 15 F9
+    {kFunctionKeystroke, KB_VK_F1 + 9, 0},                     // 16 F10
+    {kFunctionKeystroke, KB_VK_F1 + 10, 0},                    // 17 F11
+    {kFunctionKeystroke, KB_VK_F1 + 11, 0},                    // 18 F12
+    {kFunctionMessage, KB_WM_SYSCOMMAND, KB_SC_MAXIMIZE},  // 19 Maximize
+    {kFunctionMessage, KB_WM_SYSCOMMAND, KB_SC_MINIMIZE},  // 20 Minimize
+    {kFunctionKeystroke, KB_VK_NEXT, 0},                       // 21 Page Down
+    {kFunctionKeystroke, KB_VK_PRIOR, 0},                      // 22 Page Up
+    {kFunctionMessage, KB_WM_SYSCOMMAND, KB_SC_RESTORE},   // 23 Restore Application
+    {kFunctionKeystroke, KB_VK_LWIN, 0},                       // 24 Start Menu
+    {kFunctionKeystroke, KB_VK_LWIN, 'R'},                     // 25 Run (Windows key + R)
+    {kFunctionKeystroke, KB_VK_LWIN, 'F'},                     // 26 Find Document (Windows key + F)
     {kFunctionLaunch, kLaunchUnbound, 0},                     // 27 Explorer
     {kFunctionMessage, 0, 0},                                 // 28 Play/Stop CD
     {kFunctionLaunch, kLaunchUnbound, 0},                     // 29 MS Internet Explorer

@@ -23,14 +23,14 @@ void RunKeystroke(const WheelFunctionEntry& row, WheelPlatform& platform) {
 void PlayOrStopCd(FunctionContext& context, WheelPlatform& platform) {
     const WindowId player = platform.FindWindowByClass(context.cd_player_class);
     if (player == 0) {
-        platform.Execute(kCdPlayerStart, kShow);
+        platform.Execute(kCdPlayerStart, KB_SW_SHOW);
         context.cd_playing = 1;
     } else if (context.cd_playing != 0) {
         context.cd_playing = 0;
-        platform.Post(player, msg::kCommand, kCdPlayerStop);
+        platform.Post(player, KB_WM_COMMAND, kCdPlayerStop);
     } else {
         context.cd_playing = 1;
-        platform.Post(player, msg::kCommand, kCdPlayerPlay);
+        platform.Post(player, KB_WM_COMMAND, kCdPlayerPlay);
     }
 }
 
@@ -106,5 +106,5 @@ void RunLaunchFunction(const WheelFunctionTable& table, uint32_t function,
                        const LaunchCommands& commands, WheelPlatform& platform) {
     char command_line[kCommandLineSize];
     if (LaunchCommandLine(table, function, commands, command_line, sizeof command_line))
-        platform.Execute(command_line, kShowNormal);
+        platform.Execute(command_line, KB_SW_SHOWNORMAL);
 }

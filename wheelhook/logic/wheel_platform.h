@@ -6,7 +6,7 @@
 
 #include <stdint.h>
 
-#include "wheelhook/logic/platform_codes.h"
+#include "wheelhook/logic/window_id.h"
 
 class WheelPlatform {
 public:

@@ -4,12 +4,7 @@
 
 #include <stdint.h>
 
-// "Wheel Button" values.
-enum WheelButtonMode : uint32_t {
-    kWheelButtonZoom = 0,
-    kWheelButtonAutoScroll = 1,
-    kWheelButtonFunction = 2,
-};
+#include "common/wheel_button_modes.h"
 
 // The seven registry values in the order the registry reader queries them. Every field is read
 // straight from a 4-byte REG_DWORD, so each is exactly 32 bits wide.
@@ -17,7 +12,7 @@ struct WheelSettings {
     uint32_t ScrollMode;     // 0 lines, 1 one page per notch
     uint32_t ScrollLine;     // lines per notch in line mode
     uint32_t ScrollReverse;  // non-zero reverses the direction
-    uint32_t WheelButton;    // WheelButtonMode
+    uint32_t WheelButton;    // KB_WHEEL_BUTTON_ZOOM, _AUTO_SCROLL or _FUNCTION
     uint32_t ZoomSize;       // side of the zoom window in pixels
     uint32_t ZoomFactor;     // magnification of the zoom window
     uint32_t Function;       // row of the wheel-button function table

@@ -24,7 +24,7 @@ public:
 };
 
 DeviceChangeNotice Arrival(bool keyboard, bool hotkey) {
-    return {kDeviceArrival, true, "\\\\?\\Hid#x", keyboard, hotkey};
+    return {KB_DBT_DEVICEARRIVAL, true, "\\\\?\\Hid#x", keyboard, hotkey};
 }
 
 TEST(DeviceChange, OnXpTheFirstAddingArrivalIsLoggedAndTheSecondSchedulesThePrompt) {
@@ -66,10 +66,10 @@ TEST(DeviceChange, On2000TheReceiverIsOnlyLogged) {
 TEST(DeviceChange, RemovalsWithAndWithoutARecordAndOtherEvents) {
     Recorder r;
     bool new_device = false;
-    HandleDeviceChange({kDeviceNodesChanged, false, "", false, false}, true, &new_device, r, r);
-    HandleDeviceChange({kDeviceQueryRemove, true, "a", false, false}, true, &new_device, r, r);
-    HandleDeviceChange({kDeviceRemovePending, false, "", false, false}, true, &new_device, r, r);
-    HandleDeviceChange({kDeviceRemoveComplete, true, "b", false, false}, true, &new_device, r, r);
+    HandleDeviceChange({KB_DBT_DEVNODES_CHANGED, false, "", false, false}, true, &new_device, r, r);
+    HandleDeviceChange({KB_DBT_DEVICEQUERYREMOVE, true, "a", false, false}, true, &new_device, r, r);
+    HandleDeviceChange({KB_DBT_DEVICEREMOVEPENDING, false, "", false, false}, true, &new_device, r, r);
+    HandleDeviceChange({KB_DBT_DEVICEREMOVECOMPLETE, true, "b", false, false}, true, &new_device, r, r);
     HandleDeviceChange({0x8006, true, "c", true, false}, true, &new_device, r, r);
     EXPECT_EQ(r.lines, (std::vector<std::string>{"Device Change", "Device Query Remove device name=a",
                                                  "Device Remove Pending", "Device Remove Complete device name=b"}));
@@ -103,9 +103,9 @@ TEST(BroadcastRecord, ARecordShorterThanItsHeaderIsReadNoFurtherThanItsSize) {
     std::vector<unsigned char> size_only(4, 0);
     size_only[0] = 4;
     EXPECT_EQ(BroadcastDeviceName(size_only.data()), "");
-    EXPECT_TRUE(EventCarriesRecord(kDeviceRemoveComplete));
-    EXPECT_FALSE(EventCarriesRecord(kDeviceNodesChanged));
-    EXPECT_FALSE(EventCarriesRecord(0x100000000ull | kDeviceArrival));
+    EXPECT_TRUE(EventCarriesRecord(KB_DBT_DEVICEREMOVECOMPLETE));
+    EXPECT_FALSE(EventCarriesRecord(KB_DBT_DEVNODES_CHANGED));
+    EXPECT_FALSE(EventCarriesRecord(0x100000000ull | KB_DBT_DEVICEARRIVAL));
 }
 
 TEST(BroadcastRecord, ANameWithoutItsNulStopsAtTheRecordsSize) {

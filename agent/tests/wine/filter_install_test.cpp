@@ -242,7 +242,7 @@ TEST_F(FilterInstall, OnXpTheSecondReceiverThatAddsAFilterSchedulesThePrompt) {
     CollectedLog log;
     AgentDeviceChangeActions actions(window, kPromptTimer, log);
     bool new_device = false;
-    const DeviceChangeNotice arrival = {kDeviceArrival, true, "\\\\?\\HID#VID_1F3C&PID_3801&MI_00#1", true, false};
+    const DeviceChangeNotice arrival = {KB_DBT_DEVICEARRIVAL, true, "\\\\?\\HID#VID_1F3C&PID_3801&MI_00#1", true, false};
 
     auto first_keyboard = Node(ReceiverIds("MI_00", "0100"));
     auto first_hotkey = Node(ReceiverIds("MI_01", "0100"));

@@ -1,9 +1,8 @@
-// The "Hot Keys" page's naming of a custom program, and the fields' bound. What the page shows
+// The "Hot Keys" page's naming of a custom program and its choices. What the page shows
 // and stores for each choice is proven through its controls under Wine.
 #include "keypages/logic/hot_keys.h"
 
 #include <cstring>
-#include <string>
 
 #include <gtest/gtest.h>
 
@@ -39,14 +38,6 @@ TEST(HotKeys, AModeTheAgentDoesNotKnowChecksNeitherChoice) {
     EXPECT_EQ(keypages::ViewOf(settings, keypages::kCalculator).checked, keypages::Choice::Custom);
     keypages::Choose(settings, keypages::kSearch, keypages::Choice::Custom);
     EXPECT_EQ(settings.SearchMode, KB_MODE_CUSTOM);
-}
-
-TEST(TextField, ALongerTextIsCutToOneHundredAndTwentySevenCharacters) {
-    keypages::TextField field;
-    std::memset(field, 'x', sizeof field);
-    keypages::CopyToField(field, std::string(200, 'a').c_str());
-    EXPECT_EQ(std::string(field), std::string(127, 'a'));
-    EXPECT_EQ(keypages::FieldLength(field), 127u);
 }
 
 }  // namespace

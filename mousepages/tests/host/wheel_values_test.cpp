@@ -10,7 +10,7 @@
 
 namespace {
 
-using sheetext_test::FakeRegistry;
+using reg_test::FakeRegistry;
 using namespace mousepages;
 
 const std::string kKey = "HKLM\\Software\\Orvanta\\ZU2-DIVUVER";
@@ -37,7 +37,7 @@ TEST(WheelValues, OddStoredValuesShowWithinTheHooksRanges) {
 // A value longer than four bytes can't be read whole; the starting value stays.
 TEST(WheelValues, AValueThatDoesNotFitIsNotTaken) {
     FakeRegistry registry;
-    registry.Put(kKey, "Scroll Line", sheetext::Registry::Type::Number, {9, 0, 0, 0, 0, 0, 0, 0});
+    registry.Put(kKey, "Scroll Line", reg::Registry::Type::Number, {9, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(LoadWheelValues(registry).ScrollLines, 3u);
 }
 
@@ -48,7 +48,7 @@ TEST(WheelValues, SavingCreatesTheMissingKeyAndWritesFourBytesEach) {
                                        {"Zoom Factor", 3}, {"Zoom Size", 150}}) {
         const FakeRegistry::Value* value = registry.Find(kKey, name);
         ASSERT_NE(value, nullptr) << name;
-        EXPECT_EQ(value->type, sheetext::Registry::Type::Number);
+        EXPECT_EQ(value->type, reg::Registry::Type::Number);
         EXPECT_EQ(value->bytes, (std::vector<unsigned char>{static_cast<unsigned char>(number), 0, 0, 0})) << name;
     }
     EXPECT_EQ(registry.OpenKeys(), 0u);

@@ -11,7 +11,7 @@
 
 namespace {
 
-using sheetext_test::FakeRegistry;
+using reg_test::FakeRegistry;
 
 const sheetext::ServerParameters kKeyboard = {"Keyboard", "Orvanta ZI Dodoveda"};
 const char kClsid[] = "{94054cfe-34c1-46dc-9c7f-aacef66e8a47}";

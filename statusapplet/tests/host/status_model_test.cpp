@@ -13,10 +13,10 @@
 
 namespace {
 
-using applet::CompanionAnswer;
 using applet::kNoDevice;
 using applet::StatusModel;
 using applet::StatusView;
+using devclient::CompanionAnswer;
 
 class RecordingPlatform : public applet::StatusPlatform {
 public:

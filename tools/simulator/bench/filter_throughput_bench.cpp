@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "driver/decode/event_fifo.h"
+#include "common/control_interface.h"
 #include "tools/simulator/client/bench_session.h"
 #include "tools/simulator/client/filter_reader.h"
 #include "tools/simulator/client/read_floor.h"

@@ -1,5 +1,7 @@
 #include "tools/simulator/desktop/applet_window.h"
 
+#include "statusapplet/logic/applet_resources.h"
+#include "statusapplet/logic/status_layout.h"
 #include "tools/winsupport/build_files.h"
 
 namespace sim {
@@ -8,19 +10,6 @@ namespace {
 constexpr char kDialogTitle[] = "Skyrel RF Status";
 constexpr DWORD kOpenLimitMs = 30000;
 constexpr DWORD kSendLimitMs = 5000;
-constexpr int kCloseId = 1;
-constexpr int kLockBoxId = 1015;
-constexpr int kChannelId = 1011;
-constexpr int kIdId = 1012;
-
-struct DeviceButton {
-    int id;
-    const char* name;
-};
-constexpr DeviceButton kDeviceButtons[] = {
-    {1006, "Keyboard"},   {1007, "Mouse"},     {1008, "Ten Key Pad"}, {1009, "K/B with Trackball"},
-    {1010, "Writing Pad"}, {1013, "GamePad A"}, {1014, "GamePad B"},   {1016, "Space Ball"},
-};
 
 // Another process's window text, through the wide message (Wine mangles the narrow form across
 // processes).
@@ -75,22 +64,24 @@ std::vector<std::string> AppletWindow::Describe() const {
     std::vector<std::string> lines;
     if (!is_open()) return lines;
     std::string linked;
-    for (const DeviceButton& button : kDeviceButtons) {
-        if (IsWindowEnabled(GetDlgItem(dialog_, button.id))) linked += std::string(linked.empty() ? "" : ", ") + button.name;
+    // The buttons in the dialog's order, each named as it names itself.
+    for (const applet::DeviceButtonPlace& place : applet::kDeviceButtons) {
+        const HWND button = GetDlgItem(dialog_, place.control_id);
+        if (IsWindowEnabled(button)) linked += std::string(linked.empty() ? "" : ", ") + TextOf(button);
     }
     lines.push_back("the applet shows the linked devices: " + (linked.empty() ? std::string("none") : linked));
-    const HWND channel = GetDlgItem(dialog_, kChannelId);
+    const HWND channel = GetDlgItem(dialog_, KB_IDC_CHANNEL);
     if (IsWindowEnabled(channel))
-        lines.push_back("the chosen device's CH " + TextOf(channel) + ", ID " + TextOf(GetDlgItem(dialog_, kIdId)));
-    const HWND lock = GetDlgItem(dialog_, kLockBoxId);
+        lines.push_back("the chosen device's CH " + TextOf(channel) + ", ID " + TextOf(GetDlgItem(dialog_, KB_IDC_ID)));
+    const HWND lock = GetDlgItem(dialog_, KB_IDC_LOCK);
     lines.push_back(std::string("its Lock box is ") + (!IsWindowEnabled(lock) ? "disabled" : LockTicked() ? "ticked" : "clear"));
     return lines;
 }
 
-bool AppletWindow::LockTicked() const { return SendBounded(GetDlgItem(dialog_, kLockBoxId), BM_GETCHECK) == BST_CHECKED; }
+bool AppletWindow::LockTicked() const { return SendBounded(GetDlgItem(dialog_, KB_IDC_LOCK), BM_GETCHECK) == BST_CHECKED; }
 
 bool AppletWindow::ClickLockTo(bool ticked) {
-    const HWND lock = GetDlgItem(dialog_, kLockBoxId);
+    const HWND lock = GetDlgItem(dialog_, KB_IDC_LOCK);
     if (!is_open() || !IsWindowEnabled(lock)) return false;
     if (LockTicked() != ticked) SendBounded(lock, BM_CLICK);
     return true;
@@ -98,7 +89,7 @@ bool AppletWindow::ClickLockTo(bool ticked) {
 
 bool AppletWindow::Close() {
     if (!is_open()) return false;
-    SendBounded(GetDlgItem(dialog_, kCloseId), BM_CLICK);
+    SendBounded(GetDlgItem(dialog_, IDOK), BM_CLICK);
     dialog_ = nullptr;
     return WaitForSingleObject(process_, kOpenLimitMs) == WAIT_OBJECT_0;
 }

@@ -8,22 +8,24 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "common/control_interface.h"
 #include "tools/simulator/client/agent_watch.h"
+#include "tools/simulator/desktop/agent_log_view.h"
 #include "tools/simulator/desktop/applet_window.h"
 #include "tools/simulator/desktop/control_panel.h"
+#include "tools/simulator/desktop/panel_values.h"
+#include "tools/simulator/desktop/popup_view.h"
 #include "tools/simulator/desktop/saved_settings.h"
+#include "tools/simulator/desktop/screen_pictures.h"
 #include "tools/simulator/desktop/standin_apps.h"
+#include "tools/simulator/desktop/status_table_view.h"
 #include "tools/simulator/desktop/text_window.h"
 #include "tools/simulator/desktop/tray_icons.h"
+#include "tools/simulator/desktop/words.h"
 #include "tools/simulator/script/demo_page.h"
 #include "tools/simulator/script/session_script.h"
 
 namespace sim {
-
-using Lines = std::vector<std::string>;
 
 class DesktopPlayer {
 public:
@@ -36,50 +38,47 @@ public:
     bool Run(const Step& step, Lines* said);
     // What changed on the desktop since the last look, after `step` (played by either player).
     void Observe(const Step& step, Lines* said);
-    // A picture of the screen, as the last look saw it, when it changed since the last picture,
-    // or always for a screenshot step: true with the file's name (in the picture folder) and its
-    // caption. False when none was taken (a failed write is said on the error output).
-    bool TakePicture(const Step& step, std::string* name, std::string* caption);
+    // A picture of the screen as the last look saw it (ScreenPictures says when one is taken):
+    // true with the file's name (in the picture folder) and its caption.
+    bool TakePicture(const Step& step, bool screenshot_follows, std::string* name, std::string* caption) {
+        return pictures_.Take(step, screenshot_follows, screen_, name, caption);
+    }
     // The popup alone, when the last look found it showing something new: true with the file's
     // name and its caption, once.
-    bool TakePopupPicture(std::string* name, std::string* caption);
+    bool TakePopupPicture(std::string* name, std::string* caption) { return popup_.TakePicture(name, caption); }
     bool agent_running() const { return agent_ && agent_->running(); }
     // Writes the page; its path, or empty when no picture folder was given or it failed.
-    std::string WritePage(const DemoPage& page);
+    std::string WritePage(const DemoPage& page) const { return pictures_.WritePage(page); }
 
 private:
+    bool StartApps(const Step& step, Lines* said);
     bool StartAgent(Lines* said);
     bool StopAgent(Lines* said);
-    bool Set(const Step& step, Lines* said);
+    bool Open(const Step& step, Lines* said);
     bool OpenPanel(const Step& step, Lines* said);
+    bool Close(const Step& step, Lines* said);
     bool ClosePanel(const Step& step, Lines* said);
-    bool Wheel(const Step& step, Lines* said);
-    bool WheelButton(Lines* said);
+    bool Pick(const Step& step, Lines* said);
     bool Lock(const Step& step, Lines* said);
-    void ObserveWindows(Lines* said);
-    void ObservePopup(Lines* said);
-    void ObserveStatusTable(Lines* said);
+    void ObserveAgentAndApps(Lines* said);
+    void ObserveScreen(Lines* said);
 
-    std::string pictures_;
+    ScreenPictures pictures_;
     bool desktop_used_;  // pictures are wanted, or a desktop step ran
     // Destroyed last: the programs of the session have ended before their settings go back.
     SavedSettings settings_;
     std::unique_ptr<AgentWatch> agent_;
-    size_t agent_lines_seen_ = 0;
+    AgentLogView agent_log_;
     StandinApps apps_;
     TextWindow text_;
     AppletWindow applet_;
     ControlPanel panel_;
-    std::vector<std::string> panel_values_;  // as they were when the panel opened
+    PanelValues panel_values_;
+    PopupView popup_;
+    StatusTableView status_table_;
     std::unique_ptr<TrayIcons> tray_;  // made at the first look at the screen
-    capture::Pixels screen_;  // as the last look saw it
-    std::string last_popup_, last_select_, last_zoom_, last_applet_, last_tray_;
-    RF_DATA last_table_ = {};
-    bool have_table_ = false;
-    std::vector<uint32_t> last_picture_;
-    int pictures_taken_ = 0;
-    int popup_pictures_taken_ = 0;
-    std::string popup_picture_, popup_picture_caption_;  // the picture not yet taken
+    capture::Pixels screen_;           // as the last look saw it
+    std::string last_select_, last_zoom_, last_applet_, last_tray_;
 };
 
 }  // namespace sim

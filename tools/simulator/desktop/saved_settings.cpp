@@ -29,6 +29,16 @@ void SavedSettings::WriteNumber(const char* key, const char* name, DWORD value) 
     RegCloseKey(handle);
 }
 
+bool ReadStoredNumber(const char* key, const char* name, DWORD* value) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
+    DWORD size = sizeof *value;
+    const bool read = RegQueryValueExA(handle, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
+                      ERROR_SUCCESS;
+    RegCloseKey(handle);
+    return read;
+}
+
 SavedSettings::~SavedSettings() {
     for (const Saved& s : saved_) {
         HKEY handle = nullptr;

@@ -31,4 +31,7 @@ private:
     std::vector<Saved> saved_;
 };
 
+// A number stored under HKEY_LOCAL_MACHINE, of at most 4 bytes; false when it isn't there.
+bool ReadStoredNumber(const char* key, const char* name, DWORD* value);
+
 }  // namespace sim

@@ -9,6 +9,16 @@ constexpr char kClassName[] = "KbsimTextWindow";
 constexpr DWORD kReadyLimitMs = 10000;
 constexpr int kLines = 100;
 
+WNDPROC g_edit_proc = nullptr;
+
+// The edit's caret would blink between two pictures of the screen, a change that shows nothing:
+// it stays hidden.
+LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcA(g_edit_proc, window, message, wParam, lParam);
+    if (message == WM_SETFOCUS) HideCaret(window);
+    return result;
+}
+
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
@@ -50,6 +60,8 @@ DWORD WINAPI TextWindow::Run(void* self_pointer) {
                                         frame, nullptr, instance, nullptr)
                       : nullptr;
     if (edit) {
+        g_edit_proc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditProc)));
         RECT client;
         GetClientRect(frame, &client);
         MoveWindow(edit, 0, 0, client.right, client.bottom, TRUE);

@@ -1,9 +1,7 @@
 #include "tools/simulator/script/report_words.h"
 
 #include "driver/decode/key_table.h"
-
-#include <cstdarg>
-#include <cstdio>
+#include "tools/simulator/script/text_format.h"
 
 namespace sim {
 namespace {
@@ -11,16 +9,6 @@ namespace {
 constexpr const char* kKindNames[DEVICE_KIND_COUNT] = {
     "Keyboard", "Ten Key Pad", "Mouse", "GamePad A", "GamePad B", "K/B with Trackball", "Space Ball", "Writing Pad",
 };
-
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Format(const char* format, ...) {
-    char text[160];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    return text;
-}
 
 const char* LockWords(uint8_t flags) { return (flags & RF_FLAG_LOCK) ? "lock on" : "lock off"; }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "wheelhook/logic/platform_codes.h"
+#include "common/win32_numbers.h"
 #include "wheelhook/logic/wheel_settings.h"
 
 namespace {
@@ -19,32 +19,32 @@ TEST(LowLevelRoute, EachEventTakesItsBranch) {
         A action;
     };
     const Case cases[] = {
-        {"wheel first, in any mode", 0, msg::kMouseWheel, kWheelButtonFunction, false, A::Wheel},
-        {"wheel while zoomed", 0, msg::kMouseWheel, kWheelButtonZoom, true, A::Wheel},
-        {"not an action", 3, msg::kMouseWheel, kWheelButtonZoom, false, A::PassOn},
-        {"not an action, zoom button", 3, msg::kMButtonDown, kWheelButtonZoom, false, A::PassOn},
-        {"wheel button opens zoom", 0, msg::kMButtonDown, kWheelButtonZoom, false, A::OpenZoom},
-        {"frame wheel button opens", 0, msg::kNcMButtonDown, kWheelButtonZoom, false, A::OpenZoom},
-        {"release passes", 0, msg::kMButtonUp, kWheelButtonZoom, false, A::PassOn},
-        {"move while closed", 0, msg::kMouseMove, kWheelButtonZoom, false, A::PassOn},
-        {"left click closes", 0, msg::kLButtonDown, kWheelButtonZoom, true, A::CloseZoom},
-        {"right click closes", 0, KB_WM_RBUTTONDOWN, kWheelButtonZoom, true, A::CloseZoom},
-        {"wheel button closes", 0, msg::kMButtonDown, kWheelButtonZoom, true, A::CloseZoom},
-        {"frame left closes", 0, msg::kNcLButtonDown, kWheelButtonZoom, true, A::CloseZoom},
-        {"frame right closes", 0, msg::kNcRButtonDown, kWheelButtonZoom, true, A::CloseZoom},
-        {"frame wheel closes", 0, msg::kNcMButtonDown, kWheelButtonZoom, true, A::CloseZoom},
-        {"move follows", 0, msg::kMouseMove, kWheelButtonZoom, true, A::FollowZoom},
-        {"frame move follows", 0, msg::kNcMouseMove, kWheelButtonZoom, true, A::FollowZoom},
-        {"release while open", 0, msg::kMButtonUp, kWheelButtonZoom, true, A::PassOn},
-        {"auto scroll leaves it", 0, msg::kMButtonDown, kWheelButtonAutoScroll, false, A::PassOn},
-        {"function on press", 0, msg::kMButtonDown, kWheelButtonFunction, false, A::RunFunction},
-        {"function not on frame", 0, msg::kNcMButtonDown, kWheelButtonFunction, false, A::PassOn},
-        {"function release", 0, msg::kMButtonUp, kWheelButtonFunction, false, A::PassOn},
-        {"unknown mode", 0, msg::kMButtonDown, 7, true, A::PassOn},
+        {"wheel first, in any mode", 0, KB_WM_MOUSEWHEEL, KB_WHEEL_BUTTON_FUNCTION, false, A::Wheel},
+        {"wheel while zoomed", 0, KB_WM_MOUSEWHEEL, KB_WHEEL_BUTTON_ZOOM, true, A::Wheel},
+        {"not an action", 3, KB_WM_MOUSEWHEEL, KB_WHEEL_BUTTON_ZOOM, false, A::PassOn},
+        {"not an action, zoom button", 3, KB_WM_MBUTTONDOWN, KB_WHEEL_BUTTON_ZOOM, false, A::PassOn},
+        {"wheel button opens zoom", 0, KB_WM_MBUTTONDOWN, KB_WHEEL_BUTTON_ZOOM, false, A::OpenZoom},
+        {"frame wheel button opens", 0, KB_WM_NCMBUTTONDOWN, KB_WHEEL_BUTTON_ZOOM, false, A::OpenZoom},
+        {"release passes", 0, KB_WM_MBUTTONUP, KB_WHEEL_BUTTON_ZOOM, false, A::PassOn},
+        {"move while closed", 0, KB_WM_MOUSEMOVE, KB_WHEEL_BUTTON_ZOOM, false, A::PassOn},
+        {"left click closes", 0, KB_WM_LBUTTONDOWN, KB_WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"right click closes", 0, KB_WM_RBUTTONDOWN, KB_WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"wheel button closes", 0, KB_WM_MBUTTONDOWN, KB_WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"frame left closes", 0, KB_WM_NCLBUTTONDOWN, KB_WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"frame right closes", 0, KB_WM_NCRBUTTONDOWN, KB_WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"frame wheel closes", 0, KB_WM_NCMBUTTONDOWN, KB_WHEEL_BUTTON_ZOOM, true, A::CloseZoom},
+        {"move follows", 0, KB_WM_MOUSEMOVE, KB_WHEEL_BUTTON_ZOOM, true, A::FollowZoom},
+        {"frame move follows", 0, KB_WM_NCMOUSEMOVE, KB_WHEEL_BUTTON_ZOOM, true, A::FollowZoom},
+        {"release while open", 0, KB_WM_MBUTTONUP, KB_WHEEL_BUTTON_ZOOM, true, A::PassOn},
+        {"auto scroll leaves it", 0, KB_WM_MBUTTONDOWN, KB_WHEEL_BUTTON_AUTO_SCROLL, false, A::PassOn},
+        {"function on press", 0, KB_WM_MBUTTONDOWN, KB_WHEEL_BUTTON_FUNCTION, false, A::RunFunction},
+        {"function not on frame", 0, KB_WM_NCMBUTTONDOWN, KB_WHEEL_BUTTON_FUNCTION, false, A::PassOn},
+        {"function release", 0, KB_WM_MBUTTONUP, KB_WHEEL_BUTTON_FUNCTION, false, A::PassOn},
+        {"unknown mode", 0, KB_WM_MBUTTONDOWN, 7, true, A::PassOn},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(RouteLowLevelEvent(c.code, c.message, msg::kMouseWheel, c.button, c.zoom_open),
+        EXPECT_EQ(RouteLowLevelEvent(c.code, c.message, KB_WM_MOUSEWHEEL, c.button, c.zoom_open),
                   c.action);
     }
 }

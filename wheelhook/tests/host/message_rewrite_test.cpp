@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "wheelhook/logic/platform_codes.h"
+#include "common/win32_numbers.h"
 
 namespace {
 
@@ -36,15 +36,15 @@ TEST(MessageRewrite, WheelMessagesBecomeScaledDeltasOrKeystrokes) {
         {"zero lines act as one", Settings(0, 0, 0), 120, false, 40, 0, 0},
         {"delta 0 is upward here", Settings(0, 2, 0), 0, false, 80, 0, 0},
         {"delta 0 reversed is downward", Settings(0, 2, 1), 0, false, -80, 0, 0},
-        {"page up", Settings(1, 7, 0), 120, false, 0, vk::kPrior, 1},
-        {"page down", Settings(1, 7, 0), -120, false, 0, vk::kNext, 1},
-        {"page reversed", Settings(1, 7, 1), 120, false, 0, vk::kNext, 1},
-        {"shift left per line", Settings(0, 3, 0), 120, true, 0, vk::kLeft, 3},
-        {"shift right per line", Settings(0, 3, 0), -120, true, 0, vk::kRight, 3},
-        {"shift reversed", Settings(0, 3, 1), 120, true, 0, vk::kRight, 3},
-        {"injected +1", Settings(0, 2, 0), 1, false, 0, vk::kLeft, 2},
-        {"injected -1", Settings(0, 2, 0), -1, false, 0, vk::kRight, 2},
-        {"sideways page mode presses once", Settings(1, 9, 0), -1, false, 0, vk::kRight, 1},
+        {"page up", Settings(1, 7, 0), 120, false, 0, KB_VK_PRIOR, 1},
+        {"page down", Settings(1, 7, 0), -120, false, 0, KB_VK_NEXT, 1},
+        {"page reversed", Settings(1, 7, 1), 120, false, 0, KB_VK_NEXT, 1},
+        {"shift left per line", Settings(0, 3, 0), 120, true, 0, KB_VK_LEFT, 3},
+        {"shift right per line", Settings(0, 3, 0), -120, true, 0, KB_VK_RIGHT, 3},
+        {"shift reversed", Settings(0, 3, 1), 120, true, 0, KB_VK_RIGHT, 3},
+        {"injected +1", Settings(0, 2, 0), 1, false, 0, KB_VK_LEFT, 2},
+        {"injected -1", Settings(0, 2, 0), -1, false, 0, KB_VK_RIGHT, 2},
+        {"sideways page mode presses once", Settings(1, 9, 0), -1, false, 0, KB_VK_RIGHT, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -65,7 +65,7 @@ TEST(MessageRewrite, HugeLineCountKeepsItsDirection) {
 
 TEST(MessageRewrite, HugeLineCountPressesABoundedNumberOfKeys) {
     const WheelRewrite sideways = RewriteWheelMessage(Settings(0, 0xFFFFFFFF, 0), WheelWParam(-120, 0), true);
-    EXPECT_EQ(sideways.key, vk::kRight);
+    EXPECT_EQ(sideways.key, KB_VK_RIGHT);
     EXPECT_EQ(sideways.key_count, kMaxLinesPerNotch) << "as many as a notch scrolls upright";
     EXPECT_EQ(RewriteWheelMessage(Settings(0, 64, 0), WheelWParam(1, 0), false).key_count, 64u);
 }

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr uint32_t kVertBar = style::kScrollBarVertical;
+constexpr uint32_t kVertBar = KB_SBS_VERT;
 constexpr uint32_t kHorzBar = 0;
 
 WheelSettings Lines(uint32_t lines, uint32_t reverse = 0) {
@@ -43,7 +43,7 @@ class ListBoxFocus : public testing::Test {
 protected:
     WindowTree tree_;
     WindowId frame_ = tree_.Add(0, "Frame", 0);
-    WindowId list_ = tree_.Add(frame_, "ListBox", style::kVScroll);
+    WindowId list_ = tree_.Add(frame_, "ListBox", KB_WS_VSCROLL);
     WindowId desktop_view_ = tree_.Add(
         tree_.Add(tree_.Add(0, "Progman", 0), "SHELLDLL_DefView", 0), "SysListView32", 0);
 };
@@ -57,22 +57,22 @@ TEST_F(ListBoxFocus, NotchesBecomeScrollCodesByDirectionReverseAndMode) {
         Expected expected;
     };
     const Case cases[] = {
-        {"away from the user", Lines(3), 120, false, {0, msg::kVScroll, scroll::kLineUp, 3}},
-        {"towards the user", Lines(3), -120, false, {0, msg::kVScroll, scroll::kLineDown, 3}},
-        {"reversed away", Lines(3, 1), 120, false, {0, msg::kVScroll, scroll::kLineDown, 3}},
-        {"reversed towards", Lines(3, 1), -120, false, {0, msg::kVScroll, scroll::kLineUp, 3}},
-        {"magnitude ignored", Lines(3), 240, false, {0, msg::kVScroll, scroll::kLineUp, 3}},
-        {"delta 0 is downward", Lines(2), 0, false, {0, msg::kVScroll, scroll::kLineDown, 2}},
-        {"delta 0 reversed is upward", Lines(2, 1), 0, false, {0, msg::kVScroll, scroll::kLineUp, 2}},
-        {"zero lines scroll one", Lines(0), 120, false, {0, msg::kVScroll, scroll::kLineUp, 1}},
-        {"page mode, one per notch", Pages(5), 120, false, {0, msg::kVScroll, scroll::kPageUp, 1}},
-        {"page mode down", Pages(5), -120, false, {0, msg::kVScroll, scroll::kPageDown, 1}},
-        {"page mode reversed", Pages(5, 1), 120, false, {0, msg::kVScroll, scroll::kPageDown, 1}},
-        {"shift scrolls sideways", Lines(3), 120, true, {0, msg::kHScroll, scroll::kLineUp, 3}},
-        {"injected +1 is left", Lines(3), 1, false, {0, msg::kHScroll, scroll::kLineUp, 3}},
-        {"injected -1 is right", Lines(3), -1, false, {0, msg::kHScroll, scroll::kLineDown, 3}},
-        {"+2 is vertical", Lines(3), 2, false, {0, msg::kVScroll, scroll::kLineUp, 3}},
-        {"sideways page", Pages(9), -1, false, {0, msg::kHScroll, scroll::kPageDown, 1}},
+        {"away from the user", Lines(3), 120, false, {0, KB_WM_VSCROLL, KB_SB_LINEUP, 3}},
+        {"towards the user", Lines(3), -120, false, {0, KB_WM_VSCROLL, KB_SB_LINEDOWN, 3}},
+        {"reversed away", Lines(3, 1), 120, false, {0, KB_WM_VSCROLL, KB_SB_LINEDOWN, 3}},
+        {"reversed towards", Lines(3, 1), -120, false, {0, KB_WM_VSCROLL, KB_SB_LINEUP, 3}},
+        {"magnitude ignored", Lines(3), 240, false, {0, KB_WM_VSCROLL, KB_SB_LINEUP, 3}},
+        {"delta 0 is downward", Lines(2), 0, false, {0, KB_WM_VSCROLL, KB_SB_LINEDOWN, 2}},
+        {"delta 0 reversed is upward", Lines(2, 1), 0, false, {0, KB_WM_VSCROLL, KB_SB_LINEUP, 2}},
+        {"zero lines scroll one", Lines(0), 120, false, {0, KB_WM_VSCROLL, KB_SB_LINEUP, 1}},
+        {"page mode, one per notch", Pages(5), 120, false, {0, KB_WM_VSCROLL, KB_SB_PAGEUP, 1}},
+        {"page mode down", Pages(5), -120, false, {0, KB_WM_VSCROLL, KB_SB_PAGEDOWN, 1}},
+        {"page mode reversed", Pages(5, 1), 120, false, {0, KB_WM_VSCROLL, KB_SB_PAGEDOWN, 1}},
+        {"shift scrolls sideways", Lines(3), 120, true, {0, KB_WM_HSCROLL, KB_SB_LINEUP, 3}},
+        {"injected +1 is left", Lines(3), 1, false, {0, KB_WM_HSCROLL, KB_SB_LINEUP, 3}},
+        {"injected -1 is right", Lines(3), -1, false, {0, KB_WM_HSCROLL, KB_SB_LINEDOWN, 3}},
+        {"+2 is vertical", Lines(3), 2, false, {0, KB_WM_VSCROLL, KB_SB_LINEUP, 3}},
+        {"sideways page", Pages(9), -1, false, {0, KB_WM_HSCROLL, KB_SB_PAGEDOWN, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -110,11 +110,11 @@ TEST_F(ListBoxFocus, AnUnknownFocusPassesTheNotchOn) {
 TEST(ScrollDecision, BrowserDocumentGetsTheWheelItself) {
     for (const char* name : {"Internet Explorer_Server", "INTERNET EXPLORER_SERVER"}) {
         WindowTree tree;
-        const WindowId browser = tree.Add(tree.Add(0, "IEFrame", 0), name, style::kVScroll);
+        const WindowId browser = tree.Add(tree.Add(0, "IEFrame", 0), name, KB_WS_VSCROLL);
         ExpectDecision(DecideFocusWheel(Lines(3), tree, browser, 0, 120, false), {1, 0, 0, 0}, 0, 0);
     }
     WindowTree tree;
-    const WindowId other = tree.Add(0, "Internet Explorer_Server2", style::kVScroll);
+    const WindowId other = tree.Add(0, "Internet Explorer_Server2", KB_WS_VSCROLL);
     EXPECT_EQ(DecideFocusWheel(Lines(3), tree, other, 0, 120, false).count, 3u);
 }
 
@@ -127,9 +127,9 @@ TEST(ScrollDecision, ScrollBarControlInsideTheFocusIsTheLParam) {
     tree.Add(focus, "SCROLLBAR", kVertBar);  // later in the enumeration: the first match wins
 
     ExpectDecision(DecideScroll(Lines(2), tree, focus, false, 120),
-                   {0, msg::kVScroll, scroll::kLineUp, 2}, focus, vert);
+                   {0, KB_WM_VSCROLL, KB_SB_LINEUP, 2}, focus, vert);
     ExpectDecision(DecideScroll(Lines(2), tree, focus, true, -120),
-                   {0, msg::kHScroll, scroll::kLineDown, 2}, focus, horz);
+                   {0, KB_WM_HSCROLL, KB_SB_LINEDOWN, 2}, focus, horz);
 }
 
 TEST(ScrollDecision, ParentWithADirectScrollBarScrollsInsteadOfTheFocus) {
@@ -138,7 +138,7 @@ TEST(ScrollDecision, ParentWithADirectScrollBarScrollsInsteadOfTheFocus) {
     const WindowId focus = tree.Add(parent, "Static", 0);
     const WindowId bar = tree.Add(parent, "ScrollBar", kVertBar);
     ExpectDecision(DecideScroll(Lines(4), tree, focus, false, -120),
-                   {0, msg::kVScroll, scroll::kLineDown, 4}, parent, bar);
+                   {0, KB_WM_VSCROLL, KB_SB_LINEDOWN, 4}, parent, bar);
 }
 
 TEST(ScrollDecision, ParentWhoseOnlyScrollBarLiesDeeperPassesTheNotchOn) {
@@ -152,11 +152,11 @@ TEST(ScrollDecision, ParentWhoseOnlyScrollBarLiesDeeperPassesTheNotchOn) {
 TEST(ScrollDecision, ParentIsSearchedOnlyWhenTheFocusHasNoScrollStyleAtAll) {
     WindowTree tree;
     const WindowId parent = tree.Add(0, "Document", 0);
-    const WindowId focus = tree.Add(parent, "Edit", style::kHScroll);
+    const WindowId focus = tree.Add(parent, "Edit", KB_WS_HSCROLL);
     tree.Add(parent, "ScrollBar", kVertBar);
     // A vertical notch on a window with only a horizontal bar still goes to that window.
     ExpectDecision(DecideScroll(Lines(3), tree, focus, false, 120),
-                   {0, msg::kVScroll, scroll::kLineUp, 3}, focus, 0);
+                   {0, KB_WM_VSCROLL, KB_SB_LINEUP, 3}, focus, 0);
 }
 
 TEST(ScrollDecision, ScrollBarOfTheOtherDirectionIsNotTaken) {
@@ -164,12 +164,12 @@ TEST(ScrollDecision, ScrollBarOfTheOtherDirectionIsNotTaken) {
     const WindowId focus = tree.Add(0, "Canvas", 0);
     tree.Add(focus, "ScrollBar", kHorzBar);
     ExpectDecision(DecideScroll(Lines(1), tree, focus, false, 120),
-                   {0, msg::kVScroll, scroll::kLineUp, 1}, focus, 0);
+                   {0, KB_WM_VSCROLL, KB_SB_LINEUP, 1}, focus, 0);
 }
 
 TEST(ScrollDecision, NoWindowLeftNothingPostedButConsumed) {
     WindowTree tree;
-    ExpectDecision(DecideScroll(Lines(3), tree, 77, false, 120), {0, msg::kVScroll, 0, 0}, 0, 0);
+    ExpectDecision(DecideScroll(Lines(3), tree, 77, false, 120), {0, KB_WM_VSCROLL, 0, 0}, 0, 0);
 }
 
 TEST(ScrollDecision, ScrollBarRecognisedByClassAndDirection) {

@@ -51,12 +51,12 @@ TEST_F(KeyboardFilter, BlockedFiveByteReadEndsWithTheFedCode) {
     DeviceHandle device = Open();
     ASSERT_TRUE(device.valid()) << "error " << device.open_error();
     const uint32_t before = Completed();
-    BlockedReader reader(device.get(), UOV_RECORD_SIZE);
+    BlockedReader reader(device.get(), KEYBOARD_FILTER_RECORD_SIZE);
     EXPECT_FALSE(reader.Finished(200)) << "a read completed with no code fed";
     Feed(21);
     ASSERT_TRUE(reader.Finished(WAIT_LIMIT_MS));
     ASSERT_TRUE(reader.ok()) << "error " << reader.error();
-    ASSERT_EQ(reader.bytes(), UOV_RECORD_SIZE);
+    ASSERT_EQ(reader.bytes(), KEYBOARD_FILTER_RECORD_SIZE);
     const BYTE expected[] = {21, 0, 0, 0, 0, UNTOUCHED};
     EXPECT_EQ(0, memcmp(reader.data(), expected, sizeof expected));
     EXPECT_EQ(Completed(), before + 1);
@@ -72,13 +72,13 @@ TEST_F(KeyboardFilter, CodesFedWhileNobodyReadsComeInOrderCutToEachRead) {
         PendingRead read(reader, lengths[i]);
         ASSERT_TRUE(read.Finished(WAIT_LIMIT_MS)) << "record " << i;
         EXPECT_EQ(read.status(), NT_STATUS_SUCCESS);
-        const DWORD expected = lengths[i] < UOV_RECORD_SIZE ? lengths[i] : UOV_RECORD_SIZE;
+        const DWORD expected = lengths[i] < KEYBOARD_FILTER_RECORD_SIZE ? lengths[i] : KEYBOARD_FILTER_RECORD_SIZE;
         ASSERT_EQ(read.bytes(), expected) << "record " << i;
         EXPECT_EQ(read.data()[0], codes[i]) << "record " << i;
         for (DWORD b = 1; b < expected; ++b) EXPECT_EQ(read.data()[b], 0) << "record " << i << " byte " << b;
         EXPECT_EQ(read.data()[expected], UNTOUCHED) << "record " << i << ": written past the record";
     }
-    PendingRead fifth(reader, UOV_RECORD_SIZE);
+    PendingRead fifth(reader, KEYBOARD_FILTER_RECORD_SIZE);
     EXPECT_TRUE(fifth.pending()) << "only four codes were fed";
 }
 
@@ -89,11 +89,11 @@ TEST_F(KeyboardFilter, FeedsBeyondTheWaitingLimitAreRefusedAndNoCodeIsLost) {
     EXPECT_EQ(error, DWORD(ERROR_BUSY));
     DeviceHandle reader = Open(true);
     for (uint32_t i = 0; i < UOV_WAITING_LIMIT; ++i) {
-        PendingRead read(reader, UOV_RECORD_SIZE);
+        PendingRead read(reader, KEYBOARD_FILTER_RECORD_SIZE);
         ASSERT_TRUE(read.Finished(WAIT_LIMIT_MS)) << "record " << i;
         ASSERT_EQ(read.data()[0], BYTE(i));
     }
-    PendingRead empty(reader, UOV_RECORD_SIZE);
+    PendingRead empty(reader, KEYBOARD_FILTER_RECORD_SIZE);
     EXPECT_TRUE(empty.pending()) << "the refused code was kept after all";
 }
 
@@ -103,7 +103,7 @@ TEST_F(KeyboardFilter, ReadWithNoRoomCompletesAtOnceAndTakesNoCode) {
     PendingRead no_room(reader, 0);
     ASSERT_TRUE(no_room.Finished(WAIT_LIMIT_MS)) << "error " << no_room.error();
     EXPECT_EQ(no_room.bytes(), 0u);
-    PendingRead read(reader, UOV_RECORD_SIZE);
+    PendingRead read(reader, KEYBOARD_FILTER_RECORD_SIZE);
     ASSERT_TRUE(read.Finished(WAIT_LIMIT_MS)) << "the fed code was lost";
     EXPECT_EQ(read.data()[0], 22);
 }
@@ -112,9 +112,9 @@ TEST_F(KeyboardFilter, SecondReadIsRefusedAndCancelIoEndsTheFirstUncounted) {
     DeviceHandle reader = Open(true), other = Open(true);
     ASSERT_TRUE(reader.valid() && other.valid());
     const uint32_t before = Completed();
-    PendingRead first(reader, UOV_RECORD_SIZE);
+    PendingRead first(reader, KEYBOARD_FILTER_RECORD_SIZE);
     ASSERT_TRUE(first.pending());
-    PendingRead second(other, UOV_RECORD_SIZE);
+    PendingRead second(other, KEYBOARD_FILTER_RECORD_SIZE);
     EXPECT_FALSE(second.pending());
     EXPECT_EQ(second.error(), DWORD(ERROR_GEN_FAILURE));
     ASSERT_TRUE(CancelIo(reader.get()));
@@ -126,13 +126,13 @@ TEST_F(KeyboardFilter, SecondReadIsRefusedAndCancelIoEndsTheFirstUncounted) {
 TEST_F(KeyboardFilter, ClosingTheHandleEndsItsPendingReadAndFreesThePlace) {
     DeviceHandle reader = Open(true), next_reader = Open(true);
     ASSERT_TRUE(reader.valid() && next_reader.valid());
-    PendingRead read(reader, UOV_RECORD_SIZE);
+    PendingRead read(reader, KEYBOARD_FILTER_RECORD_SIZE);
     ASSERT_TRUE(read.pending());
     reader.Close();
     ASSERT_TRUE(read.Finished(WAIT_LIMIT_MS)) << "the read outlived its handle";
     EXPECT_EQ(read.status(), NT_STATUS_CANCELLED);
 
-    PendingRead next(next_reader, UOV_RECORD_SIZE);
+    PendingRead next(next_reader, KEYBOARD_FILTER_RECORD_SIZE);
     ASSERT_TRUE(next.pending()) << "the closed handle's read still holds the place: error " << next.error();
     Feed(20);
     ASSERT_TRUE(next.Finished(WAIT_LIMIT_MS));
@@ -174,7 +174,7 @@ TEST_F(PlainKeyboardFilter, RefusesTheTestRequestsAndItsReadWaits) {
     EXPECT_FALSE(keyboard_filter::CompletedReads(&count, &error));
     EXPECT_EQ(error, DWORD(ERROR_INVALID_FUNCTION));
     DeviceHandle reader(KB_KEYBOARD_FILTER_USER_PATH, true);
-    PendingRead read(reader, UOV_RECORD_SIZE);
+    PendingRead read(reader, KEYBOARD_FILTER_RECORD_SIZE);
     EXPECT_TRUE(read.pending()) << "error " << read.error();
 }
 

@@ -64,7 +64,7 @@ TEST(PngEncode, AScreenLikePictureReadsBackAndIsSmall) {
         for (int x = 200; x < 700; ++x) rgb[y * width + x] = (x / 7 + y / 16) % 3 ? 0xFFFFFF : 0x000000;
     const std::string file = capture::EncodePng(width, height, rgb);
     EXPECT_EQ(Decode(file, width, height), rgb);
-    EXPECT_LT(file.size(), rgb.size() * 3 / 50) << "fixed-code deflate of a mostly even screen";
+    EXPECT_LT(file.size(), rgb.size() * 3 / 50) << "a mostly even screen deflates well";
 }
 
 // Noise has no matches to find. Three rows of noise in turn repeat 32403 bytes back: long

@@ -75,16 +75,16 @@ class KbsimBesideAKeyboardFilter : public winetest::DriverSuite<KeyboardFilterTe
 TEST_F(KbsimBesideAKeyboardFilter, FeedsTheReaderThatWasThereFirst) {
     winetest::DeviceHandle reader(KB_KEYBOARD_FILTER_USER_PATH, true);
     ASSERT_TRUE(reader.valid()) << "error " << reader.open_error();
-    winetest::PendingRead first(reader, UOV_RECORD_SIZE);
+    winetest::PendingRead first(reader, KEYBOARD_FILTER_RECORD_SIZE);
     ASSERT_TRUE(first.pending()) << "error " << first.error();
     std::string session = WriteTempFile("fixture-keycodes.txt", "keycode 21\nkeycode 23\n");
     simtest::ProgramRun run = RunProgram("kbsim.exe", kFixture + session);
     ASSERT_TRUE(run.started);
     EXPECT_EQ(run.exit_code, 0u) << run.output;
     ASSERT_TRUE(first.Finished(winetest::WAIT_LIMIT_MS)) << run.output;
-    EXPECT_EQ(first.bytes(), UOV_RECORD_SIZE);
+    EXPECT_EQ(first.bytes(), KEYBOARD_FILTER_RECORD_SIZE);
     EXPECT_EQ(first.data()[0], 21);
-    winetest::PendingRead second(reader, UOV_RECORD_SIZE);
+    winetest::PendingRead second(reader, KEYBOARD_FILTER_RECORD_SIZE);
     ASSERT_TRUE(second.Finished(winetest::WAIT_LIMIT_MS)) << "the second code was lost";
     EXPECT_EQ(second.data()[0], 23);
 }

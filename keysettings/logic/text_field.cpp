@@ -1,8 +1,8 @@
-#include "keypages/logic/text_field.h"
+#include "keysettings/logic/text_field.h"
 
 #include <cstring>
 
-namespace keypages {
+namespace keysettings {
 
 void CopyToField(TextField& field, const char* text) {
     std::size_t length = 0;
@@ -21,9 +21,4 @@ void TerminateField(TextField& field) {
     field[sizeof field - 1] = '\0';
 }
 
-const char* SkipLeadingBlanks(const char* text) {
-    while (*text == ' ' || (*text >= '\t' && *text <= '\r')) ++text;
-    return text;
-}
-
-}  // namespace keypages
+}  // namespace keysettings

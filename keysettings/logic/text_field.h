@@ -5,7 +5,7 @@
 
 #include "common/registry_names.h"
 
-namespace keypages {
+namespace keysettings {
 
 using TextField = char[KB_REG_TEXT_SIZE];
 
@@ -19,7 +19,4 @@ std::size_t FieldLength(const TextField& field);
 // 128 bytes), so that it is never read past its end.
 void TerminateField(TextField& field);
 
-// The text without its leading white space.
-const char* SkipLeadingBlanks(const char* text);
-
-}  // namespace keypages
+}  // namespace keysettings

@@ -1,12 +1,13 @@
-// The registry as the settings servers use it: create, open, set, read, delete. The servers'
+// The registry as the programs' portable code uses it: create, open, set, read, delete. Their
 // registry steps are written against this interface so that their order and their bytes can
-// be proven on the host; the Win32 side (win32/win32_registry.h) is one direct call a method.
+// be proven on the host (and driven by fuzz targets); the Win32 side (win32/win32_registry.h) is
+// one direct call a method.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-namespace sheetext {
+namespace reg {
 
 class Registry {
 public:
@@ -60,5 +61,15 @@ private:
 
 // Sets a REG_SZ value as the text and its terminating zero.
 void SetText(Registry& registry, Registry::Key key, const char* name, const char* text);
+// Sets a REG_DWORD value.
+void SetNumber(Registry& registry, Registry::Key key, const char* name, uint32_t number);
 
-}  // namespace sheetext
+// Reads a value of at most 4 bytes, whatever type is stored, into `field`: a shorter value
+// replaces the field's low bytes only, and a read that fails leaves the field as it was.
+void ReadNumber(Registry& registry, Registry::Key key, const char* name, uint32_t& field);
+
+// Opens the key for writing, or creates it when it can't be opened; Registry::kNoKey when
+// neither works.
+Registry::Key OpenForWriting(Registry& registry, Registry::Root root, const char* path);
+
+}  // namespace reg

@@ -1,8 +1,8 @@
-#include "sheetext/win32/win32_registry.h"
+#include "registry/win32/win32_registry.h"
 
 #include <windows.h>
 
-namespace sheetext {
+namespace reg {
 namespace {
 
 HKEY Handle(Registry::Key key) {
@@ -77,4 +77,4 @@ void Win32Registry::DeleteValue(Key key, const char* name) {
     RegDeleteValueA(Handle(key), name);
 }
 
-}  // namespace sheetext
+}  // namespace reg

@@ -1,6 +1,7 @@
-// What the keyboard pages write and read, against the fake registry: the order of the keys and
-// values (which a real registry does not keep), their exact bytes, and what failures leave.
-#include "keypages/logic/settings_store.h"
+// What the keyboard settings' table writes and reads, against the fake registry: the order of
+// the keys and values (which a real registry does not keep), their exact bytes, what failures
+// leave, the text fields' bound, and the receiver's "USB Lock".
+#include "keysettings/logic/settings_store.h"
 
 #include <cstring>
 #include <string>
@@ -8,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include "keysettings/logic/text_field.h"
+#include "keysettings/logic/usb_lock_value.h"
 #include "tools/fixtures/fake_registry.h"
 
 namespace {
 
-using keypages::SettingsGroup;
-using sheetext_test::FakeRegistry;
+using keysettings::SettingsGroup;
+using reg_test::FakeRegistry;
 
 const std::string kRoot = "HKLM\\Software\\Orvanta\\ZI Dodoveda";
 
@@ -30,7 +33,7 @@ TEST(SettingsStore, HotKeysWriteTheirFourKeysInOrderWithExactBytes) {
     std::strcpy(settings.MailCustom, "c:\\mail.exe");
     settings.MyComputerMode = 7;
     FakeRegistry registry;
-    keypages::WriteSettings(registry, SettingsGroup::HotKeys, settings);
+    keysettings::WriteSettings(registry, SettingsGroup::HotKeys, settings);
 
     const std::vector<std::string> expected = {
         "create " + kRoot + " write",
@@ -70,8 +73,8 @@ TEST(SettingsStore, DisplayAndOptionsWriteEveryNumberInOrder) {
     settings.Delay = 11;
     settings.DisableCapsLock = 1;
     FakeRegistry registry;
-    keypages::WriteSettings(registry, SettingsGroup::Display, settings);
-    keypages::WriteSettings(registry, SettingsGroup::Options, settings);
+    keysettings::WriteSettings(registry, SettingsGroup::Display, settings);
+    keysettings::WriteSettings(registry, SettingsGroup::Options, settings);
 
     std::vector<std::string> expected = {"create " + kRoot + " write", "close " + kRoot,
                                          "create " + kRoot + "\\Display write"};
@@ -90,7 +93,7 @@ TEST(SettingsStore, DisplayAndOptionsWriteEveryNumberInOrder) {
 TEST(SettingsStore, AKeyThatCannotBeCreatedIsSkippedWithItsValues) {
     FakeRegistry registry;
     registry.RefuseCreate(kRoot + "\\Mail");
-    keypages::WriteSettings(registry, SettingsGroup::HotKeys, KeyboardSettings{});
+    keysettings::WriteSettings(registry, SettingsGroup::HotKeys, KeyboardSettings{});
     EXPECT_FALSE(registry.HasKey(kRoot + "\\Mail"));
     EXPECT_TRUE(registry.HasKey(kRoot + "\\Search"));
     EXPECT_EQ(Bytes(registry, "\\Calculator", "Name"), std::vector<unsigned char>{0});
@@ -105,7 +108,7 @@ TEST(SettingsStore, ReadingTakesWhatIsThereAndLeavesTheRestAlone) {
     registry.PutText(kRoot + "\\Calculator", "Name", "Calc");
     KeyboardSettings settings = {};
     settings.MailMode = 5;
-    keypages::ReadSettings(registry, SettingsGroup::HotKeys, settings);
+    keysettings::ReadSettings(registry, SettingsGroup::HotKeys, settings);
 
     EXPECT_EQ(settings.SearchMode, 1u);
     EXPECT_STREQ(settings.SearchUrl, "http://a.b/");
@@ -120,7 +123,7 @@ TEST(SettingsStore, A128ByteTextWithoutItsNulIsEndedInsideTheField) {
     FakeRegistry registry;
     registry.Put(kRoot + "\\Search", "URL", FakeRegistry::Type::Text, std::vector<unsigned char>(128, 'u'));
     KeyboardSettings settings = {};
-    keypages::ReadSettings(registry, SettingsGroup::HotKeys, settings);
+    keysettings::ReadSettings(registry, SettingsGroup::HotKeys, settings);
     EXPECT_EQ(std::string(settings.SearchUrl), std::string(127, 'u'));
 }
 
@@ -129,8 +132,43 @@ TEST(SettingsStore, ATextLongerThanItsFieldReadsAsMissing) {
     registry.PutText(kRoot + "\\Mail", "Custom", std::string(128, 'c'));
     KeyboardSettings settings = {};
     std::strcpy(settings.MailCustom, "kept");
-    keypages::ReadSettings(registry, SettingsGroup::HotKeys, settings);
+    keysettings::ReadSettings(registry, SettingsGroup::HotKeys, settings);
     EXPECT_STREQ(settings.MailCustom, "kept");
+}
+
+TEST(SettingsStore, ThePlayerIsWrittenIntoTheKeyItselfAndANarrowNumberReplacesLowBytesOnly) {
+    FakeRegistry registry;
+    KeyboardSettings settings = {};
+    settings.Select = 3;
+    keysettings::WriteSettings(registry, SettingsGroup::Player, settings);
+    EXPECT_EQ(registry.log(), (std::vector<std::string>{"create " + kRoot + " write", "set " + kRoot + "[Select] number 4",
+                                                        "close " + kRoot}));
+
+    registry.Put(kRoot, "Select", FakeRegistry::Type::Number, {0x02});
+    settings.Select = 0x01020304;
+    keysettings::ReadSettings(registry, SettingsGroup::Player, settings);
+    EXPECT_EQ(settings.Select, 0x01020302u);
+}
+
+TEST(UsbLock, ReadAsStoredOrZeroAndWrittenAsOneOrZeroIntoAKeyMadeWhenMissing) {
+    const std::string skyrel = "HKLM\\Software\\Orvanta\\Skyrel";
+    FakeRegistry registry;
+    EXPECT_EQ(keysettings::ReadUsbLock(registry), 0u);
+    keysettings::WriteUsbLock(registry, true);
+    EXPECT_EQ(registry.Find(skyrel, "USB Lock")->bytes, (std::vector<unsigned char>{1, 0, 0, 0}));
+    registry.PutNumber(skyrel, "USB Lock", 256);
+    EXPECT_EQ(keysettings::ReadUsbLock(registry), 256u);
+    keysettings::WriteUsbLock(registry, false);
+    EXPECT_EQ(registry.Find(skyrel, "USB Lock")->bytes, (std::vector<unsigned char>{0, 0, 0, 0}));
+    EXPECT_EQ(registry.OpenKeys(), 0u);
+}
+
+TEST(TextField, ALongerTextIsCutToOneHundredAndTwentySevenCharacters) {
+    keysettings::TextField field;
+    std::memset(field, 'x', sizeof field);
+    keysettings::CopyToField(field, std::string(200, 'a').c_str());
+    EXPECT_EQ(std::string(field), std::string(127, 'a'));
+    EXPECT_EQ(keysettings::FieldLength(field), 127u);
 }
 
 }  // namespace

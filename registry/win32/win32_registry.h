@@ -1,9 +1,9 @@
-// sheetext::Registry on the Windows registry: each method is one advapi32 call.
+// reg::Registry on the Windows registry: each method is one advapi32 call.
 #pragma once
 
-#include "sheetext/logic/registry.h"
+#include "registry/logic/registry.h"
 
-namespace sheetext {
+namespace reg {
 
 class Win32Registry : public Registry {
 public:
@@ -17,4 +17,4 @@ public:
     void DeleteValue(Key key, const char* name) override;
 };
 
-}  // namespace sheetext
+}  // namespace reg

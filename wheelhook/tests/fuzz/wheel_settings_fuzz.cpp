@@ -61,7 +61,7 @@ void CheckWheel(const WheelSettings& settings, FuzzedDataProvider& input) {
     const uint32_t lines = LinesPerNotch(settings);
     Require(lines >= 1 && lines <= kMaxLinesPerNotch);
     const WheelFunctionEntry* row = &WheelFunctionRow(kInitialWheelFunctionTable, settings.Function);
-    Require(row >= kInitialWheelFunctionTable.Rows && row < kInitialWheelFunctionTable.Rows + kWheelFunctionCount);
+    Require(row >= kInitialWheelFunctionTable.Rows && row < kInitialWheelFunctionTable.Rows + KB_WHEEL_FUNCTION_COUNT);
 
     const uint32_t wparam = input.ConsumeIntegral<uint32_t>();
     const WheelRewrite rewrite = RewriteWheelMessage(settings, wparam, input.ConsumeBool());
@@ -72,7 +72,7 @@ void CheckWheel(const WheelSettings& settings, FuzzedDataProvider& input) {
         const bool up = (static_cast<int16_t>(wparam >> 16) >= 0) != (settings.ScrollReverse != 0);
         Require(up ? delta >= int16_t(kWheelUnitsPerLine) : delta <= -int16_t(kWheelUnitsPerLine));
     }
-    Require(ScrollCodeFor(settings, input.ConsumeIntegral<int16_t>()) <= scroll::kPageDown);
+    Require(ScrollCodeFor(settings, input.ConsumeIntegral<int16_t>()) <= KB_SB_PAGEDOWN);
 }
 
 void CheckZoom(const WheelSettings& settings, FuzzedDataProvider& input) {

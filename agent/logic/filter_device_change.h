@@ -44,6 +44,10 @@ bool EventCarriesRecord(uint64_t event);
 // the size the record gives, not even its type when the record is shorter than its header.
 std::string BroadcastDeviceName(const void* record);
 
+// The notice of a device notification as the main window receives it: the event and its lParam,
+// read as a broadcast record only when the event carries one.
+DeviceChangeNotice NoticeOf(uint64_t event, const void* record);
+
 // The keyboard interface's arrival installs the filters on XP only; the first arrival that adds
 // a filter only sets `new_device` (which then stays set), each later one schedules the prompt.
 void HandleDeviceChange(const DeviceChangeNotice& notice, bool is_windows_xp, bool* new_device,

@@ -81,22 +81,19 @@ void CheckWheelPage(const WheelValues& page, const WheelSettings& hook) {
 void CheckButtonPage(const ButtonValues& page, const WheelSettings& hook, FuzzedDataProvider& input) {
     const int choice = WheelButtonChoice(page.WheelButton);
     Require(choice >= 0 && choice < int(KB_WHEEL_BUTTON_MODE_COUNT) && choice == HookButtonChoice(hook));
-    const ButtonControls controls = EnabledFor(choice);
-    Require(!(controls.zoom && controls.functions));
 
     // The zoom as it opens, up to the up-downs' limits; the page never holds a factor of 0.
     Require(Signed(page.ZoomSize) <= kMaxZoomSize && Signed(page.ZoomFactor) <= kMaxZoomFactor);
-    Require(page.ZoomFactor != 0 && UsableZoomFactor(hook) != 0);
+    Require(page.ZoomFactor != 0);
     if (Signed(hook.ZoomSize) <= kMaxZoomSize) Require(page.ZoomSize == hook.ZoomSize);
     if (Signed(hook.ZoomFactor) <= kMaxZoomFactor) Require(page.ZoomFactor == UsableZoomFactor(hook));
 
     // The list shows the hook's row, "[unassigned]" for a row the hook treats as row 0, and no
-    // row at all for a negative one; what is saved is a row the list has.
+    // row at all for a negative one.
     const int row = FunctionRowShown(page.Function);
     Require(row < int(KB_WHEEL_FUNCTION_COUNT));
     if (row >= 0) Require(&WheelFunctionRow(kInitialWheelFunctionTable, hook.Function) ==
                           &kInitialWheelFunctionTable.Rows[row]);
-    Require(FunctionRowSaved(row) < KB_WHEEL_FUNCTION_COUNT);
 
     const uint32_t reply = input.ConsumeIntegral<uint32_t>();
     const uint32_t size = PositionInRange(reply, page.ZoomSize, 0, kMaxZoomSize);

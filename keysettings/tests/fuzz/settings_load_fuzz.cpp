@@ -36,11 +36,17 @@ using keysettings::ValueForm;
 using reg_test::FakeRegistry;
 
 // A property that fails names its line, so that a finding says at once what broke.
-void Require(bool condition, int line = __builtin_LINE()) {
-    if (condition) return;
+[[noreturn]] void Fail(int line) {
     fprintf(stderr, "property at line %d does not hold\n", line);
     abort();
 }
+
+void Require(bool condition, int line = __builtin_LINE()) {
+    if (!condition) Fail(line);
+}
+
+// Values up to twice a text field's size: every size a read meets, fitting or not.
+constexpr size_t kLongestValue = 2 * size_t{keysettings::kTextSize};
 
 constexpr SettingsGroup kGroups[] = {SettingsGroup::Player, SettingsGroup::HotKeys, SettingsGroup::Display,
                                      SettingsGroup::Options};
@@ -98,7 +104,7 @@ void StoreFromInput(FuzzedDataProvider& input, FakeRegistry& registry) {
             const bool exists = input.ConsumeBool();
             for (int v = 0; v < list.keys[k].count; ++v) {
                 const int kind = input.ConsumeIntegralInRange(0, 2);
-                const std::string bytes = input.ConsumeRandomLengthString(2 * keysettings::kTextSize);
+                const std::string bytes = input.ConsumeRandomLengthString(kLongestValue);
                 if (!exists || kind == 0) continue;
                 registry.Put(path, list.keys[k].values[v].name,
                              kind == 1 ? reg::Registry::Type::Text : reg::Registry::Type::Number,
@@ -178,7 +184,7 @@ void CheckWriteBack(SettingsGroup group, const KeyboardSettings& page) {
         [](const char* path, const SettingsValue& value, void* context) {
             const FakeRegistry& registry = *static_cast<const FakeRegistry*>(context);
             const FakeRegistry::Value* stored = registry.Find(FullPath(path), value.name);
-            Require(stored != nullptr);
+            if (stored == nullptr) Fail(__LINE__);
             if (value.form == ValueForm::Number) {
                 Require(stored->type == reg::Registry::Type::Number && stored->bytes.size() == 4);
                 return;

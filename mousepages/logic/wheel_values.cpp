@@ -41,6 +41,7 @@ ButtonValues LoadButtonValues(Registry& registry) {
         reg::ReadNumber(registry, key.get(), KB_VAL_ZOOM_SIZE, values.ZoomSize);
         reg::ReadNumber(registry, key.get(), KB_VAL_ZOOM_FACTOR, values.ZoomFactor);
         reg::ReadNumber(registry, key.get(), KB_VAL_FUNCTION, values.Function);
+        if (Signed(values.WheelButton) >= Signed(KB_WHEEL_BUTTON_MODE_COUNT)) values.WheelButton = KB_WHEEL_BUTTON_ZOOM;
         if (Signed(values.ZoomSize) > kMaxZoomSize) values.ZoomSize = kMaxZoomSize;
         if (Signed(values.ZoomFactor) > kMaxZoomFactor) values.ZoomFactor = kMaxZoomFactor;
     }

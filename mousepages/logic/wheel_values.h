@@ -37,9 +37,8 @@ extern const char* const kFunctionNames[KB_WHEEL_FUNCTION_COUNT];
 // The page's values as it opens: line mode, 3 lines and no reverse unless stored; more than 64
 // lines are shown as 64, none as 1. A value that is missing or doesn't fit is not taken.
 WheelValues LoadWheelValues(reg::Registry& registry);
-// Auto Scroll, size 96, factor 2, row 0 unless stored; a size above 300 is 300, a factor above
-// 10 is 10 and one of 0 is 1. A mode the hook doesn't know is kept: the page shows it as the
-// hook acts on it (WheelButtonChoice), never as Zoom, which the hook would not open.
+// Auto Scroll, size 96, factor 2, row 0 unless stored; a mode of 3 or more is Zoom, a size above
+// 300 is 300, a factor above 10 is 10 and one of 0 is 1.
 ButtonValues LoadButtonValues(reg::Registry& registry);
 
 // Opens the settings key for writing, or creates it, and writes the page's values as REG_DWORD.
@@ -50,8 +49,9 @@ void SaveButtonValues(reg::Registry& registry, const ButtonValues& values);
 // What the platform is told to scroll per notch: the lines, or -1 (one page) in page mode.
 uint32_t SystemScrollLines(const WheelValues& values);
 
-// The choice shown for a stored "Wheel Button", one of the modes. Any other value shows as Auto
-// Scroll, which is what the hook does with it: it zooms only on 0 and runs a function only on 2.
+// The choice shown for a stored "Wheel Button", one of the modes. Values the opening steps leave
+// outside them (the negative ones) show as Auto Scroll, which is what the hook does with them:
+// it zooms only on 0 and runs a function only on 2.
 int WheelButtonChoice(uint32_t mode);
 
 // The list position shown for a stored "Function": rows past the list are row 0, negative

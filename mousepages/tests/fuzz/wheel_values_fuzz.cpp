@@ -3,7 +3,8 @@
 // the pages show lies within its control's range and what they save from it too; and where the
 // hook reads the same stored value, the pages show what the hook does with it: the same scroll
 // mode, direction and function row, the lines it scrolls up to the page's 64, the zoom as it
-// opens up to the page's limits, and the wheel button's choice as the button acts.
+// opens up to the page's limits, and the wheel button's choice as the button acts where the
+// hook knows the stored mode.
 //
 // The input, taken by FuzzedDataProvider: whether the key exists, then for each value in the
 // hook's order whether it is missing, stored as a number or as a text, and its bytes.
@@ -79,8 +80,12 @@ void CheckWheelPage(const WheelValues& page, const WheelSettings& hook) {
 }
 
 void CheckButtonPage(const ButtonValues& page, const WheelSettings& hook, FuzzedDataProvider& input) {
+    // A mode the hook knows shows as the hook acts on it; one of 3 or more is offered as Zoom, the
+    // hook's own default, which an Apply then stores; a negative one as Auto Scroll.
     const int choice = WheelButtonChoice(page.WheelButton);
-    Require(choice >= 0 && choice < int(KB_WHEEL_BUTTON_MODE_COUNT) && choice == HookButtonChoice(hook));
+    Require(choice >= 0 && choice < int(KB_WHEEL_BUTTON_MODE_COUNT));
+    if (Signed(hook.WheelButton) >= int32_t(KB_WHEEL_BUTTON_MODE_COUNT)) Require(choice == int(KB_WHEEL_BUTTON_ZOOM));
+    else Require(choice == HookButtonChoice(hook));
 
     // The zoom as it opens, up to the up-downs' limits; the page never holds a factor of 0.
     Require(Signed(page.ZoomSize) <= kMaxZoomSize && Signed(page.ZoomFactor) <= kMaxZoomFactor);

@@ -23,8 +23,7 @@ TEST(WheelValues, OddStoredValuesShowWithinTheHooksRanges) {
     registry.PutNumber(kKey, "Zoom Factor", 12);
     EXPECT_EQ(LoadWheelValues(registry).ScrollLines, 64u);
     ButtonValues button = LoadButtonValues(registry);
-    // The hook leaves a mode of 5 to the application, as Auto Scroll does; the page says so.
-    EXPECT_EQ(WheelButtonChoice(button.WheelButton), int(KB_WHEEL_BUTTON_AUTO_SCROLL));
+    EXPECT_EQ(button.WheelButton, 0u);
     EXPECT_EQ(button.ZoomSize, 300u);
     EXPECT_EQ(button.ZoomFactor, 10u);
 
@@ -55,7 +54,7 @@ TEST(WheelValues, SavingCreatesTheMissingKeyAndWritesFourBytesEach) {
     EXPECT_EQ(registry.OpenKeys(), 0u);
 }
 
-TEST(WheelValues, UnknownWheelButtonShowsAsAutoScrollAndNegativeFunctionAsNoRow) {
+TEST(WheelValues, NegativeWheelButtonShowsAsAutoScrollAndNegativeFunctionAsNoRow) {
     EXPECT_EQ(WheelButtonChoice(0xFFFFFFFFu), 1);
     EXPECT_EQ(WheelButtonChoice(0x80000000u), 1);
     EXPECT_EQ(WheelButtonChoice(2), 2);

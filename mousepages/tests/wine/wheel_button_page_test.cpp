@@ -48,13 +48,11 @@ TEST_F(WheelButtonPage, OddStoredValuesShowWithinTheControls) {
     WriteNumber(HKEY_LOCAL_MACHINE, kWheelKey, KB_VAL_FUNCTION, 40);
     OpenSheet(kWheelButtonPage);
     HWND page = Show(kWheelButtonPage);
-    // The hook opens no zoom for a mode of 5 and leaves the button to the application.
-    EXPECT_TRUE(Checked(page, IDC_AUTO_SCROLL));
-    EXPECT_FALSE(Checked(page, IDC_ZOOM));
+    EXPECT_TRUE(Checked(page, IDC_ZOOM));
     EXPECT_EQ(Text(page, IDC_ZOOM_SIZE), "300");
     EXPECT_EQ(Text(page, IDC_ZOOM_FACTOR), "10");
     EXPECT_EQ(Selection(page), 0);
-    EXPECT_TRUE(ZoomControlsDisabled(page));
+    EXPECT_TRUE(ZoomControlsEnabled(page));
 }
 
 TEST_F(WheelButtonPage, EachChoiceEnablesOnlyItsOwnControls) {

@@ -8,7 +8,8 @@ kb_portable_library(agent_install_logic
   ${CMAKE_CURRENT_LIST_DIR}/logic/filter_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/logic/filter_edit_result.cpp
   ${CMAKE_CURRENT_LIST_DIR}/logic/filter_services.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/logic/filter_device_change.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/logic/filter_device_change.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/logic/device_names.cpp)
 
 kb_host_test(agent_filter_logic_test
   SOURCES
@@ -16,12 +17,18 @@ kb_host_test(agent_filter_logic_test
     ${CMAKE_CURRENT_LIST_DIR}/tests/host/filter_list_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/host/filter_services_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/host/filter_device_change_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/host/device_names_test.cpp
   LIBS agent_install_logic)
 
 kb_fuzz_target(agent_filter_list_fuzz
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/fuzz/filter_list_fuzz.cpp
   LIBS agent_install_logic
   SEEDS tests/fuzz/filter_list_seeds)
+
+kb_fuzz_target(agent_device_change_fuzz
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/fuzz/device_change_fuzz.cpp
+  LIBS agent_install_logic
+  SEEDS tests/fuzz/device_change_seeds)
 
 if(NOT KB_WINDOWS)
   return()

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "agent/logic/device_names.h"
+
 namespace {
 
 constexpr std::size_t kNameOffset = 28;
@@ -53,6 +55,17 @@ std::string BroadcastDeviceName(const void* record) {
     std::size_t length = 0;
     while (length < limit && name[length] != '\0') ++length;
     return std::string(name, length);
+}
+
+DeviceChangeNotice NoticeOf(uint64_t event, const void* record) {
+    DeviceChangeNotice notice;
+    notice.event = static_cast<uint32_t>(event);
+    if (!EventCarriesRecord(event)) record = nullptr;
+    notice.has_record = record != nullptr;
+    notice.device_name = BroadcastDeviceName(record);
+    notice.keyboard_interface = IsKeyboardInterfaceName(notice.device_name.c_str());
+    notice.hotkey_interface = IsHotKeyInterfaceName(notice.device_name.c_str());
+    return notice;
 }
 
 void HandleDeviceChange(const DeviceChangeNotice& notice, bool is_windows_xp, bool* new_device,

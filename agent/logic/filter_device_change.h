@@ -14,11 +14,11 @@
 constexpr uint32_t kRestartPromptDelayMs = 15000;
 
 struct DeviceChangeNotice {
-    uint32_t event;
-    bool has_record;          // the notification came with a broadcast record
-    std::string device_name;  // from a device-interface record, else empty
-    bool keyboard_interface;  // the name is the receiver's keyboard interface (MI_00)
-    bool hotkey_interface;    // the name is the first collection of its hot-key interface (MI_01)
+    uint32_t event = 0;
+    bool has_record = false;          // the notification came with a broadcast record
+    std::string device_name;          // from a device-interface record, else empty
+    bool keyboard_interface = false;  // the name is the receiver's keyboard interface (MI_00)
+    bool hotkey_interface = false;    // the name is the first collection of its hot-key interface (MI_01)
 };
 
 // What the handler asks of the agent beside the log.
@@ -43,6 +43,10 @@ bool EventCarriesRecord(uint64_t event);
 // Windows sends to every top-level window, is shorter and has no name; nothing is read beyond
 // the size the record gives, not even its type when the record is shorter than its header.
 std::string BroadcastDeviceName(const void* record);
+
+// The notice of a device notification as the main window receives it: the event and its lParam,
+// read as a broadcast record only when the event carries one.
+DeviceChangeNotice NoticeOf(uint64_t event, const void* record);
 
 // The keyboard interface's arrival installs the filters on XP only; the first arrival that adds
 // a filter only sets `new_device` (which then stays set), each later one schedules the prompt.

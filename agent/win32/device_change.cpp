@@ -1,7 +1,6 @@
 #include "agent/win32/device_change.h"
 
 #include "agent/logic/agent_ids.h"
-#include "agent/logic/device_names.h"
 #include "agent/logic/filter_device_change.h"
 #include "agent/win32/agent_state.h"
 #include "agent/win32/filter_install_prompt.h"
@@ -15,13 +14,7 @@ bool g_new_device;
 }  // namespace
 
 LRESULT OnDeviceChange(WPARAM event, LPARAM data) {
-    DeviceChangeNotice notice;
-    notice.event = static_cast<uint32_t>(event);
-    const void* record = EventCarriesRecord(event) ? reinterpret_cast<const void*>(data) : nullptr;
-    notice.has_record = record != nullptr;
-    notice.device_name = BroadcastDeviceName(record);
-    notice.keyboard_interface = IsKeyboardInterfaceName(notice.device_name.c_str());
-    notice.hotkey_interface = IsHotKeyInterfaceName(notice.device_name.c_str());
+    const DeviceChangeNotice notice = NoticeOf(event, reinterpret_cast<const void*>(data));
     AgentDeviceChangeActions actions(Agent().main_window, KB_TIMER_REBOOT_PROMPT, AgentInstallLog());
     HandleDeviceChange(notice, Agent().version.IsWindowsXp, &g_new_device, AgentInstallLog(), actions);
     return TRUE;

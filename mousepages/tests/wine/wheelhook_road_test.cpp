@@ -10,6 +10,7 @@
 
 #include "common/window_classes.h"
 #include "mousepages/tests/wine/mouse_sheet.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/fixtures/sheets/page_input.h"
 #include "tools/winetest/test_support.h"
 #include "wheelhook/wheelhook.h"
@@ -28,20 +29,9 @@ LRESULT CALLBACK CountingZoomProcedure(HWND window, UINT message, WPARAM wParam,
     return CallWindowProcA(g_zoomProcedure, window, message, wParam, lParam);
 }
 
-bool PumpUntil(const std::function<bool()>& done) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            g_posted.push_back(msg);
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (done()) return true;
-        if (GetTickCount() - start > winetest::WAIT_LIMIT_MS) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
+void Record(const MSG& message) { g_posted.push_back(message); }
+
+bool PumpUntil(const std::function<bool()>& done) { return fixtures::PumpUntil(done, winetest::WAIT_LIMIT_MS, Record); }
 
 class WheelHookRoad : public MousePages {
 protected:

@@ -23,6 +23,6 @@ LRESULT OnDeviceChange(WPARAM event, LPARAM data) {
     notice.keyboard_interface = IsKeyboardInterfaceName(notice.device_name.c_str());
     notice.hotkey_interface = IsHotKeyInterfaceName(notice.device_name.c_str());
     AgentDeviceChangeActions actions(Agent().main_window, KB_TIMER_REBOOT_PROMPT, AgentInstallLog());
-    HandleDeviceChange(notice, Agent().version.IsWindowsXp, &g_new_device, AgentInstallLog(), actions);
+    HandleDeviceChange(notice, Agent().version.is_windows_xp, &g_new_device, AgentInstallLog(), actions);
     return TRUE;
 }

@@ -27,7 +27,6 @@ using sheet_test::ReadText;
 const char kClsid[] = "{94054cfe-34c1-46dc-9c7f-aacef66e8a47}";
 const std::string kClassKey = std::string("CLSID\\") + kClsid;
 const std::string kServerKey = kClassKey + "\\InprocServer32";
-const char kKeyboardApplet[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\Keyboard";
 
 std::string Lower(std::string text) {
     CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));

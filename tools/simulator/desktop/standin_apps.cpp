@@ -44,7 +44,7 @@ bool IsPlayerProgram(const std::string& name) {
     PlayerEntry rows[kPlayerCount];
     ResetPlayerTable(rows);
     for (const PlayerEntry& row : rows)
-        if (_stricmp(row.ProgramFile, name.c_str()) == 0) return true;
+        if (_stricmp(row.program_file, name.c_str()) == 0) return true;
     return false;
 }
 

@@ -25,7 +25,6 @@ constexpr DWORD kGiveUpMs = winetest::SLOW_WAIT_LIMIT_MS;
 
 // The notification icons and the window's timer, by their numbers.
 constexpr UINT kRadioIcon = 100;
-constexpr UINT kProductIcon = 102;
 constexpr UINT kLockIcon = 103;
 constexpr UINT_PTR kBlinkTimer = 100;
 

@@ -7,7 +7,7 @@
 #include "common/private_messages.h"
 #include "common/window_classes.h"
 #include "outside/lvxnftr/companion_interface.h"
-#include "outside/uovkbftr/feed_client.h"
+#include "outside/uovkbftr/client/feed_client.h"
 #include "outside/uovkbftr/keyboard_filter_interface.h"
 #include "tools/fixtures/agent_process.h"
 #include "tools/fixtures/bench_test.h"

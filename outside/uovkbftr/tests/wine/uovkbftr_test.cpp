@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "outside/uovkbftr/feed_client.h"
+#include "outside/uovkbftr/client/feed_client.h"
 #include "outside/uovkbftr/keyboard_filter_interface.h"
 #include "tools/winetest/device_io.h"
 #include "tools/winetest/driver_suite.h"

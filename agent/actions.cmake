@@ -80,8 +80,7 @@ kb_wine_test(agent_hotkey_actions_test
     ${CMAKE_SOURCE_DIR}/tools/fixtures/thread_hook.cpp
     tests/wine/test_tray.cpp
     tests/wine/registry_values.cpp
-    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
-  LIBS kb_standin_programs user32 advapi32 shlwapi
+  LIBS kb_program_fixtures kb_standin_programs user32 advapi32 shlwapi
   DEPENDS keyagent wheelhook trayicon agenthook app_windows program_recorder taskbar_hook
   TIMEOUT 900)
 kb_wine_unmanaged_windows(agent_hotkey_actions_test)
@@ -92,8 +91,7 @@ endif()
 
 kb_wine_bench(agent_hotkey_action_bench
   SOURCES bench/hotkey_action_bench.cpp tests/wine/action_standins.cpp tests/wine/test_tray.cpp
-    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
-  LIBS kb_bench_client user32 advapi32
+  LIBS kb_program_fixtures kb_bench_client user32 advapi32
   DEPENDS keyagent wheelhook trayicon agenthook app_windows)
 
 # The mixer probe: a message hook the popup tests set on the real agent's thread, so that Wine
@@ -115,8 +113,7 @@ kb_wine_test(agent_popup_test
     ${CMAKE_SOURCE_DIR}/tools/fixtures/thread_hook.cpp
     tests/wine/test_tray.cpp
     tests/wine/registry_values.cpp
-    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
-  LIBS agent_actions_logic kb_bench_client kb_popup_reading kb_capture kb_winsupport user32 gdi32 advapi32 shlwapi
+  LIBS kb_program_fixtures agent_actions_logic kb_bench_client kb_popup_reading kb_capture kb_winsupport user32 gdi32 advapi32 shlwapi
   DEPENDS keyagent wheelhook trayicon agenthook agent_mixer_probe
   TIMEOUT 600)
 if(KB_WINDOWS)
@@ -138,8 +135,7 @@ kb_wine_unmanaged_windows(agent_popup_test)
 
 kb_wine_bench(agent_popup_bench
   SOURCES bench/popup_bench.cpp tests/wine/test_tray.cpp tests/wine/registry_values.cpp
-    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
-  LIBS kb_bench_client user32 advapi32 shlwapi
+  LIBS kb_program_fixtures kb_bench_client user32 advapi32 shlwapi
   DEPENDS keyagent wheelhook trayicon agenthook)
 
 # The message storm: every window of ours on a desktop, sent and posted random messages from
@@ -157,9 +153,8 @@ kb_wine_test(agent_message_storm_test
     tests/wine/storm/storm_messages.cpp
     tests/wine/storm/storm_desktop.cpp
     tests/wine/registry_values.cpp
-    ${CMAKE_SOURCE_DIR}/tools/fixtures/agent_process.cpp
     ${CMAKE_SOURCE_DIR}/tools/fixtures/thread_hook.cpp
-  LIBS kb_sheet_hands user32 advapi32 shlwapi
+  LIBS kb_program_fixtures kb_sheet_hands user32 advapi32 shlwapi
   DEPENDS keyagent wheelhook trayicon agenthook skyrel keypages mousepages kb_panel_sheet agent_storm_marker)
 if(KB_WINDOWS)
   string(REPLACE "/" "\\" long_storm_report "Z:${KB_GTEST_REPORTS}/agent_message_storm_long.xml")

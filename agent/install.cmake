@@ -53,27 +53,24 @@ kb_program(agent_filter_install_peer
 
 kb_wine_test(agent_filter_install_test
   SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_device_nodes.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_install_prefix.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_edit_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_install_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_prompt_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/wine/registry_values.cpp
-  LIBS agent_install shlwapi
+  LIBS agent_install kb_device_node kb_program_fixtures shlwapi
   DEPENDS agent_filter_install_peer keyfilter lvxnftr)
 
 # keyagent.exe's own "/install", "/uninstall" and filter check, in the agent's Wine test, over the
 # same device nodes and the built driver files.
 target_sources(agent_test PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_device_nodes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_install_prefix.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/wine/agent_install_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/wine/device_arrival_test.cpp)
-target_link_libraries(agent_test PRIVATE agent_install_logic setupapi)
+target_link_libraries(agent_test PRIVATE agent_install_logic kb_device_node setupapi)
 add_dependencies(agent_test lvxnftr)
 
 kb_wine_bench(agent_filter_install_bench
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/bench/filter_install_bench.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/tests/wine/filter_device_nodes.cpp
-  LIBS agent_install)
+  LIBS agent_install kb_device_node)

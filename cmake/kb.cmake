@@ -167,7 +167,7 @@ endfunction()
 
 # kb_driver(target OUTPUT name SOURCES ...): a WDM kernel driver (.sys), linked against the
 # kernel and the HAL only, without the C or C++ runtime, with the project's kernel support
-# library (kernelsupport/).
+# library (kernelsupport/kernel/).
 function(kb_driver target)
   cmake_parse_arguments(D "" "OUTPUT" "SOURCES" ${ARGN})
   add_library(${target} SHARED ${D_SOURCES})

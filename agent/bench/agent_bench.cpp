@@ -11,16 +11,17 @@
 #include <cstdio>
 #include <vector>
 
-#include "tools/fixtures/agent_process.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "outside/lvxnftr/companion_interface.h"
+#include "tools/fixtures/agent_process.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/simulator/client/bench_session.h"
 #include "tools/simulator/client/read_floor.h"
 #include "tools/winetest/test_support.h"
+#include "tools/winsupport/bench_clock.h"
 #include "tools/winsupport/build_files.h"
 #include "tools/winsupport/driver_service.h"
-#include "tools/winsupport/bench_clock.h"
 #include "tools/winsupport/result_file.h"
 
 using winsupport::Milliseconds;
@@ -44,7 +45,7 @@ ULONGLONG CpuTime100ns(HANDLE process) {
 bool StartAndWait(agenttest::AgentProcess& agent, agenttest::TestTray& tray) {
     tray.Clear();
     return agent.Start() && agent.WaitForMainWindow() != nullptr &&
-           tray.PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS);
+           fixtures::PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS);
 }
 
 // One report in, one dispatcher entry out: the time between, in ms; negative when it never came.
@@ -54,7 +55,7 @@ double OneReport(sim::BenchClient& bench, agenttest::TestTray& tray, bool key_do
     const int before = tray.Count(WM_TRAY_ACTIVITY);
     const LONGLONG start = Now();
     if (!bench.FeedOne(1, key_down ? down : up)) return -1;
-    if (!tray.PumpUntil([&] { return tray.Count(WM_TRAY_ACTIVITY) > before; }, winetest::WAIT_LIMIT_MS)) return -1;
+    if (!fixtures::PumpUntil([&] { return tray.Count(WM_TRAY_ACTIVITY) > before; }, winetest::WAIT_LIMIT_MS)) return -1;
     return Milliseconds(Now() - start);
 }
 
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
         // Hot keys are queued only while the agent's reader reads the device; a hot key comes
         // back blanked once it does.
         if (!sim::FeedUntilAReaderListens(session.bench(), 1, winetest::SLOW_WAIT_LIMIT_MS) ||
-            !tray.PumpUntil([&] { return tray.Count(WM_TRAY_ACTIVITY) > 0; }, winetest::SLOW_WAIT_LIMIT_MS)) {
+            !fixtures::PumpUntil([&] { return tray.Count(WM_TRAY_ACTIVITY) > 0; }, winetest::SLOW_WAIT_LIMIT_MS)) {
             std::fprintf(stderr, "agent bench: the agent never read the filter's device\n");
             return 1;
         }
@@ -102,10 +103,10 @@ int main(int argc, char** argv) {
                 return 1;
             }
         }
-        tray.PumpFor(500);
+        fixtures::PumpFor(500);
         const ULONGLONG cpu_before = CpuTime100ns(agent.process());
         const LONGLONG idle_start = Now();
-        tray.PumpFor(kIdleMs);
+        fixtures::PumpFor(kIdleMs);
         const double idle_ms = Milliseconds(Now() - idle_start);
         const double cpu_ms = static_cast<double>(CpuTime100ns(agent.process()) - cpu_before) / 10000.0;
         std::fprintf(out, "report to dispatcher entry: median %.3f ms, p99 %.3f ms, max %.3f ms over %d reports\n",
@@ -127,7 +128,7 @@ int main(int argc, char** argv) {
     for (int round = 0; round < kShutDownRounds; ++round) {
         agenttest::AgentProcess agent;
         if (!StartAndWait(agent, tray)) return 1;
-        tray.PumpFor(300);
+        fixtures::PumpFor(300);
         const LONGLONG start = Now();
         PostMessageA(agent.WaitForMainWindow(), WM_DESTROY, 0, 0);
         DWORD exit_code = 1;

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "agent/logic/filter_services.h"
-#include "agent/tests/wine/filter_device_nodes.h"
 #include "agent/win32/filter_install.h"
+#include "tools/fixtures/device_node.h"
 #include "tools/winsupport/bench_clock.h"
 #include "tools/winsupport/result_file.h"
 
@@ -77,13 +77,13 @@ int main(int argc, char** argv) {
     if (!out) return 5;
     const std::vector<std::string> driver_files = MakeDriverFiles();
 
-    std::vector<std::unique_ptr<filter_test::DeviceNode>> nodes;
+    std::vector<std::unique_ptr<fixtures::DeviceNode>> nodes;
     const LONGLONG made_at = Now();
-    nodes.push_back(std::make_unique<filter_test::DeviceNode>(filter_test::ReceiverIds("MI_00", "0100")));
-    nodes.push_back(std::make_unique<filter_test::DeviceNode>(filter_test::ReceiverIds("MI_01", "0100")));
+    nodes.push_back(std::make_unique<fixtures::DeviceNode>(fixtures::ReceiverIds("MI_00", "0100")));
+    nodes.push_back(std::make_unique<fixtures::DeviceNode>(fixtures::ReceiverIds("MI_01", "0100")));
     for (int i = 2; i < kDevices; ++i) {
         const std::string ids = "ROOT\\KBBENCH" + std::to_string(i) + '\0' + "ROOT\\KBBENCH" + '\0';
-        nodes.push_back(std::make_unique<filter_test::DeviceNode>(ids));
+        nodes.push_back(std::make_unique<fixtures::DeviceNode>(ids));
     }
     int created = 0;
     for (const auto& node : nodes) created += node->created() ? 1 : 0;

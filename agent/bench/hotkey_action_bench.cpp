@@ -15,6 +15,7 @@
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "tools/fixtures/agent_process.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/simulator/client/read_floor.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/bench_clock.h"
@@ -65,11 +66,11 @@ int main(int argc, char** argv) {
     HWND browser = FindWindowA("IEFrame", nullptr);
     agenttest::TestTray tray;
     SetForegroundWindow(browser);
-    tray.PumpUntil([&] { return GetForegroundWindow() == browser; }, winetest::SLOW_WAIT_LIMIT_MS);
+    fixtures::PumpUntil([&] { return GetForegroundWindow() == browser; }, winetest::SLOW_WAIT_LIMIT_MS);
     agenttest::AgentProcess agent;
     HWND main_window = nullptr;
     if (!agent.Start() || !(main_window = agent.WaitForMainWindow()) ||
-        !tray.PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS)) {
+        !fixtures::PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS)) {
         std::fprintf(stderr, "hot-key bench: keyagent.exe did not start\n");
         return 1;
     }
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
         }
         // The agent's key-up and its pause after it, before the next key.
         apps.WaitFor("keyup", static_cast<size_t>(i) + 1);
-        tray.PumpFor(150);
+        fixtures::PumpFor(150);
     }
     agenttest::StopWithU(agent);
     std::FILE* out = winsupport::OpenResultFile(argv[1]);

@@ -14,6 +14,7 @@
 #include "common/registry_names.h"
 #include "common/window_classes.h"
 #include "tools/fixtures/agent_process.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/simulator/client/read_floor.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/bench_clock.h"
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
     agenttest::AgentProcess agent;
     HWND main_window = nullptr;
     if (!agent.Start() || (main_window = agent.WaitForMainWindow()) == nullptr ||
-        !tray.PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS)) {
+        !fixtures::PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS)) {
         std::fprintf(stderr, "popup bench: keyagent.exe did not start\n");
         return 1;
     }

@@ -29,6 +29,7 @@
 #include "common/registry_names.h"
 #include "outside/lvxnftr/companion_interface.h"
 #include "tools/fixtures/agent_process.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/simulator/client/bench_session.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
@@ -141,13 +142,13 @@ public:
     bool StartAgent(agenttest::AgentProcess& agent) {
         tray_.Clear();
         if (!agent.Start() || !agent.WaitForMainWindow() ||
-            !tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS))
+            !fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS))
             return false;
         // Events are queued only while the agent's reader reads the device: a hot key comes back
         // blanked once it does, and that one key reaches the tray.
         const int before = tray_.Count(WM_TRAY_ACTIVITY);
         if (!sim::FeedUntilAReaderListens(bench_, 1, winetest::SLOW_WAIT_LIMIT_MS)) return false;
-        if (!tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > before; }, winetest::SLOW_WAIT_LIMIT_MS))
+        if (!fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > before; }, winetest::SLOW_WAIT_LIMIT_MS))
             return false;
         tray_.Clear();
         ++account_.lives;
@@ -180,7 +181,7 @@ public:
             }
         }
         bench_.TakeHid();
-        tray_.PumpFor(kStepMs);
+        fixtures::PumpFor(kStepMs);
     }
 
     // A burst fed in one call; what the reader took of it arrives, the rest the bound dropped.
@@ -196,7 +197,7 @@ public:
             bench_.TakeHid();
             if (delivered == 0) return false;
         }
-        tray_.PumpFor(2000);
+        fixtures::PumpFor(2000);
         Settle();
         const uint64_t came = Arrived() - before;
         const uint64_t missing = came < kBurstReports ? kBurstReports - came : 0;
@@ -229,7 +230,7 @@ public:
     // Waits until every event the agent was given has reached the tray; false if some never
     // did within the limit.
     bool Settle() {
-        return tray_.PumpUntil([&] { return Arrived() >= expected_; }, winetest::SLOW_WAIT_LIMIT_MS);
+        return fixtures::PumpUntil([&] { return Arrived() >= expected_; }, winetest::SLOW_WAIT_LIMIT_MS);
     }
 
     void EndLife() {

@@ -20,7 +20,7 @@ constexpr int kBrowserKeyCount = sizeof kBrowserKeys / sizeof kBrowserKeys[0];
 
 KeySequence Sequence(uint16_t lead_pause_ms, KeyPair keys) {
     KeySequence sequence{lead_pause_ms, 0, {}};
-    auto add = [&](uint8_t key, bool release) { sequence.Strokes[sequence.Count++] = {key, release, kPauseMs}; };
+    auto add = [&](uint8_t key, bool release) { sequence.strokes[sequence.count++] = {key, release, kPauseMs}; };
     add(keys.first, false);
     if (keys.second != kNoKey) {
         add(keys.second, false);

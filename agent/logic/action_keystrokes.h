@@ -5,17 +5,17 @@
 #include <cstdint>
 
 struct KeyStroke {
-    uint8_t VirtualKey;
-    bool Release;       // KEYEVENTF_KEYUP
-    uint16_t PauseMs;   // waited after this stroke
+    uint8_t virtual_key;
+    bool release;        // KEYEVENTF_KEYUP
+    uint16_t pause_ms;   // waited after this stroke
 };
 
 constexpr int kMaxKeyStrokes = 4;
 
 struct KeySequence {
-    uint16_t LeadPauseMs;  // after bringing the browser forward, before the first stroke
-    int Count;
-    KeyStroke Strokes[kMaxKeyStrokes];
+    uint16_t lead_pause_ms;  // after bringing the browser forward, before the first stroke
+    int count;
+    KeyStroke strokes[kMaxKeyStrokes];
 };
 
 // Browser key `index` 0 to 5 (Back, Forward, Stop, Refresh, Home, Favorites): the first key held

@@ -2,13 +2,13 @@
 
 SelectWindowPlacement PlaceSelectWindow(const SelectWindowMetrics& metrics, int item_height, int found_count) {
     SelectWindowPlacement placement{};
-    placement.ListHeight = found_count * item_height;
-    const int chrome = metrics.FrameHeight + metrics.CaptionHeight;
+    placement.list_height = found_count * item_height;
+    const int chrome = metrics.frame_height + metrics.caption_height;
     // C++ division truncates towards zero, as the placement always has.
-    placement.X = (metrics.FullScreenWidth - kSelectWindowWidth) / 2;
-    placement.Y = (metrics.FullScreenHeight - placement.ListHeight - chrome) / 2;
-    placement.Width = kSelectWindowWidth;
-    placement.Height = chrome + placement.ListHeight;
+    placement.x = (metrics.full_screen_width - kSelectWindowWidth) / 2;
+    placement.y = (metrics.full_screen_height - placement.list_height - chrome) / 2;
+    placement.width = kSelectWindowWidth;
+    placement.height = chrome + placement.list_height;
     return placement;
 }
 

@@ -3,18 +3,18 @@
 #pragma once
 
 struct SelectWindowMetrics {
-    int FullScreenWidth;   // SM_CXFULLSCREEN
-    int FullScreenHeight;  // SM_CYFULLSCREEN
-    int FrameHeight;       // SM_CYFRAME
-    int CaptionHeight;     // SM_CYCAPTION
+    int full_screen_width;   // SM_CXFULLSCREEN
+    int full_screen_height;  // SM_CYFULLSCREEN
+    int frame_height;        // SM_CYFRAME
+    int caption_height;      // SM_CYCAPTION
 };
 
 struct SelectWindowPlacement {
-    int ListHeight;
-    int X;
-    int Y;
-    int Width;
-    int Height;
+    int list_height;
+    int x;
+    int y;
+    int width;
+    int height;
 };
 
 constexpr int kSelectWindowWidth = 250;

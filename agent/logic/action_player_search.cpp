@@ -36,12 +36,12 @@ bool ProgramFilesFolder(char* out, size_t out_size, const char* windows_director
 
 void ProbePlayerDirectory(PlayerEntry (&rows)[kPlayerCount], const char* directory, const PlayerFileProbe& probe) {
     for (PlayerEntry& row : rows) {
-        if (row.Found) continue;
+        if (row.found) continue;
         char path[kPlayerPathSize];
-        if (!JoinPlayerPath(path, sizeof path, directory, row.ProgramFile)) continue;
+        if (!JoinPlayerPath(path, sizeof path, directory, row.program_file)) continue;
         if (!probe.Exists(path)) continue;
-        std::memcpy(row.Path, path, sizeof path);
-        row.Found = 1;
+        std::memcpy(row.path, path, sizeof path);
+        row.found = 1;
     }
 }
 
@@ -51,7 +51,7 @@ bool IsSearchableFolderName(const char* name) {
 
 int FoundPlayerCount(const PlayerEntry (&rows)[kPlayerCount]) {
     int count = 0;
-    for (const PlayerEntry& row : rows) count += row.Found ? 1 : 0;
+    for (const PlayerEntry& row : rows) count += row.found ? 1 : 0;
     return count;
 }
 
@@ -59,7 +59,7 @@ int PlayerRowForListEntry(const PlayerEntry (&rows)[kPlayerCount], int selection
     if (selection < 0) return -1;
     int entry = 0;
     for (int row = 0; row < kPlayerCount; ++row) {
-        if (!rows[row].Found) continue;
+        if (!rows[row].found) continue;
         if (entry == selection) return row;
         ++entry;
     }

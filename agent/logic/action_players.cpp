@@ -37,8 +37,8 @@ const PlayerRow kPlayers[kPlayerCount] = {
 void ResetPlayerTable(PlayerEntry (&rows)[kPlayerCount]) {
     for (int i = 0; i < kPlayerCount; ++i) {
         rows[i] = PlayerEntry{};
-        std::snprintf(rows[i].ProgramFile, sizeof rows[i].ProgramFile, "%s", kPlayers[i].program_file);
-        std::snprintf(rows[i].DisplayName, sizeof rows[i].DisplayName, "%s", kPlayers[i].display_name);
+        std::snprintf(rows[i].program_file, sizeof rows[i].program_file, "%s", kPlayers[i].program_file);
+        std::snprintf(rows[i].display_name, sizeof rows[i].display_name, "%s", kPlayers[i].display_name);
     }
 }
 
@@ -66,6 +66,6 @@ MissingPlayerAction MissingPlayerActionFor(int row, MediaKey key) {
 
 void CdPlayerCommandLine(const PlayerEntry& cd_player, char* out, size_t out_size) {
     // The path is at most 79 characters and terminated, so the whole command always fits.
-    std::snprintf(out, out_size, "%.*s /play", static_cast<int>(strnlen(cd_player.Path, sizeof cd_player.Path)),
-                  cd_player.Path);
+    std::snprintf(out, out_size, "%.*s /play", static_cast<int>(strnlen(cd_player.path, sizeof cd_player.path)),
+                  cd_player.path);
 }

@@ -10,10 +10,10 @@ constexpr size_t kPlayerNameSize = 40;
 constexpr size_t kPlayerPathSize = 80;
 
 struct PlayerEntry {
-    int Found;
-    char ProgramFile[kPlayerNameSize];
-    char DisplayName[kPlayerNameSize];
-    char Path[kPlayerPathSize];
+    int found;
+    char program_file[kPlayerNameSize];
+    char display_name[kPlayerNameSize];
+    char path[kPlayerPathSize];
 };
 
 // Rows 0 "CD Player" to 3 "Windows Media Player 7.0", not yet searched for.

@@ -47,11 +47,11 @@ bool OfficeAppFor(int index, OfficeApp& app) {
         app = {"Excel.exe", 1, {"XLMAIN"}, true};
         return true;
     case 2:
-        app.Program = "Powerpnt.exe";
-        app.ClassCount = kMaxOfficeClasses;
+        app.program = "Powerpnt.exe";
+        app.class_count = kMaxOfficeClasses;
         for (int version = 7; version < 7 + kMaxOfficeClasses; ++version)
-            std::snprintf(app.Classes[version - 7], sizeof app.Classes[0], "PP%dFrameClass", version);
-        app.WaitsForWindow = false;
+            std::snprintf(app.classes[version - 7], sizeof app.classes[0], "PP%dFrameClass", version);
+        app.waits_for_window = false;
         return true;
     case 3:
         app = {"outlook.exe", 1, {"rctrl_renwnd32"}, true};

@@ -16,8 +16,8 @@ enum class ProgramStart {
 };
 
 struct ProgramAction {
-    ProgramStart Start;
-    const char* Command;  // for ShellOpen and RunCommand; points into the settings or a constant
+    ProgramStart start;
+    const char* command;  // for ShellOpen and RunCommand; points into the settings or a constant
 };
 
 ProgramAction SearchAction(const KeyboardSettings& settings);
@@ -33,15 +33,14 @@ constexpr char kTaskbarClass[] = "Shell_TrayWnd";
 // The taskbar's commands that open the shut-down dialog, posted in this order.
 constexpr uintptr_t kShutDownCommands[] = {306, 506};
 
-// The Office keys, by index 0 Word, 1 Excel, 2 PowerPoint, 3 Outlook.
-constexpr int kOfficeAppCount = 4;
 constexpr int kMaxOfficeClasses = 6;
 
+// The Office keys, by index 0 Word, 1 Excel, 2 PowerPoint, 3 Outlook.
 struct OfficeApp {
-    const char* Program;
-    int ClassCount;
-    char Classes[kMaxOfficeClasses][16];  // tried in order; PowerPoint has one per version
-    bool WaitsForWindow;  // after a start that succeeded; PowerPoint does not
+    const char* program;
+    int class_count;
+    char classes[kMaxOfficeClasses][16];  // tried in order; PowerPoint has one per version
+    bool waits_for_window;                // after a start that succeeded; PowerPoint does not
 };
 
 // False for an index outside 0 to 3.

@@ -44,22 +44,22 @@ bool TypeIntoBrowser(ActionDesk& desk, DeskWindow browser, const KeySequence& se
         PressOwnKey(desk);
         desk.BringForward(browser);
     }
-    desk.Pause(sequence.LeadPauseMs);
+    desk.Pause(sequence.lead_pause_ms);
     uint8_t held[kMaxKeyStrokes];
     int held_count = 0;
-    for (int i = 0; i < sequence.Count; ++i) {
-        const KeyStroke& stroke = sequence.Strokes[i];
-        if (!stroke.Release && desk.Foreground() != browser) {
+    for (int i = 0; i < sequence.count; ++i) {
+        const KeyStroke& stroke = sequence.strokes[i];
+        if (!stroke.release && desk.Foreground() != browser) {
             while (held_count > 0) desk.Key(held[--held_count], true);
             return false;
         }
-        desk.Key(stroke.VirtualKey, stroke.Release);
-        if (!stroke.Release) {
-            held[held_count++] = stroke.VirtualKey;
-        } else if (held_count > 0 && held[held_count - 1] == stroke.VirtualKey) {
+        desk.Key(stroke.virtual_key, stroke.release);
+        if (!stroke.release) {
+            held[held_count++] = stroke.virtual_key;
+        } else if (held_count > 0 && held[held_count - 1] == stroke.virtual_key) {
             --held_count;
         }
-        desk.Pause(stroke.PauseMs);
+        desk.Pause(stroke.pause_ms);
     }
     return true;
 }
@@ -72,14 +72,14 @@ bool PerformBrowserKey(ActionDesk& desk, int index) {
 }
 
 void PerformProgramStart(ActionDesk& desk, const ProgramAction& action) {
-    switch (action.Start) {
+    switch (action.start) {
     case ProgramStart::None:
         break;
     case ProgramStart::ShellOpen:
-        desk.ShellOpen(action.Command);
+        desk.ShellOpen(action.command);
         break;
     case ProgramStart::RunCommand:
-        desk.StartProgram(action.Command);
+        desk.StartProgram(action.command);
         break;
     case ProgramStart::BrowserSearchBar:
         if (const DeskWindow browser = FindBrowser(desk)) TypeIntoBrowser(desk, browser, SearchKeySequence());

@@ -66,11 +66,6 @@ std::string NormaliseFilterList(const char* bytes, std::size_t size) {
     return Join(Entries(std::string(bytes ? bytes : "", bytes ? size : 0)));
 }
 
-bool FilterListHas(const std::string& list, const std::string& name) {
-    const std::vector<std::string> entries = Entries(list);
-    return FindEntry(entries, name) != entries.size();
-}
-
 FilterListEdit EditFilterList(const FilterCommand& command, const std::string& list) {
     std::vector<std::string> entries = Entries(list);
     if (command.position == FilterPosition::Remove) {

@@ -12,10 +12,6 @@
 // its NULs (cut off, or stored as a plain text) gets them.
 std::string NormaliseFilterList(const char* bytes, std::size_t size);
 
-// Whether any entry is the filter name, compared whole and without regard to case: a filter
-// that sat twice in one stack would see every report twice.
-bool FilterListHas(const std::string& list, const std::string& name);
-
 enum class FilterListOutcome {
     Unchanged,       // nothing to write
     AlreadyPresent,  // an add found the filter in the list; nothing to write

@@ -16,8 +16,8 @@ int g_play_toggle;
 // The CD Player, started by its path. Until the media-select window has looked for it, nobody
 // knows that path: the key looks for it first, briefly.
 MediaKeyOutcome StartCdPlayer(PlayerEntry (&rows)[kPlayerCount], int row, int& play_toggle) {
-    if (!rows[row].Found) SearchPlayerPrograms(rows, kKeyPlayerSearchLimitMs);
-    if (!rows[row].Found) return MediaKeyOutcome::PlayerNotFound;
+    if (!rows[row].found) SearchPlayerPrograms(rows, kKeyPlayerSearchLimitMs);
+    if (!rows[row].found) return MediaKeyOutcome::PlayerNotFound;
     char command_line[kCdPlayerCommandSize];
     CdPlayerCommandLine(rows[row], command_line, sizeof command_line);
     StartProgram(command_line, SW_SHOW);

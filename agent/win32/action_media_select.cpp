@@ -17,7 +17,7 @@ constexpr uint32_t kMePlayerRow = 3;
 
 void PerformMediaSelect() {
     AgentState& agent = Agent();
-    if (agent.version.IsWindowsMe) {
+    if (agent.version.is_windows_me) {
         ShellExecuteA(nullptr, "open", "wmplayer.exe", nullptr, nullptr, SW_SHOWNORMAL);
         agent.settings.Select = kMePlayerRow;
         return;

@@ -9,8 +9,8 @@
 namespace {
 
 bool OfficeWindowExists(const OfficeApp& app) {
-    for (int i = 0; i < app.ClassCount; ++i)
-        if (FindWindowA(app.Classes[i], nullptr)) return true;
+    for (int i = 0; i < app.class_count; ++i)
+        if (FindWindowA(app.classes[i], nullptr)) return true;
     return false;
 }
 
@@ -33,16 +33,16 @@ void PerformOfficeKey(int index) {
     OfficeApp app;
     if (!OfficeAppFor(index, app)) return;
     if (OfficeWindowExists(app)) {
-        if (!app.WaitsForWindow) PumpPopupMessages();
+        if (!app.waits_for_window) PumpPopupMessages();
         return;
     }
-    const HINSTANCE started = ShellExecuteA(nullptr, "open", app.Program, nullptr, nullptr, SW_RESTORE);
+    const HINSTANCE started = ShellExecuteA(nullptr, "open", app.program, nullptr, nullptr, SW_RESTORE);
     if (!ShellStartSucceeded(reinterpret_cast<uintptr_t>(started))) {
         SwitchPopupToOfficeMissing();
         PumpPopupMessages();
         return;
     }
-    if (app.WaitsForWindow)
+    if (app.waits_for_window)
         WaitForOfficeWindow(app);
     else
         PumpPopupMessages();

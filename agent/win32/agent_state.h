@@ -13,15 +13,15 @@ constexpr int kReaderCount = 3;
 constexpr int kWheelWindowCount = 10;
 
 struct ReaderContext {
-    HWND MainWindow;
-    HWND TrayWindow;
-    HANDLE KeyboardFilterHandle;  // "\\.\UOVKBFTR", opened once at start; invalid if that failed
-    HANDLE LowerFilterHandle;     // reader 2 stores each handle it opens
-    HANDLE HotKeyFilterHandle;    // reader 3 stores each handle it opens
-    volatile LONG KeepRunning;    // cleared at shut-down, with StopEvent set
+    HWND main_window;
+    HWND tray_window;
+    HANDLE keyboard_filter_handle;  // "\\.\UOVKBFTR", opened once at start; invalid if that failed
+    HANDLE lower_filter_handle;     // reader 2 stores each handle it opens
+    HANDLE hot_key_filter_handle;   // reader 3 stores each handle it opens
+    volatile LONG keep_running;     // cleared at shut-down, with stop_event set
     // Ends every wait of a reader (a pending read, a retry pause) at shut-down, so the readers
     // end by themselves and nothing has to kill them.
-    HANDLE StopEvent;
+    HANDLE stop_event;
 };
 
 struct AgentState {

@@ -16,6 +16,6 @@ bool g_new_device;
 LRESULT OnDeviceChange(WPARAM event, LPARAM data) {
     const DeviceChangeNotice notice = NoticeOf(event, reinterpret_cast<const void*>(data));
     AgentDeviceChangeActions actions(Agent().main_window, KB_TIMER_REBOOT_PROMPT, AgentInstallLog());
-    HandleDeviceChange(notice, Agent().version.IsWindowsXp, &g_new_device, AgentInstallLog(), actions);
+    HandleDeviceChange(notice, Agent().version.is_windows_xp, &g_new_device, AgentInstallLog(), actions);
     return TRUE;
 }

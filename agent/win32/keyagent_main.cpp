@@ -36,7 +36,7 @@ int RunMessageLoop() {
 int RunAgent(HINSTANCE instance) {
     AgentState& agent = Agent();
     agent.instance = instance;
-    agent.readers.KeyboardFilterHandle = INVALID_HANDLE_VALUE;
+    agent.readers.keyboard_filter_handle = INVALID_HANDLE_VALUE;
     RegisterStatusPage();
     RegisterAgentClasses(instance);
     agent.version = QueryVersionFlags();

@@ -49,12 +49,12 @@ LRESULT OnCreate(HWND window) {
                   static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(agent.notification)));
     RunFilterCheck();
     agent.popup_window = CreatePopupWindow(agent.instance);
-    agent.readers.KeyboardFilterHandle = OpenReaderDevice(KB_KEYBOARD_FILTER_USER_PATH);
+    agent.readers.keyboard_filter_handle = OpenReaderDevice(KB_KEYBOARD_FILTER_USER_PATH);
     LoadSettingsAtStart(agent.settings);
     SendKeyDisableFlags(agent.settings);
     agent.usb_lock = ApplyUsbLock();
-    agent.readers.MainWindow = window;
-    agent.readers.TrayWindow = agent.tray_window;
+    agent.readers.main_window = window;
+    agent.readers.tray_window = agent.tray_window;
     StartReaders(agent);
     PostMessageA(agent.tray_window, WM_TRAY_LOCKKEYS, LockKeyState(), 0);
     return 0;
@@ -67,8 +67,8 @@ void OnDestroy() {
     if (agent.notification != nullptr) UnregisterDeviceNotification(agent.notification);
     agent.notification = nullptr;
     StopReaders(agent);
-    if (agent.readers.KeyboardFilterHandle != INVALID_HANDLE_VALUE) CloseHandle(agent.readers.KeyboardFilterHandle);
-    agent.readers.KeyboardFilterHandle = INVALID_HANDLE_VALUE;
+    if (agent.readers.keyboard_filter_handle != INVALID_HANDLE_VALUE) CloseHandle(agent.readers.keyboard_filter_handle);
+    agent.readers.keyboard_filter_handle = INVALID_HANDLE_VALUE;
     Exit_StatusTray();
     PostQuitMessage(0);
 }

@@ -64,7 +64,7 @@ void OnDestroy(HWND window) {
 
 HWND CreatePopupWindow(HINSTANCE instance) {
     return CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, KB_CLASS_AGENT_POPUP, KB_CLASS_AGENT_POPUP,
-                           WS_POPUP | WS_BORDER, 0, 0, 200, 32, nullptr, nullptr, instance, nullptr);
+                           WS_POPUP | WS_BORDER, 0, 0, kPopupWidth, kPopupHeight, nullptr, nullptr, instance, nullptr);
 }
 
 void ShowPopup(OsdGroup group, int index) {

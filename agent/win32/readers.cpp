@@ -11,7 +11,7 @@ namespace {
 // the device refused.
 constexpr DWORD kRetryPauseMs = 1000;
 
-bool Running(const ReaderContext& context) { return context.KeepRunning != 0; }
+bool Running(const ReaderContext& context) { return context.keep_running != 0; }
 
 // The filters keep one read waiting at a time and refuse another while it waits: a read refused
 // because another program (a status tool, the receiver simulator) has one waiting is tried again
@@ -29,7 +29,7 @@ bool ReadRecord(ReaderContext& context, ReaderIo& io, int reader, HANDLE device,
         case IoOutcome::Failed:
             break;
         }
-        if (!told) PostMessageA(context.MainWindow, WM_AGENT_READ_REFUSED, reader, static_cast<LPARAM>(GetLastError()));
+        if (!told) PostMessageA(context.main_window, WM_AGENT_READ_REFUSED, reader, static_cast<LPARAM>(GetLastError()));
         told = true;
         if (!io.Pause(kRetryPauseMs)) return false;
     }
@@ -48,12 +48,12 @@ void InjectWheelStep(int delta) {
 // at once.
 DWORD WINAPI KeyboardFilterReader(LPVOID parameter) {
     ReaderContext& context = *static_cast<ReaderContext*>(parameter);
-    ReaderIo io(context.StopEvent);
-    if (!io.ready() || context.KeyboardFilterHandle == INVALID_HANDLE_VALUE) return 0;
+    ReaderIo io(context.stop_event);
+    if (!io.ready() || context.keyboard_filter_handle == INVALID_HANDLE_VALUE) return 0;
     uint8_t record[KEYBOARD_FILTER_RECORD_SIZE];
     DWORD bytes = 0;
-    while (ReadRecord(context, io, 1, context.KeyboardFilterHandle, record, sizeof record, &bytes)) {
-        PostMessageA(context.MainWindow, WM_AGENT_KEYCODE, record[0], reinterpret_cast<LPARAM>(&context));
+    while (ReadRecord(context, io, 1, context.keyboard_filter_handle, record, sizeof record, &bytes)) {
+        PostMessageA(context.main_window, WM_AGENT_KEYCODE, record[0], reinterpret_cast<LPARAM>(&context));
     }
     return 0;
 }
@@ -62,22 +62,22 @@ DWORD WINAPI KeyboardFilterReader(LPVOID parameter) {
 // start sent: the user-interface thread, which sends them, is told.
 bool OpenFilterWhenPresent(ReaderContext& context, ReaderIo& io, const char* path, HANDLE* device) {
     const ReaderIo::Opened opened = io.OpenWhenPresent(path, kRetryPauseMs, device);
-    if (opened == ReaderIo::Opened::Later) PostMessageA(context.MainWindow, WM_AGENT_FILTER_OPENED, 0, 0);
+    if (opened == ReaderIo::Opened::Later) PostMessageA(context.main_window, WM_AGENT_FILTER_OPENED, 0, 0);
     return opened != ReaderIo::Opened::Stopped;
 }
 
 // Reader 2: keyboard activity from the companion filter; waits for its device.
 DWORD WINAPI CompanionReader(LPVOID parameter) {
     ReaderContext& context = *static_cast<ReaderContext*>(parameter);
-    ReaderIo io(context.StopEvent);
+    ReaderIo io(context.stop_event);
     if (!io.ready()) return 0;
     HANDLE device = INVALID_HANDLE_VALUE;
     if (!OpenFilterWhenPresent(context, io, KB_COMPANION_USER_PATH, &device)) return 0;
-    context.LowerFilterHandle = device;
+    context.lower_filter_handle = device;
     uint8_t record = 0;
     DWORD bytes = 0;
     while (ReadRecord(context, io, 2, device, &record, sizeof record, &bytes)) {
-        if (bytes == 1) PostMessageA(context.TrayWindow, WM_TRAY_ACTIVITY, 0, 0);
+        if (bytes == 1) PostMessageA(context.tray_window, WM_TRAY_ACTIVITY, 0, 0);
     }
     return 0;
 }
@@ -86,17 +86,17 @@ void FetchStatusTable(ReaderContext& context, ReaderIo& io, HANDLE device) {
     RF_DATA table;
     DWORD bytes = 0;
     if (io.Control(device, IOCTL_GET_RF_DATA, &table, sizeof table, &bytes) != IoOutcome::Done) return;
-    PostMessageA(context.TrayWindow, WM_TRAY_BATTERY, LowBatteryMask(table), 0);
+    PostMessageA(context.tray_window, WM_TRAY_BATTERY, LowBatteryMask(table), 0);
 }
 
 // Reader 3: the hot-key filter's events; waits for its device.
 DWORD WINAPI HotKeyFilterReader(LPVOID parameter) {
     ReaderContext& context = *static_cast<ReaderContext*>(parameter);
-    ReaderIo io(context.StopEvent);
+    ReaderIo io(context.stop_event);
     if (!io.ready()) return 0;
     HANDLE device = INVALID_HANDLE_VALUE;
     if (!OpenFilterWhenPresent(context, io, KB_FILTER_USER_PATH, &device)) return 0;
-    context.HotKeyFilterHandle = device;
+    context.hot_key_filter_handle = device;
     // The batteries as they stand, without waiting for their next change.
     FetchStatusTable(context, io, device);
     EVENT_RECORD event;
@@ -107,13 +107,13 @@ DWORD WINAPI HotKeyFilterReader(LPVOID parameter) {
             FetchStatusTable(context, io, device);
             break;
         case EventRoute::StatusReport:
-            PostMessageA(context.TrayWindow, WM_TRAY_ACTIVITY, 0, 0);
+            PostMessageA(context.tray_window, WM_TRAY_ACTIVITY, 0, 0);
             if (const int delta = WheelDeltaOfStatusReport(event.AuxByte)) InjectWheelStep(delta);
             break;
         case EventRoute::Ignore:
             break;
         case EventRoute::HotKey:
-            PostMessageA(context.MainWindow, WM_AGENT_HOTKEY, event.Code, reinterpret_cast<LPARAM>(&context));
+            PostMessageA(context.main_window, WM_AGENT_HOTKEY, event.Code, reinterpret_cast<LPARAM>(&context));
             break;
         }
     }
@@ -140,11 +140,11 @@ HANDLE OpenReaderDevice(const char* path) {
 
 void StartReaders(AgentState& agent) {
     ReaderContext& context = agent.readers;
-    context.LowerFilterHandle = INVALID_HANDLE_VALUE;
-    context.HotKeyFilterHandle = INVALID_HANDLE_VALUE;
-    context.KeepRunning = 1;
-    context.StopEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (context.StopEvent == nullptr) return;
+    context.lower_filter_handle = INVALID_HANDLE_VALUE;
+    context.hot_key_filter_handle = INVALID_HANDLE_VALUE;
+    context.keep_running = 1;
+    context.stop_event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (context.stop_event == nullptr) return;
     LPTHREAD_START_ROUTINE const readers[kReaderCount] = {KeyboardFilterReader, CompanionReader, HotKeyFilterReader};
     for (int i = 0; i < kReaderCount; ++i) {
         agent.reader_threads[i] = CreateThread(nullptr, 0, readers[i], &context, CREATE_SUSPENDED, &agent.reader_ids[i]);
@@ -154,14 +154,14 @@ void StartReaders(AgentState& agent) {
 
 void StopReaders(AgentState& agent) {
     ReaderContext& context = agent.readers;
-    if (context.StopEvent == nullptr) return;
+    if (context.stop_event == nullptr) return;
     HANDLE running[kReaderCount];
     DWORD count = 0;
     for (HANDLE thread : agent.reader_threads) {
         if (thread != nullptr) running[count++] = thread;
     }
-    InterlockedExchange(&context.KeepRunning, 0);
-    SetEvent(context.StopEvent);
+    InterlockedExchange(&context.keep_running, 0);
+    SetEvent(context.stop_event);
     const bool all_ended = count == 0 || WaitForMultipleObjects(count, running, TRUE, kReaderStopLimitMs) != WAIT_TIMEOUT;
     for (HANDLE& thread : agent.reader_threads) {
         if (thread != nullptr) CloseHandle(thread);
@@ -170,8 +170,8 @@ void StopReaders(AgentState& agent) {
     // A reader that did not end within the limit may still wait on its device and the event:
     // those stay open until the process ends.
     if (!all_ended) return;
-    CloseDevice(context.LowerFilterHandle);
-    CloseDevice(context.HotKeyFilterHandle);
-    CloseHandle(context.StopEvent);
-    context.StopEvent = nullptr;
+    CloseDevice(context.lower_filter_handle);
+    CloseDevice(context.hot_key_filter_handle);
+    CloseHandle(context.stop_event);
+    context.stop_event = nullptr;
 }

@@ -15,14 +15,14 @@ namespace {
 
 void FillList(HWND window) {
     PlayerEntry (&rows)[kPlayerCount] = PlayerTable();
-    for (PlayerEntry& row : rows) row.Found = 0;
+    for (PlayerEntry& row : rows) row.found = 0;
     SearchPlayerPrograms(rows, kWholePlayerSearch);
     HWND list = CreateWindowExA(0, "ListBox", nullptr, WS_CHILD | WS_VISIBLE | LBS_NOTIFY | LBS_WANTKEYBOARDINPUT, 0,
                                 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSelectListId)),
                                 Agent().instance, nullptr);
     if (!list) return;
     for (const PlayerEntry& row : rows)
-        if (row.Found) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.DisplayName));
+        if (row.found) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.display_name));
     SendMessageA(list, LB_SETCURSEL, 0, 0);
     SetFocus(list);
 }
@@ -35,8 +35,8 @@ void Size(HWND window) {
     const SelectWindowPlacement place = PlaceSelectWindow(metrics, item_height, FoundPlayerCount(PlayerTable()));
     RECT client;
     GetClientRect(window, &client);
-    if (list) SetWindowPos(list, nullptr, 0, 0, client.right, place.ListHeight, SWP_NOZORDER | SWP_SHOWWINDOW);
-    SetWindowPos(window, HWND_TOPMOST, place.X, place.Y, place.Width, place.Height, SWP_SHOWWINDOW);
+    if (list) SetWindowPos(list, nullptr, 0, 0, client.right, place.list_height, SWP_NOZORDER | SWP_SHOWWINDOW);
+    SetWindowPos(window, HWND_TOPMOST, place.x, place.y, place.width, place.height, SWP_SHOWWINDOW);
 }
 
 void ChoosePlayer(HWND window) {
@@ -47,7 +47,7 @@ void ChoosePlayer(HWND window) {
     AgentState& agent = Agent();
     agent.settings.Select = static_cast<uint32_t>(row);
     SavePlayer(agent.settings);
-    ShellExecuteA(nullptr, "open", PlayerTable()[row].Path, nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteA(nullptr, "open", PlayerTable()[row].path, nullptr, nullptr, SW_SHOWNORMAL);
     DestroyWindow(window);
 }
 

@@ -8,7 +8,7 @@
 NTSTATUS NTAPI AddDevice(PDRIVER_OBJECT DriverObject, PDEVICE_OBJECT PhysicalDeviceObject) {
     KB_CHECK_PAGEABLE();
     // The I/O method is not copied from the device below: the filter takes its transfers by
-    // direct I/O. Its power paging is (kernelsupport/filter_device.h).
+    // direct I/O. Its power paging is (kernelsupport/kernel/filter_device.h).
     PDEVICE_EXTENSION filterRecord = nullptr;
     const NTSTATUS status = CreateFilterDevice(DriverObject, PhysicalDeviceObject, DO_DIRECT_IO, &filterRecord);
     if (!NT_SUCCESS(status)) return status;

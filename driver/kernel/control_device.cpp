@@ -6,7 +6,7 @@
 #include "driver/kernel/dispatch.h"
 #include "driver/kernel/event_queue.h"
 #include "driver/kernel/filter_device_record.h"
-#include "kernelsupport/parked_read.h"
+#include "kernelsupport/kernel/parked_read.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "driver/kernel/control_device_record.h"
 #include "driver/kernel/dispatch.h"
 #include "driver/kernel/event_queue.h"
-#include "kernelsupport/debug_checks.h"
-#include "kernelsupport/named_device.h"
+#include "kernelsupport/kernel/debug_checks.h"
+#include "kernelsupport/kernel/named_device.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "driver/kernel/event_queue.h"
 
 #include "driver/decode/event_pairing.h"
-#include "kernelsupport/parked_read.h"
+#include "kernelsupport/kernel/parked_read.h"
 
 namespace {
 

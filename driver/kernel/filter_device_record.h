@@ -1,11 +1,11 @@
 // The record of one filter device (its device extension): the unnamed device put directly
 // above the physical device of each hot-key interface, below the HID driver. The request count
-// and the removal around it are kernelsupport/filter_device.h's.
+// and the removal around it are kernelsupport/kernel/filter_device.h's.
 #pragma once
 
 #include <ddk/wdm.h>
 
-#include "kernelsupport/filter_device.h"
+#include "kernelsupport/kernel/filter_device.h"
 
 typedef struct _DEVICE_EXTENSION {
     PDEVICE_OBJECT TopOfStack; // the device below; every request goes down to it

@@ -17,12 +17,12 @@ void FillBox(HDC dc, const Box& box, COLORREF colour) {
     SetBkColor(dc, previous);
 }
 
-void DrawFrame(HDC dc, const Box& frame, COLORREF topLeft, COLORREF bottomRight) {
+void DrawFrame(HDC dc, const Box& frame, COLORREF top_left, COLORREF bottom_right) {
     const FrameEdges edges = EdgesOf(frame);
-    FillBox(dc, edges.top, topLeft);
-    FillBox(dc, edges.left, topLeft);
-    FillBox(dc, edges.right, bottomRight);
-    FillBox(dc, edges.bottom, bottomRight);
+    FillBox(dc, edges.top, top_left);
+    FillBox(dc, edges.left, top_left);
+    FillBox(dc, edges.right, bottom_right);
+    FillBox(dc, edges.bottom, bottom_right);
 }
 
 }  // namespace
@@ -37,22 +37,22 @@ void DrawHotKeyItem(const DRAWITEMSTRUCT& item, HBITMAP bitmap, const char* text
         PatBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, PATCOPY);
     }
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    if (selected) DrawFrame(dc, layout.outerFrame, RGB(0x60, 0x60, 0x60), RGB(0xFF, 0xFF, 0xFF));
-    if (selected) DrawFrame(dc, layout.innerFrame, RGB(0x40, 0x40, 0x40), RGB(0xE0, 0xE0, 0xE0));
+    if (selected) DrawFrame(dc, layout.outer_frame, RGB(0x60, 0x60, 0x60), RGB(0xFF, 0xFF, 0xFF));
+    if (selected) DrawFrame(dc, layout.inner_frame, RGB(0x40, 0x40, 0x40), RGB(0xE0, 0xE0, 0xE0));
     {
         MemoryDc memory(dc);
         Selection picture(memory.get(), bitmap);
-        BitBlt(dc, layout.bitmapX, layout.bitmapY, kItemBitmapSize, kItemBitmapSize, memory.get(), 0, 0, SRCAND);
+        BitBlt(dc, layout.bitmap_x, layout.bitmap_y, kItemBitmapSize, kItemBitmapSize, memory.get(), 0, 0, SRCAND);
     }
     SetBkMode(dc, TRANSPARENT);
-    RECT measured = RectOf(layout.innerFrame);
-    measured.left = layout.textLeft;
+    RECT measured = RectOf(layout.inner_frame);
+    measured.left = layout.text_left;
     DrawTextA(dc, text, -1, &measured, DT_CALCRECT);
-    const Box textBox = TextBox(layout, measured.right - measured.left, measured.bottom - measured.top);
-    RECT textRect = RectOf(textBox);
-    DrawTextA(dc, text, -1, &textRect, 0);
+    const Box text_box = TextBox(layout, measured.right - measured.left, measured.bottom - measured.top);
+    RECT text_rect = RectOf(text_box);
+    DrawTextA(dc, text, -1, &text_rect, 0);
     if (item.itemState & ODS_FOCUS) {
-        const RECT focus = RectOf(FocusBox(textBox));
+        const RECT focus = RectOf(FocusBox(text_box));
         DrawFocusRect(dc, &focus);
     }
 }

@@ -37,8 +37,8 @@ void Enable(HWND page, int control, bool enabled) {
     EnableWindow(GetDlgItem(page, control), enabled);
 }
 
-void SetText(HWND page, int control, int stringId) {
-    SetDlgItemTextA(page, control, ModuleString(stringId).get());
+void SetText(HWND page, int control, int string_id) {
+    SetDlgItemTextA(page, control, ModuleString(string_id).get());
 }
 
 // The first choice's radio button is as wide as its text plus 80 pixels and as high as the
@@ -56,7 +56,7 @@ void FitToText(HWND button, const char* text) {
 CPage1::CPage1(sheetext::CShellExtension* owner) : KeyboardPage(owner, IDD_HOT_KEYS, keysettings::SettingsGroup::HotKeys) {
     for (int k = 0; k < kHotKeyCount; ++k) {
         const HotKeyResources resources = ResourcesOf(static_cast<HotKey>(k));
-        itemBitmaps_[k].Load(sheetext::ModuleInstance(), resources.itemBitmap);
+        item_bitmaps_[k].Load(sheetext::ModuleInstance(), resources.item_bitmap);
         pictures_[k].Load(sheetext::ModuleInstance(), resources.picture);
     }
 }
@@ -80,14 +80,14 @@ void CPage1::OnInitDialog(HWND page) {
 
 void CPage1::ShowKey(HWND page) const {
     const HotKeyResources resources = ResourcesOf(current_);
-    SetText(page, IDC_KEY_GROUP, resources.groupTitle);
+    SetText(page, IDC_KEY_GROUP, resources.group_title);
     SetText(page, IDC_DESCRIPTION, resources.description);
     SendDlgItemMessageA(page, IDC_KEY_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
                         reinterpret_cast<LPARAM>(pictures_[current_].get()));
-    const ModuleString firstChoice(resources.firstChoice);
-    SetDlgItemTextA(page, IDC_FIRST_CHOICE, firstChoice.get());
-    FitToText(GetDlgItem(page, IDC_FIRST_CHOICE), firstChoice.get());
-    SetText(page, IDC_CUSTOM_CHOICE, resources.customChoice);
+    const ModuleString first_choice(resources.first_choice);
+    SetDlgItemTextA(page, IDC_FIRST_CHOICE, first_choice.get());
+    FitToText(GetDlgItem(page, IDC_FIRST_CHOICE), first_choice.get());
+    SetText(page, IDC_CUSTOM_CHOICE, resources.custom_choice);
 
     const KeyControls controls = ControlsOf(current_);
     Show(page, IDC_FIRST_CHOICE, controls.choices);
@@ -97,9 +97,9 @@ void CPage1::ShowKey(HWND page) const {
     Enable(page, IDC_SEARCH_URL, false);
     Show(page, IDC_CHOOSE_PROGRAM, controls.program);
     Show(page, IDC_PROGRAM_NAME, controls.program);
-    Show(page, IDC_MAIL_PROGRAM, controls.mailProgram);
-    if (controls.secondChoice) SetText(page, IDC_SECOND_CHOICE, IDS_WINDOWS_EXPLORER);
-    Show(page, IDC_SECOND_CHOICE, controls.secondChoice);
+    Show(page, IDC_MAIL_PROGRAM, controls.mail_program);
+    if (controls.second_choice) SetText(page, IDC_SECOND_CHOICE, IDS_WINDOWS_EXPLORER);
+    Show(page, IDC_SECOND_CHOICE, controls.second_choice);
 }
 
 void CPage1::ShowChoice(HWND page) const {
@@ -107,9 +107,9 @@ void CPage1::ShowChoice(HWND page) const {
     const ChoiceView view = ViewOf(settings_, current_);
     // With no choice, every button of the group is cleared.
     CheckRadioButton(page, IDC_FIRST_CHOICE, IDC_CUSTOM_CHOICE, ControlOf(view.checked));
-    Enable(page, IDC_CHOOSE_PROGRAM, view.customEnabled);
+    Enable(page, IDC_CHOOSE_PROGRAM, view.custom_enabled);
     if (current_ == kSearch) {
-        Enable(page, IDC_SEARCH_URL, view.customEnabled);
+        Enable(page, IDC_SEARCH_URL, view.custom_enabled);
         SetDlgItemTextA(page, IDC_SEARCH_URL, settings_.SearchUrl);
     } else if (view.program != nullptr) {
         SetDlgItemTextA(page, IDC_PROGRAM_NAME, view.program);
@@ -205,7 +205,7 @@ bool CPage1::OnDrawItem(const DRAWITEMSTRUCT& item) const {
     if (item.CtlType != ODT_LISTBOX || item.CtlID != IDC_HOT_KEY_LIST) return false;
     if (!IsHotKey(static_cast<int>(item.itemID))) return true;
     const HotKey key = static_cast<HotKey>(item.itemID);
-    DrawHotKeyItem(item, itemBitmaps_[key].get(), ModuleString(ResourcesOf(key).listText).get());
+    DrawHotKeyItem(item, item_bitmaps_[key].get(), ModuleString(ResourcesOf(key).list_text).get());
     return true;
 }
 

@@ -28,7 +28,7 @@ private:
     void ShowChoice(HWND page) const;
 
     HotKey current_ = kSearch;
-    ModuleBitmap itemBitmaps_[kHotKeyCount];
+    ModuleBitmap item_bitmaps_[kHotKeyCount];
     ModuleBitmap pictures_[kHotKeyCount];
 };
 

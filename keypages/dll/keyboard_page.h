@@ -21,8 +21,8 @@ struct CheckBoxField {
 // are read into settings_ (from zeros).
 class KeyboardPage : public sheetext::CSettingsPage {
 protected:
-    KeyboardPage(sheetext::CShellExtension* owner, int templateId, keysettings::SettingsGroup group)
-        : CSettingsPage(owner, templateId), group_(group) {}
+    KeyboardPage(sheetext::CShellExtension* owner, int template_id, keysettings::SettingsGroup group)
+        : CSettingsPage(owner, template_id), group_(group) {}
 
     // Check boxes show their fields as stored; a click stores the box's state, and TakeCheckBox
     // is true when the control is one of the boxes.

@@ -16,7 +16,7 @@ protected:
     sheetext::CShellPropPage& Page(int index) override {
         switch (index) {
         case 0:
-            return hotKeys_;
+            return hot_keys_;
         case 1:
             return display_;
         default:
@@ -25,7 +25,7 @@ protected:
     }
 
 private:
-    CPage1 hotKeys_{this};
+    CPage1 hot_keys_{this};
     CPage2 display_{this};
     CPage3 options_{this};
 };

@@ -15,12 +15,12 @@ bool IsHotKey(int index);
 
 // Resource numbers of a hot key's texts and pictures.
 struct HotKeyResources {
-    int listText;
+    int list_text;
     int description;
-    int firstChoice;
-    int groupTitle;
-    int customChoice;
-    int itemBitmap;
+    int first_choice;
+    int group_title;
+    int custom_choice;
+    int item_bitmap;
     int picture;
 };
 HotKeyResources ResourcesOf(HotKey key);
@@ -28,9 +28,9 @@ HotKeyResources ResourcesOf(HotKey key);
 // Which controls a hot key shows. Power shows none of them.
 struct KeyControls {
     bool choices;       // the first and the custom choice
-    bool secondChoice;  // "Windows E&xplorer", My Computer only
+    bool second_choice;  // "Windows E&xplorer", My Computer only
     bool address;       // the custom search address, Search only
-    bool mailProgram;   // the mail-program box, Mail only
+    bool mail_program;   // the mail-program box, Mail only
     bool program;       // the custom program's name and its Select button
 };
 KeyControls ControlsOf(HotKey key);
@@ -41,7 +41,7 @@ enum class Choice { None, First, Second, Custom };
 // How the stored choice of a hot key is shown.
 struct ChoiceView {
     Choice checked;
-    bool customEnabled;  // the Select button, and for Search the address
+    bool custom_enabled;  // the Select button, and for Search the address
     // The custom program as the page names it: its on-screen name, else its path without the
     // leading blanks; null when there is no program ("<No selection>"). Keys 1 to 3 only.
     const char* program;

@@ -17,9 +17,9 @@ ItemLayout LayoutItem(const Box& item) {
     return {item, inner, margin, inner.top + margin, inner.left + margin + 28};
 }
 
-Box TextBox(const ItemLayout& layout, int textWidth, int textHeight) {
-    const int top = layout.innerFrame.top + (kItemHeight - textHeight) / 2;
-    return {layout.textLeft, top, layout.textLeft + textWidth, top + textHeight};
+Box TextBox(const ItemLayout& layout, int text_width, int text_height) {
+    const int top = layout.inner_frame.top + (kItemHeight - text_height) / 2;
+    return {layout.text_left, top, layout.text_left + text_width, top + text_height};
 }
 
 Box FocusBox(const Box& text) {

@@ -21,15 +21,15 @@ struct FrameEdges {
 FrameEdges EdgesOf(const Box& frame);
 
 struct ItemLayout {
-    Box outerFrame;  // the item's rectangle
-    Box innerFrame;  // one pixel inside it
-    int bitmapX, bitmapY;
-    int textLeft;
+    Box outer_frame;  // the item's rectangle
+    Box inner_frame;  // one pixel inside it
+    int bitmap_x, bitmap_y;
+    int text_left;
 };
 ItemLayout LayoutItem(const Box& item);
 
 // The text's rectangle, from its measured size: vertically centred in a 24-pixel item.
-Box TextBox(const ItemLayout& layout, int textWidth, int textHeight);
+Box TextBox(const ItemLayout& layout, int text_width, int text_height);
 
 // The focus rectangle around the text.
 Box FocusBox(const Box& text);

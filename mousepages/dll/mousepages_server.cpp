@@ -14,12 +14,12 @@ protected:
     int PageCount() const override { return 2; }
     sheetext::CShellPropPage& Page(int index) override {
         if (index == 0) return wheel_;
-        return wheelButton_;
+        return wheel_button_;
     }
 
 private:
     CPage1 wheel_{this};
-    CPage2 wheelButton_{this};
+    CPage2 wheel_button_{this};
 };
 
 sheetext::CShellExtension* CreateMouseExtension() {

@@ -4,16 +4,16 @@
 
 namespace {
 
-HWND g_mainWindow;
-HWND g_popupWindow;
+HWND g_main_window;
+HWND g_popup_window;
 
 }  // namespace
 
-extern "C" BOOL WINAPI SetAgentWindows(DWORD enable, DWORD mainWindow, DWORD popupWindow) {
+extern "C" BOOL WINAPI SetAgentWindows(DWORD enable, DWORD main_window, DWORD popup_window) {
     if (enable > 1) return FALSE;
     // The values are window handles carried as 32-bit numbers, as handles are on every world.
-    g_mainWindow = enable ? reinterpret_cast<HWND>(static_cast<ULONG_PTR>(mainWindow)) : nullptr;
-    g_popupWindow = enable ? reinterpret_cast<HWND>(static_cast<ULONG_PTR>(popupWindow)) : nullptr;
+    g_main_window = enable ? reinterpret_cast<HWND>(static_cast<ULONG_PTR>(main_window)) : nullptr;
+    g_popup_window = enable ? reinterpret_cast<HWND>(static_cast<ULONG_PTR>(popup_window)) : nullptr;
     return TRUE;
 }
 

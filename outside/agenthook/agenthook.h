@@ -4,4 +4,4 @@
 
 #include <windows.h>
 
-extern "C" BOOL WINAPI SetAgentWindows(DWORD enable, DWORD mainWindow, DWORD popupWindow);
+extern "C" BOOL WINAPI SetAgentWindows(DWORD enable, DWORD main_window, DWORD popup_window);

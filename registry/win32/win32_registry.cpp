@@ -31,8 +31,8 @@ REGSAM Rights(Registry::Access access) {
 
 Registry::Key CreateKey(HKEY parent, const char* path, Registry::Access access) {
     HKEY key = nullptr;
-    char noClass[] = "";
-    if (RegCreateKeyExA(parent, path, 0, noClass, REG_OPTION_NON_VOLATILE, Rights(access), nullptr, &key,
+    char no_class[] = "";
+    if (RegCreateKeyExA(parent, path, 0, no_class, REG_OPTION_NON_VOLATILE, Rights(access), nullptr, &key,
                         nullptr) != ERROR_SUCCESS)
         return Registry::kNoKey;
     return KeyOf(key);

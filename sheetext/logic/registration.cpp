@@ -39,12 +39,12 @@ private:
     bool fits_ = true;
 };
 
-KeyPath ClassKeyPath(const char* clsidText) {
-    return KeyPath("CLSID\\", clsidText);
+KeyPath ClassKeyPath(const char* clsid_text) {
+    return KeyPath("CLSID\\", clsid_text);
 }
 
 KeyPath HandlerKeyPath(const ServerParameters& server) {
-    return KeyPath(KB_REG_CONTROLS_FOLDER, server.applet, "\\shellex\\PropertySheetHandlers\\", server.displayName);
+    return KeyPath(KB_REG_CONTROLS_FOLDER, server.applet, "\\shellex\\PropertySheetHandlers\\", server.display_name);
 }
 
 // One write of its own: create the key, set one text value, close.
@@ -65,50 +65,50 @@ bool BraceClsidText(const char* bare, char (&text)[kClsidTextSize]) {
     return true;
 }
 
-bool RegisterServerKeys(Registry& registry, const ServerParameters& server, const char* clsidText,
-                        const char* modulePath) {
-    const KeyPath classPath = ClassKeyPath(clsidText);
-    const KeyPath handlerPath = HandlerKeyPath(server);
-    const KeyPath module(modulePath);
-    if (!classPath.fits() || !handlerPath.fits() || !module.fits()) return false;
+bool RegisterServerKeys(Registry& registry, const ServerParameters& server, const char* clsid_text,
+                        const char* module_path) {
+    const KeyPath class_path = ClassKeyPath(clsid_text);
+    const KeyPath handler_path = HandlerKeyPath(server);
+    const KeyPath module(module_path);
+    if (!class_path.fits() || !handler_path.fits() || !module.fits()) return false;
 
-    ScopedKey classKey(registry, registry.Create(Registry::Root::ClassesRoot, classPath.text(), Registry::Access::All));
-    if (!classKey) return false;
-    SetText(registry, classKey.get(), nullptr, server.displayName);
+    ScopedKey class_key(registry, registry.Create(Registry::Root::ClassesRoot, class_path.text(), Registry::Access::All));
+    if (!class_key) return false;
+    SetText(registry, class_key.get(), nullptr, server.display_name);
 
     // The shell compares server paths as text; one spelling, whatever the case on disk.
-    char lowerPath[kKeyPathSize];
+    char lower_path[kKeyPathSize];
     std::size_t length = 0;
-    for (const char* c = module.text(); *c && length + 1 < sizeof lowerPath; ++c) {
-        lowerPath[length++] = *c >= 'A' && *c <= 'Z' ? static_cast<char>(*c - 'A' + 'a') : *c;
+    for (const char* c = module.text(); *c && length + 1 < sizeof lower_path; ++c) {
+        lower_path[length++] = *c >= 'A' && *c <= 'Z' ? static_cast<char>(*c - 'A' + 'a') : *c;
     }
-    lowerPath[length] = '\0';
-    WriteText(registry, registry.CreateBelow(classKey.get(), "InprocServer32", Registry::Access::All), nullptr,
-              lowerPath);
-    WriteText(registry, registry.CreateBelow(classKey.get(), "InprocServer32", Registry::Access::All),
+    lower_path[length] = '\0';
+    WriteText(registry, registry.CreateBelow(class_key.get(), "InprocServer32", Registry::Access::All), nullptr,
+              lower_path);
+    WriteText(registry, registry.CreateBelow(class_key.get(), "InprocServer32", Registry::Access::All),
               "ThreadingModel", "Apartment");
-    classKey.Close();
+    class_key.Close();
 
-    WriteText(registry, registry.Create(Registry::Root::LocalMachine, handlerPath.text(), Registry::Access::All),
-              nullptr, clsidText);
+    WriteText(registry, registry.Create(Registry::Root::LocalMachine, handler_path.text(), Registry::Access::All),
+              nullptr, clsid_text);
     WriteText(registry,
               registry.Create(Registry::Root::LocalMachine, KB_REG_SHELLEX_APPROVED, Registry::Access::All),
-              clsidText, server.displayName);
+              clsid_text, server.display_name);
     return true;
 }
 
-void UnregisterServerKeys(Registry& registry, const ServerParameters& server, const char* clsidText) {
-    const KeyPath handlerPath = HandlerKeyPath(server);
-    if (handlerPath.fits()) registry.DeleteKey(Registry::Root::LocalMachine, handlerPath.text());
+void UnregisterServerKeys(Registry& registry, const ServerParameters& server, const char* clsid_text) {
+    const KeyPath handler_path = HandlerKeyPath(server);
+    if (handler_path.fits()) registry.DeleteKey(Registry::Root::LocalMachine, handler_path.text());
     {
         ScopedKey approved(registry,
                            registry.Open(Registry::Root::LocalMachine, KB_REG_SHELLEX_APPROVED, Registry::Access::All));
-        if (approved) registry.DeleteValue(approved.get(), clsidText);
+        if (approved) registry.DeleteValue(approved.get(), clsid_text);
     }
-    const KeyPath inprocPath(ClassKeyPath(clsidText).text(), "\\InprocServer32");
-    if (inprocPath.fits()) registry.DeleteKey(Registry::Root::ClassesRoot, inprocPath.text());
-    const KeyPath classPath = ClassKeyPath(clsidText);
-    if (classPath.fits()) registry.DeleteKey(Registry::Root::ClassesRoot, classPath.text());
+    const KeyPath inproc_path(ClassKeyPath(clsid_text).text(), "\\InprocServer32");
+    if (inproc_path.fits()) registry.DeleteKey(Registry::Root::ClassesRoot, inproc_path.text());
+    const KeyPath class_path = ClassKeyPath(clsid_text);
+    if (class_path.fits()) registry.DeleteKey(Registry::Root::ClassesRoot, class_path.text());
 }
 
 }  // namespace sheetext

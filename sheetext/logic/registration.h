@@ -11,7 +11,7 @@ namespace sheetext {
 // What sets one server apart from the other in the registry.
 struct ServerParameters {
     const char* applet;       // the applet's key below "Controls Folder", e.g. "Keyboard"
-    const char* displayName;  // the CLSID key's default value and the handler key's name
+    const char* display_name;  // the CLSID key's default value and the handler key's name
 };
 
 // Room for "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}" and its terminating zero.
@@ -26,10 +26,10 @@ bool BraceClsidText(const char* bare, char (&text)[kClsidTextSize]);
 // The CLSID key, the handler key, and the InprocServer32 default (the module's path, in lower
 // case) and "ThreadingModel"; then the approval. False, with nothing written, when the CLSID
 // key can't be created; a later failure skips only its own write.
-bool RegisterServerKeys(reg::Registry& registry, const ServerParameters& server, const char* clsidText,
-                        const char* modulePath);
+bool RegisterServerKeys(reg::Registry& registry, const ServerParameters& server, const char* clsid_text,
+                        const char* module_path);
 
 // Removes what RegisterServerKeys writes; steps that fail are passed over.
-void UnregisterServerKeys(reg::Registry& registry, const ServerParameters& server, const char* clsidText);
+void UnregisterServerKeys(reg::Registry& registry, const ServerParameters& server, const char* clsid_text);
 
 }  // namespace sheetext

@@ -35,7 +35,7 @@ STDMETHODIMP ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** ob
     if (object == nullptr) return E_POINTER;
     *object = nullptr;
     if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-    CShellExtension* extension = kServer.createExtension();
+    CShellExtension* extension = kServer.create_extension();
     if (extension == nullptr) return E_OUTOFMEMORY;
     // The object starts with one reference; the interface asked for takes its own, and an
     // interface it does not have leaves it with none.
@@ -48,10 +48,10 @@ STDMETHODIMP ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** ob
 // be unloaded under a live extension object.
 STDMETHODIMP ClassFactory::LockServer(BOOL lock) {
     if (lock) {
-        ++serverLocks_;
+        ++server_locks_;
         LockModule();
-    } else if (serverLocks_ > 0) {
-        --serverLocks_;
+    } else if (server_locks_ > 0) {
+        --server_locks_;
         UnlockModule();
     }
     return S_OK;

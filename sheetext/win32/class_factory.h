@@ -19,7 +19,7 @@ public:
 
 private:
     LONG clients_ = 0;
-    LONG serverLocks_ = 0;
+    LONG server_locks_ = 0;
 };
 
 ClassFactory& Factory();

@@ -8,7 +8,7 @@ namespace {
 
 HINSTANCE g_instance = nullptr;
 LONG g_locks = 0;
-IMalloc* g_shellAllocator = nullptr;
+IMalloc* g_shell_allocator = nullptr;
 
 }  // namespace
 
@@ -17,7 +17,7 @@ HINSTANCE ModuleInstance() {
 }
 
 IMalloc* ShellAllocator() {
-    return g_shellAllocator;
+    return g_shell_allocator;
 }
 
 void LockModule() {
@@ -38,12 +38,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
     if (reason == DLL_PROCESS_ATTACH) {
         sheetext::g_instance = instance;
         DisableThreadLibraryCalls(instance);
-        return SUCCEEDED(SHGetMalloc(&sheetext::g_shellAllocator));
+        return SUCCEEDED(SHGetMalloc(&sheetext::g_shell_allocator));
     }
     // Only on FreeLibrary: when the process ends, COM may be gone before us.
-    if (reason == DLL_PROCESS_DETACH && reserved == nullptr && sheetext::g_shellAllocator != nullptr) {
-        sheetext::g_shellAllocator->Release();
-        sheetext::g_shellAllocator = nullptr;
+    if (reason == DLL_PROCESS_DETACH && reserved == nullptr && sheetext::g_shell_allocator != nullptr) {
+        sheetext::g_shell_allocator->Release();
+        sheetext::g_shell_allocator = nullptr;
     }
     return TRUE;
 }

@@ -15,7 +15,7 @@ struct ServerDefinition {
     CLSID clsid;
     ServerParameters names;
     // A new extension object with its pages, holding one reference; null when out of memory.
-    CShellExtension* (*createExtension)();
+    CShellExtension* (*create_extension)();
 };
 
 extern const ServerDefinition kServer;

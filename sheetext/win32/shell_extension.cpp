@@ -49,17 +49,17 @@ STDMETHODIMP_(ULONG) CShellExtension::Release() {
 void CShellExtension::ReleaseInitialization() {
     if (data_ != nullptr) data_->Release();
     data_ = nullptr;
-    if (progIdKey_ != nullptr) RegCloseKey(progIdKey_);
-    progIdKey_ = nullptr;
+    if (prog_id_key_ != nullptr) RegCloseKey(prog_id_key_);
+    prog_id_key_ = nullptr;
 }
 
 // The drop list that the data object carries names the files the sheet is about; no page of
 // ours shows them, so the list is only checked to be there, as the shell expects.
-STDMETHODIMP CShellExtension::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* data, HKEY progIdKey) {
+STDMETHODIMP CShellExtension::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* data, HKEY prog_id_key) {
     ReleaseInitialization();
     data_ = data;
-    if (progIdKey != nullptr && RegOpenKeyExA(progIdKey, nullptr, 0, MAXIMUM_ALLOWED, &progIdKey_) != ERROR_SUCCESS)
-        progIdKey_ = nullptr;
+    if (prog_id_key != nullptr && RegOpenKeyExA(prog_id_key, nullptr, 0, MAXIMUM_ALLOWED, &prog_id_key_) != ERROR_SUCCESS)
+        prog_id_key_ = nullptr;
     folder_ = folder;
     if (data == nullptr) return S_OK;
 
@@ -76,7 +76,7 @@ STDMETHODIMP CShellExtension::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* 
     return result;
 }
 
-STDMETHODIMP CShellExtension::AddPages(LPFNSVADDPROPSHEETPAGE addPage, LPARAM parameter) {
+STDMETHODIMP CShellExtension::AddPages(LPFNSVADDPROPSHEETPAGE add_page, LPARAM parameter) {
     for (int i = 0; i < PageCount(); ++i) {
         HPROPSHEETPAGE page = Page(i).CreateSheetPage();
         if (page == nullptr) continue;
@@ -84,7 +84,7 @@ STDMETHODIMP CShellExtension::AddPages(LPFNSVADDPROPSHEETPAGE addPage, LPARAM pa
         // the sheet refuses is destroyed here, and its release gives that reference back, so
         // only the accepted pages keep the object alive.
         AddRef();
-        if (!addPage(page, parameter)) DestroyPropertySheetPage(page);
+        if (!add_page(page, parameter)) DestroyPropertySheetPage(page);
     }
     return S_OK;
 }

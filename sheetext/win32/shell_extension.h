@@ -26,11 +26,11 @@ public:
     STDMETHODIMP_(ULONG) Release() override;
 
     // IShellExtInit
-    STDMETHODIMP Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* data, HKEY progIdKey) override;
+    STDMETHODIMP Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* data, HKEY prog_id_key) override;
 
     // IShellPropSheetExt
-    STDMETHODIMP AddPages(LPFNSVADDPROPSHEETPAGE addPage, LPARAM parameter) override;
-    STDMETHODIMP ReplacePage(EXPPS pageId, LPFNSVADDPROPSHEETPAGE replaceWith, LPARAM parameter) override;
+    STDMETHODIMP AddPages(LPFNSVADDPROPSHEETPAGE add_page, LPARAM parameter) override;
+    STDMETHODIMP ReplacePage(EXPPS page_id, LPFNSVADDPROPSHEETPAGE replace_with, LPARAM parameter) override;
 
 protected:
     // The server's extension holds its pages as members, built in page order after this base.
@@ -45,7 +45,7 @@ private:
 
     LONG references_ = 1;
     IDataObject* data_ = nullptr;
-    HKEY progIdKey_ = nullptr;
+    HKEY prog_id_key_ = nullptr;
     PCIDLIST_ABSOLUTE folder_ = nullptr;  // borrowed from the shell, never freed
 };
 

@@ -9,16 +9,16 @@ namespace {
 // The page whose dialog the sheet is creating. A dialog gets messages before WM_INITDIALOG
 // hands it its page (an owner-drawn control asks for its item height as it is made), so the
 // page is announced by PSPCB_CREATE, which comes just before. All pages live on one thread.
-CShellPropPage* g_pageBeingCreated = nullptr;
+CShellPropPage* g_page_being_created = nullptr;
 
 }  // namespace
 
-CShellPropPage::CShellPropPage(CShellExtension* owner, int templateId) : owner_(owner), description_() {
+CShellPropPage::CShellPropPage(CShellExtension* owner, int template_id) : owner_(owner), description_() {
     // The first form of the description, which every common-controls version takes.
     description_.dwSize = PROPSHEETPAGEA_V1_SIZE;
     description_.dwFlags = PSP_DEFAULT | PSP_USECALLBACK;
     description_.hInstance = ModuleInstance();
-    description_.pszTemplate = MAKEINTRESOURCEA(templateId);
+    description_.pszTemplate = MAKEINTRESOURCEA(template_id);
     description_.pfnDlgProc = DialogProc;
     description_.lParam = reinterpret_cast<LPARAM>(this);
     description_.pfnCallback = PageCallback;
@@ -36,9 +36,9 @@ INT_PTR CALLBACK CShellPropPage::DialogProc(HWND page, UINT message, WPARAM wPar
         if (self != nullptr) return FALSE;
         self = reinterpret_cast<CShellPropPage*>(reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam);
         SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-        g_pageBeingCreated = nullptr;
+        g_page_being_created = nullptr;
     } else if (self == nullptr) {
-        self = g_pageBeingCreated;
+        self = g_page_being_created;
     }
     return self != nullptr ? self->OnMessage(page, message, wParam, lParam) : FALSE;
 }
@@ -46,7 +46,7 @@ INT_PTR CALLBACK CShellPropPage::DialogProc(HWND page, UINT message, WPARAM wPar
 UINT CALLBACK CShellPropPage::PageCallback(HWND, UINT message, LPPROPSHEETPAGEA description) {
     switch (message) {
     case PSPCB_CREATE:
-        g_pageBeingCreated = reinterpret_cast<CShellPropPage*>(description->lParam);
+        g_page_being_created = reinterpret_cast<CShellPropPage*>(description->lParam);
         return 1;
     case PSPCB_RELEASE:
         // The last release destroys the extension object and this page with it.

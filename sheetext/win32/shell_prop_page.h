@@ -12,7 +12,7 @@ class CShellExtension;
 
 class CShellPropPage {
 public:
-    CShellPropPage(CShellExtension* owner, int templateId);
+    CShellPropPage(CShellExtension* owner, int template_id);
     virtual ~CShellPropPage() = default;
     CShellPropPage(const CShellPropPage&) = delete;
     CShellPropPage& operator=(const CShellPropPage&) = delete;

@@ -2,7 +2,7 @@
 
 #include <cstdarg>
 
-#include "outside/uovkbftr/feed_client.h"
+#include "outside/uovkbftr/client/feed_client.h"
 #include "outside/uovkbftr/keyboard_filter_interface.h"
 #include "tools/simulator/script/report_words.h"
 

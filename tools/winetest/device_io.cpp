@@ -11,25 +11,25 @@ ControlResult SendControl(const DeviceHandle& device, DWORD code, const std::vec
     std::copy(input.begin(), input.end(), buffer.begin());
     DWORD bytes = 0;
     ControlResult result;
-    result.Ok = devclient::Control(device, code, input.empty() ? nullptr : buffer.data(), DWORD(input.size()),
+    result.ok = devclient::Control(device, code, input.empty() ? nullptr : buffer.data(), DWORD(input.size()),
                                    output_length ? buffer.data() : nullptr, output_length, &bytes);
-    if (!result.Ok) result.Error = GetLastError();
+    if (!result.ok) result.error = GetLastError();
     buffer.resize(output_length);
-    result.Output.assign(buffer.begin(), buffer.begin() + std::min<DWORD>(bytes, output_length));
-    result.Buffer = buffer;
+    result.output.assign(buffer.begin(), buffer.begin() + std::min<DWORD>(bytes, output_length));
+    result.buffer = buffer;
     return result;
 }
 
 struct PendingRead::State {
-    OVERLAPPED Overlapped = {};
-    BYTE Buffer[64] = {};
+    OVERLAPPED overlapped = {};
+    BYTE buffer[64] = {};
 };
 
 PendingRead::PendingRead(const DeviceHandle& device, DWORD length) : state_(new State), handle_(device.get()) {
-    state_->Overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    std::fill(std::begin(state_->Buffer), std::end(state_->Buffer), UNTOUCHED);
+    state_->overlapped.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::fill(std::begin(state_->buffer), std::end(state_->buffer), UNTOUCHED);
     DWORD bytes = 0;
-    if (!ReadFile(handle_, state_->Buffer, std::min<DWORD>(length, sizeof state_->Buffer), &bytes, &state_->Overlapped)) {
+    if (!ReadFile(handle_, state_->buffer, std::min<DWORD>(length, sizeof state_->buffer), &bytes, &state_->overlapped)) {
         error_ = GetLastError();
         pending_ = error_ == ERROR_IO_PENDING;
     }
@@ -37,12 +37,12 @@ PendingRead::PendingRead(const DeviceHandle& device, DWORD length) : state_(new 
 
 bool PendingRead::Finished(DWORD ms) {
     if (!pending_ && error_ != 0) return true;  // refused at once
-    return WaitForSingleObject(state_->Overlapped.hEvent, ms) == WAIT_OBJECT_0;
+    return WaitForSingleObject(state_->overlapped.hEvent, ms) == WAIT_OBJECT_0;
 }
 
-int32_t PendingRead::status() const { return static_cast<int32_t>(state_->Overlapped.Internal); }
-DWORD PendingRead::bytes() const { return DWORD(state_->Overlapped.InternalHigh); }
-const BYTE* PendingRead::data() const { return state_->Buffer; }
+int32_t PendingRead::status() const { return static_cast<int32_t>(state_->overlapped.Internal); }
+DWORD PendingRead::bytes() const { return DWORD(state_->overlapped.InternalHigh); }
+const BYTE* PendingRead::data() const { return state_->buffer; }
 
 PendingRead::~PendingRead() {
     if (pending_ && !Finished(0)) {
@@ -50,7 +50,7 @@ PendingRead::~PendingRead() {
         // A read that won't end keeps its state: the driver may still write to it.
         if (!Finished(5000)) return;
     }
-    CloseHandle(state_->Overlapped.hEvent);
+    CloseHandle(state_->overlapped.hEvent);
     delete state_;
 }
 
@@ -62,37 +62,37 @@ bool AReadWaitsAt(const char* path) {
 }
 
 struct BlockedReader::State {
-    HANDLE Device = nullptr;
-    DWORD Length = 0;
-    BYTE Buffer[64] = {};
-    BOOL Ok = FALSE;
-    DWORD Error = 0;
-    DWORD Bytes = 0;
+    HANDLE device = nullptr;
+    DWORD length = 0;
+    BYTE buffer[64] = {};
+    BOOL ok = FALSE;
+    DWORD error = 0;
+    DWORD bytes = 0;
 };
 
 namespace {
 
 DWORD WINAPI ReadOnce(void* context) {
     auto* state = static_cast<BlockedReader::State*>(context);
-    state->Ok = ReadFile(state->Device, state->Buffer, state->Length, &state->Bytes, nullptr);
-    if (!state->Ok) state->Error = GetLastError();
+    state->ok = ReadFile(state->device, state->buffer, state->length, &state->bytes, nullptr);
+    if (!state->ok) state->error = GetLastError();
     return 0;
 }
 
 }  // namespace
 
 BlockedReader::BlockedReader(HANDLE device, DWORD length) : state_(new State) {
-    state_->Device = device;
-    state_->Length = std::min<DWORD>(length, sizeof state_->Buffer);
-    std::fill(std::begin(state_->Buffer), std::end(state_->Buffer), UNTOUCHED);
+    state_->device = device;
+    state_->length = std::min<DWORD>(length, sizeof state_->buffer);
+    std::fill(std::begin(state_->buffer), std::end(state_->buffer), UNTOUCHED);
     thread_ = CreateThread(nullptr, 0, ReadOnce, state_, 0, nullptr);
 }
 
 bool BlockedReader::Finished(DWORD ms) { return thread_ && WaitForSingleObject(thread_, ms) == WAIT_OBJECT_0; }
-bool BlockedReader::ok() const { return state_->Ok != FALSE; }
-DWORD BlockedReader::error() const { return state_->Error; }
-DWORD BlockedReader::bytes() const { return state_->Bytes; }
-const BYTE* BlockedReader::data() const { return state_->Buffer; }
+bool BlockedReader::ok() const { return state_->ok != FALSE; }
+DWORD BlockedReader::error() const { return state_->error; }
+DWORD BlockedReader::bytes() const { return state_->bytes; }
+const BYTE* BlockedReader::data() const { return state_->buffer; }
 
 BlockedReader::~BlockedReader() {
     // A thread still blocked keeps its state; the test has already failed.

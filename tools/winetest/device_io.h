@@ -20,10 +20,10 @@ using devclient::DeviceHandle;
 constexpr BYTE UNTOUCHED = 0xEE;
 
 struct ControlResult {
-    bool Ok = false;
-    DWORD Error = 0;
-    std::vector<BYTE> Output;  // the bytes the driver reported
-    std::vector<BYTE> Buffer;  // the whole output buffer, UNTOUCHED where not written
+    bool ok = false;
+    DWORD error = 0;
+    std::vector<BYTE> output;  // the bytes the driver reported
+    std::vector<BYTE> buffer;  // the whole output buffer, UNTOUCHED where not written
 };
 
 // One device-control request, waited for. The output buffer is output_length bytes.
@@ -36,9 +36,9 @@ Record ReceiveRecord(const DeviceHandle& device, DWORD code) {
     Record record = {};
     std::memset(&record, UNTOUCHED, sizeof record);
     const ControlResult result = SendControl(device, code, {}, sizeof record);
-    EXPECT_TRUE(result.Ok) << "control code 0x" << std::hex << code << ": error " << std::dec << result.Error;
-    EXPECT_EQ(result.Output.size(), sizeof record) << "control code 0x" << std::hex << code;
-    if (result.Output.size() == sizeof record) std::memcpy(&record, result.Output.data(), sizeof record);
+    EXPECT_TRUE(result.ok) << "control code 0x" << std::hex << code << ": error " << std::dec << result.error;
+    EXPECT_EQ(result.output.size(), sizeof record) << "control code 0x" << std::hex << code;
+    if (result.output.size() == sizeof record) std::memcpy(&record, result.output.data(), sizeof record);
     return record;
 }
 

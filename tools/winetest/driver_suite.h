@@ -2,7 +2,7 @@
 // started before the first test, stopped and deleted after the last. Every test fails at once
 // if the driver did not start.
 //
-//   struct MyDriver { static constexpr const char* Service = "NAME"; static constexpr const char* File = "x.sys"; };
+//   struct MyDriver { static constexpr const char* kService = "NAME"; static constexpr const char* kFile = "x.sys"; };
 //   class MyTest : public winetest::DriverSuite<MyDriver> {};
 #pragma once
 
@@ -16,7 +16,7 @@ namespace winetest {
 template <typename Driver>
 class DriverSuite : public testing::Test {
 protected:
-    static void SetUpTestSuite() { service_ = new winsupport::DriverService(Driver::Service, winsupport::BuildFile(Driver::File)); }
+    static void SetUpTestSuite() { service_ = new winsupport::DriverService(Driver::kService, winsupport::BuildFile(Driver::kFile)); }
     static void TearDownTestSuite() {
         delete service_;
         service_ = nullptr;

@@ -8,6 +8,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 #include <string>
 
@@ -33,6 +35,25 @@ size_t EntryCount(const std::string& list) {
     return count - 1;
 }
 
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    return true;
+}
+
+// Whether an entry of the list is `name`, compared whole and without regard to case: a filter
+// that sat twice in one stack would see every report twice.
+bool Holds(const std::string& list, const std::string& name) {
+    size_t start = 0;
+    while (start < list.size() && list[start] != '\0') {
+        const size_t end = std::min(list.find('\0', start), list.size());
+        if (SameIgnoringCase(list.substr(start, end - start), name)) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 // Each entry with its NUL, then one closing NUL; no entry is empty. The empty list is one NUL.
 bool WellFormed(const std::string& list) {
     if (list.empty() || list.back() != '\0') return false;
@@ -45,21 +66,21 @@ void CheckEdit(const FilterCommand& command, const std::string& list) {
     const bool removal = command.position == FilterPosition::Remove;
     switch (edit.outcome) {
     case FilterListOutcome::Unchanged:
-        Require(removal && edit.bytes == list && !FilterListHas(list, command.reference));
+        Require(removal && edit.bytes == list && !Holds(list, command.reference));
         break;
     case FilterListOutcome::AlreadyPresent:
-        Require(!removal && edit.bytes == list && FilterListHas(list, command.filter_name));
+        Require(!removal && edit.bytes == list && Holds(list, command.filter_name));
         break;
     case FilterListOutcome::Inserted:
-        Require(!removal && !FilterListHas(list, command.filter_name));
-        Require(WellFormed(edit.bytes) && FilterListHas(edit.bytes, command.filter_name));
+        Require(!removal && !Holds(list, command.filter_name));
+        Require(WellFormed(edit.bytes) && Holds(edit.bytes, command.filter_name));
         Require(edit.bytes.size() == list.size() + command.filter_name.size() + 1);
         break;
     case FilterListOutcome::Removed:
-        Require(removal && FilterListHas(list, command.reference));
+        Require(removal && Holds(list, command.reference));
         // With its last entry gone the list goes (size 0), never as a lone NUL.
         Require(edit.bytes.empty() || (edit.bytes.size() > 1 && WellFormed(edit.bytes) &&
-                                       !FilterListHas(edit.bytes, command.reference) &&
+                                       !Holds(edit.bytes, command.reference) &&
                                        EntryCount(edit.bytes) < EntryCount(list)));
         break;
     }

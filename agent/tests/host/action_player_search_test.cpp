@@ -49,11 +49,11 @@ TEST(PlayerSearch, FirstDirectoryWinsAndLongFoldersAreNeverProbed) {
     ProbePlayerDirectory(rows, "C:\\WINDOWS\\System", files);
     ProbePlayerDirectory(rows, long_folder.c_str(), files);
 
-    EXPECT_STREQ(rows[0].Path, "C:\\WINDOWS\\CDPlayer.exe");
+    EXPECT_STREQ(rows[0].path, "C:\\WINDOWS\\CDPlayer.exe");
     EXPECT_EQ(files.asked.count("C:\\WINDOWS\\System\\CDPlayer.exe"), 0u);
-    EXPECT_TRUE(rows[2].Found);
-    EXPECT_FALSE(rows[1].Found);
-    EXPECT_FALSE(rows[3].Found);
+    EXPECT_TRUE(rows[2].found);
+    EXPECT_FALSE(rows[1].found);
+    EXPECT_FALSE(rows[3].found);
     for (const std::string& path : files.asked) EXPECT_LT(path.size(), kPlayerPathSize) << path;
 
     EXPECT_EQ(FoundPlayerCount(rows), 2);

@@ -43,7 +43,7 @@ TEST(Players, CdPlayerCommandLineFitsAFullPath) {
     char command[kCdPlayerCommandSize];
     CdPlayerCommandLine(rows[0], command, sizeof command);
     EXPECT_STREQ(command, " /play");
-    std::memset(rows[0].Path, 'p', sizeof rows[0].Path - 1);
+    std::memset(rows[0].path, 'p', sizeof rows[0].path - 1);
     CdPlayerCommandLine(rows[0], command, sizeof command);
     EXPECT_EQ(std::strlen(command), kPlayerPathSize - 1 + 6);
     EXPECT_STREQ(command + kPlayerPathSize - 1, " /play");

@@ -64,33 +64,33 @@ TEST(ActionTable, OnlyHotKeyVolumeStepsRepeat) {
 
 TEST(BrowserKeys, HeldKeyWrapsTheSecondWithPauses) {
     const KeySequence back = BrowserKeySequence(0);
-    EXPECT_EQ(back.LeadPauseMs, 100);
-    ASSERT_EQ(back.Count, 4);
+    EXPECT_EQ(back.lead_pause_ms, 100);
+    ASSERT_EQ(back.count, 4);
     const KeyStroke expected[] = {{0x12, false, 100}, {0x25, false, 100}, {0x25, true, 100}, {0x12, true, 100}};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(back.Strokes[i].VirtualKey, expected[i].VirtualKey) << i;
-        EXPECT_EQ(back.Strokes[i].Release, expected[i].Release) << i;
-        EXPECT_EQ(back.Strokes[i].PauseMs, expected[i].PauseMs) << i;
+        EXPECT_EQ(back.strokes[i].virtual_key, expected[i].virtual_key) << i;
+        EXPECT_EQ(back.strokes[i].release, expected[i].release) << i;
+        EXPECT_EQ(back.strokes[i].pause_ms, expected[i].pause_ms) << i;
     }
     const KeySequence favorites = BrowserKeySequence(5);
-    EXPECT_EQ(favorites.Strokes[0].VirtualKey, 0x11);
-    EXPECT_EQ(favorites.Strokes[1].VirtualKey, 0x49);
+    EXPECT_EQ(favorites.strokes[0].virtual_key, 0x11);
+    EXPECT_EQ(favorites.strokes[1].virtual_key, 0x49);
 }
 
 TEST(BrowserKeys, SingleKeysAndSearchBar) {
     const KeySequence stop = BrowserKeySequence(2);
-    ASSERT_EQ(stop.Count, 2);
-    EXPECT_EQ(stop.Strokes[0].VirtualKey, 0x1B);
-    EXPECT_TRUE(stop.Strokes[1].Release);
-    EXPECT_EQ(BrowserKeySequence(3).Strokes[0].VirtualKey, 0x74);
-    EXPECT_EQ(BrowserKeySequence(4).Strokes[1].VirtualKey, 0x24);
-    EXPECT_EQ(BrowserKeySequence(6).Count, 0);
-    EXPECT_EQ(BrowserKeySequence(-1).Count, 0);
+    ASSERT_EQ(stop.count, 2);
+    EXPECT_EQ(stop.strokes[0].virtual_key, 0x1B);
+    EXPECT_TRUE(stop.strokes[1].release);
+    EXPECT_EQ(BrowserKeySequence(3).strokes[0].virtual_key, 0x74);
+    EXPECT_EQ(BrowserKeySequence(4).strokes[1].virtual_key, 0x24);
+    EXPECT_EQ(BrowserKeySequence(6).count, 0);
+    EXPECT_EQ(BrowserKeySequence(-1).count, 0);
 
     const KeySequence search = SearchKeySequence();
-    EXPECT_EQ(search.LeadPauseMs, 0);
-    ASSERT_EQ(search.Count, 4);
-    EXPECT_EQ(search.Strokes[0].VirtualKey, 0x11);
-    EXPECT_EQ(search.Strokes[1].VirtualKey, 0x45);
-    EXPECT_EQ(search.Strokes[3].PauseMs, 100);
+    EXPECT_EQ(search.lead_pause_ms, 0);
+    ASSERT_EQ(search.count, 4);
+    EXPECT_EQ(search.strokes[0].virtual_key, 0x11);
+    EXPECT_EQ(search.strokes[1].virtual_key, 0x45);
+    EXPECT_EQ(search.strokes[3].pause_ms, 100);
 }

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "tools/fixtures/program_start.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 #include "tools/winsupport/temp_files.h"
@@ -14,11 +15,8 @@ AppWindows::AppWindows(const std::vector<std::string>& classes) {
     first_class_ = classes.empty() ? "" : classes.front();
     std::string command = "\"" + winsupport::BuildFile("app_windows.exe") + "\" \"" + record_ + "\"";
     for (const std::string& name : classes) command += " " + name;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
-        return;
-    CloseHandle(process_.hThread);
+    process_ = fixtures::StartProgram(command).process;
+    if (process_ == nullptr) return;
     const DWORD start = GetTickCount();
     do {
         for (const std::string& line : winsupport::NonEmptyLines(record_))
@@ -28,11 +26,11 @@ AppWindows::AppWindows(const std::vector<std::string>& classes) {
 }
 
 AppWindows::~AppWindows() {
-    if (!process_.hProcess) return;
+    if (process_ == nullptr) return;
     if (HWND window = FindWindowA(first_class_.c_str(), nullptr)) PostMessageA(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process_.hProcess, winetest::SLOW_WAIT_LIMIT_MS) != WAIT_OBJECT_0)
-        TerminateProcess(process_.hProcess, 1);
-    CloseHandle(process_.hProcess);
+    if (WaitForSingleObject(process_, winetest::SLOW_WAIT_LIMIT_MS) != WAIT_OBJECT_0)
+        TerminateProcess(process_, 1);
+    CloseHandle(process_);
 }
 
 std::vector<AppEvent> AppWindows::Events() const {

@@ -38,7 +38,7 @@ public:
 private:
     std::string record_;
     std::string first_class_;
-    PROCESS_INFORMATION process_{};
+    HANDLE process_ = nullptr;
     bool ready_ = false;
 };
 

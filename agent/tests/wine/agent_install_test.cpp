@@ -10,21 +10,21 @@
 
 #include "agent/logic/filter_list.h"
 #include "agent/logic/filter_services.h"
-#include "tools/fixtures/agent_process.h"
-#include "tools/simulator/client/agent_watch.h"
-#include "agent/tests/wine/filter_device_nodes.h"
 #include "agent/tests/wine/filter_install_prefix.h"
 #include "agent/tests/wine/registry_values.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "common/window_classes.h"
+#include "tools/fixtures/agent_process.h"
+#include "tools/fixtures/device_node.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/winetest/test_support.h"
 
 namespace {
 
 using namespace std::string_literals;
-using filter_test::DeviceNode;
-using filter_test::ReceiverIds;
+using fixtures::DeviceNode;
+using fixtures::ReceiverIds;
 
 constexpr const char* kAgent = "keyagent.exe";
 
@@ -85,7 +85,7 @@ TEST_F(AgentInstall, TheAgentsWindowsVersionPicksWhereTheListGoes) {
     ASSERT_TRUE(keyboard->CreateHardwareKey());
 
     RunAgentCommand("win98", "/install");
-    const filter_test::StoredList key_list = keyboard->HardwareKeyLowerFilters();
+    const fixtures::StoredList key_list = keyboard->HardwareKeyLowerFilters();
     EXPECT_EQ(NormaliseFilterList(key_list.bytes.data(), key_list.bytes.size()), "LVXNFTR\0\0"s);
     EXPECT_FALSE(keyboard->LowerFilters().exists);
     RunAgentCommand("win98", "/uninstall");
@@ -116,9 +116,9 @@ std::string FilterCheckLine() {
     const HWND main_window = agent.WaitForMainWindow();
     if (main_window == nullptr) return "no main window";
     // The lock keys reach the tray at the end of the creation, after the check.
-    if (!tray.PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS))
+    if (!fixtures::PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS))
         return "the creation did not end";
-    for (const std::string& line : sim::ReadAgentLog(main_window)) {
+    for (const std::string& line : agenttest::ReadAgentLog(main_window)) {
         if (line.find(" Filter Driver ") != std::string::npos) return line.substr(line.find(' ') + 1);
     }
     return "no filter check line";

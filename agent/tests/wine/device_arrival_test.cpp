@@ -17,20 +17,20 @@
 #include <string>
 #include <vector>
 
-#include "agent/tests/wine/filter_device_nodes.h"
 #include "agent/tests/wine/filter_install_prefix.h"
 #include "agent/tests/wine/registry_values.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "tools/fixtures/agent_process.h"
-#include "tools/simulator/client/agent_watch.h"
+#include "tools/fixtures/device_node.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/winetest/test_support.h"
 
 namespace {
 
 using namespace std::string_literals;
-using filter_test::DeviceNode;
-using filter_test::ReceiverIds;
+using fixtures::DeviceNode;
+using fixtures::ReceiverIds;
 
 constexpr const char* kKeyboardInterface = "\\\\?\\HID#VID_1F3C&PID_3801&MI_00#7&1a2b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 constexpr const char* kHotKeyInterface = "\\\\?\\HID#VID_1F3C&PID_3801&MI_01&Col01#7&5e6f7a8b&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
@@ -56,7 +56,7 @@ protected:
         ASSERT_TRUE(agent_.Start());
         main_ = agent_.WaitForMainWindow();
         ASSERT_NE(main_, nullptr);
-        ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS));
+        ASSERT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS));
         ASSERT_EQ(hotkey_->LowerFilters().bytes, "UVXNFTR\0\0"s);
     }
 
@@ -71,14 +71,14 @@ protected:
             header->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
             std::memcpy(header->dbcc_name, name, std::strlen(name) + 1);
         }
-        const size_t before = sim::ReadAgentLog(main_).size();
+        const size_t before = agenttest::ReadAgentLog(main_).size();
         DWORD_PTR answer = 0;
         EXPECT_NE(SendMessageTimeoutA(main_, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(name ? record.data() : nullptr),
                                       SMTO_NORMAL, winetest::SLOW_WAIT_LIMIT_MS, &answer),
                   0);
         EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
         std::vector<std::string> added;
-        const std::vector<std::string> log = sim::ReadAgentLog(main_);
+        const std::vector<std::string> log = agenttest::ReadAgentLog(main_);
         for (size_t i = before; i < log.size(); ++i) added.push_back(log[i].substr(log[i].find(' ') + 1));
         return added;
     }
@@ -132,11 +132,11 @@ TEST_F(DeviceArrival, OnXpTheSecondArrivalThatAddsAFilterPromptsForARestart) {
     EXPECT_EQ(Notify(DBT_DEVICEARRIVAL, kKeyboardInterface), (std::vector<std::string>{Arrival(kKeyboardInterface), "Found MI_00"}));
     EXPECT_EQ(hotkey_->LowerFilters().bytes, "UVXNFTR\0\0"s);
     HWND prompt = nullptr;
-    ASSERT_TRUE(tray_.PumpUntil([&] { return (prompt = FindRestartPrompt()) != nullptr; },
+    ASSERT_TRUE(fixtures::PumpUntil([&] { return (prompt = FindRestartPrompt()) != nullptr; },
                                 kRestartPromptDelayMs + winetest::SLOW_WAIT_LIMIT_MS));
     EXPECT_GE(GetTickCount() - second, kRestartPromptDelayMs - 500) << "the prompt waits its 15 s";
     PostMessageA(prompt, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(tray_.PumpUntil([] { return FindRestartPrompt() == nullptr; }, winetest::WAIT_LIMIT_MS));
+    EXPECT_TRUE(fixtures::PumpUntil([] { return FindRestartPrompt() == nullptr; }, winetest::WAIT_LIMIT_MS));
     EXPECT_TRUE(agenttest::StopWithU(agent_));
 }
 

@@ -8,14 +8,14 @@
 #include <string>
 
 #include "agent/logic/filter_services.h"
-#include "agent/tests/wine/filter_device_nodes.h"
 #include "agent/win32/filter_install.h"
+#include "tools/fixtures/device_node.h"
 
 namespace {
 
 using namespace std::string_literals;
-using filter_test::DeviceNode;
-using filter_test::ReceiverIds;
+using fixtures::DeviceNode;
+using fixtures::ReceiverIds;
 
 const char* const kHotKeyAdd = kFilterServices[1].add_command;
 const char* const kHotKeyRemove = kFilterServices[1].remove_command;

@@ -14,20 +14,21 @@
 #include "agent/logic/filter_edit_result.h"
 #include "agent/logic/filter_list.h"
 #include "agent/logic/filter_services.h"
-#include "agent/tests/wine/filter_device_nodes.h"
 #include "agent/tests/wine/filter_install_prefix.h"
 #include "agent/tests/wine/registry_values.h"
 #include "agent/win32/filter_install_prompt.h"
+#include "tools/fixtures/device_node.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 
 namespace {
 
 using namespace std::string_literals;
-using filter_test::DeviceNode;
+using fixtures::DeviceNode;
 using filter_test::DriverFiles;
 using filter_test::ServiceKeyExists;
-using filter_test::ReceiverIds;
+using fixtures::ReceiverIds;
 
 constexpr const char* kPeer = "agent_filter_install_peer.exe";
 
@@ -51,16 +52,12 @@ public:
         log_ = std::string(temp) + "filter_install_peer_" + std::to_string(GetTickCount()) + ".log";
         agenttest::SetProgramVersion(kPeer, version);
         std::string command = "\"" + winsupport::BuildFile(kPeer) + "\" \"" + log_ + "\" " + arguments;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                  &process_) != FALSE;
+        process_ = fixtures::StartProgram(command).process;
     }
     ~Peer() {
-        if (started_) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
+        if (process_ != nullptr) {
+            if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 99);
+            CloseHandle(process_);
         }
         agenttest::SetProgramVersion(kPeer, nullptr);
         DeleteFileA(log_.c_str());
@@ -68,16 +65,15 @@ public:
 
     PeerRun Finish() {
         PeerRun run = {999, {}};
-        if (!started_ || WaitForSingleObject(process_.hProcess, winetest::SLOW_WAIT_LIMIT_MS) != WAIT_OBJECT_0)
+        if (process_ == nullptr || WaitForSingleObject(process_, winetest::SLOW_WAIT_LIMIT_MS) != WAIT_OBJECT_0)
             return run;
-        GetExitCodeProcess(process_.hProcess, &run.exit_code);
+        GetExitCodeProcess(process_, &run.exit_code);
         run.lines = ReadLines(log_);
         return run;
     }
 
 private:
-    bool started_ = false;
-    PROCESS_INFORMATION process_ = {};
+    HANDLE process_ = nullptr;
     std::string log_;
 };
 

@@ -13,23 +13,17 @@
 #include <vector>
 
 #include "agent/win32/filter_install_prompt.h"
+#include "tools/fixtures/program_start.h"
+#include "tools/fixtures/window_text.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 
 namespace {
 
-std::string TextOf(HWND window) {
-    wchar_t wide[512] = {};
-    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(wide));
-    char text[1024] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    return text;
-}
-
 BOOL CALLBACK FindMessageText(HWND child, LPARAM found) {
     char class_name[32];
     GetClassNameA(child, class_name, sizeof class_name);
-    const std::string text = TextOf(child);
+    const std::string text = fixtures::WindowText(child);
     if (lstrcmpiA(class_name, "Static") == 0 && !text.empty()) {
         *reinterpret_cast<std::string*>(found) = text;
         return FALSE;
@@ -44,22 +38,18 @@ public:
         GetTempPathA(sizeof temp, temp);
         log_ = std::string(temp) + "filter_prompt_peer_" + std::to_string(GetTickCount()) + ".log";
         std::string command = "\"" + winsupport::BuildFile("agent_filter_install_peer.exe") + "\" \"" + log_ + "\" prompt";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        started_ = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                  &process_) != FALSE;
+        process_ = fixtures::StartProgram(command).process;
     }
     ~PromptPeer() {
-        if (started_) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 99);
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
+        if (process_ != nullptr) {
+            if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 99);
+            CloseHandle(process_);
         }
         DeleteFileA(log_.c_str());
     }
 
     HWND WaitForBox() const {
-        for (DWORD waited = 0; started_ && waited < winetest::SLOW_WAIT_LIMIT_MS; waited += 50) {
+        for (DWORD waited = 0; process_ != nullptr && waited < winetest::SLOW_WAIT_LIMIT_MS; waited += 50) {
             HWND box = FindWindowA("#32770", kRestartPromptCaption);
             if (box) return box;
             Sleep(50);
@@ -69,15 +59,14 @@ public:
 
     std::vector<std::string> Finish() const {
         std::vector<std::string> lines;
-        if (WaitForSingleObject(process_.hProcess, winetest::SLOW_WAIT_LIMIT_MS) != WAIT_OBJECT_0) return lines;
+        if (WaitForSingleObject(process_, winetest::SLOW_WAIT_LIMIT_MS) != WAIT_OBJECT_0) return lines;
         std::ifstream file(log_);
         for (std::string line; std::getline(file, line);) lines.push_back(line);
         return lines;
     }
 
 private:
-    bool started_ = false;
-    PROCESS_INFORMATION process_ = {};
+    HANDLE process_ = nullptr;
     std::string log_;
 };
 
@@ -85,7 +74,7 @@ TEST(RestartPrompt, CaptionAndTextAsTheUserReadsThemAndCancelDoesNothing) {
     PromptPeer peer;
     HWND box = peer.WaitForBox();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(TextOf(box), "System message");
+    EXPECT_EQ(fixtures::WindowText(box), "System message");
     std::string text;
     EnumChildWindows(box, FindMessageText, reinterpret_cast<LPARAM>(&text));
     EXPECT_EQ(text, "Detect a new Skyrel device is installed\nSystem need re-boot to active device!");

@@ -24,6 +24,7 @@
 #include "common/registry_names.h"
 #include "common/window_classes.h"
 #include "tools/fixtures/agent_process.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/fixtures/thread_hook.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
@@ -64,7 +65,7 @@ protected:
         ASSERT_TRUE(agent.Start());
         main_ = agent.WaitForMainWindow();
         ASSERT_NE(main_, nullptr);
-        ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS));
+        ASSERT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS));
     }
 
     // Posts `code` as the hot-key filter's reader does (or as the keyboard filter's reader), and
@@ -75,7 +76,7 @@ protected:
         PostMessageA(main_, from_keyboard_reader ? WM_AGENT_KEYCODE : WM_AGENT_HOTKEY, code, 0);
         PostMessageA(main_, WM_AGENT_HOTKEY, 0, 0);
         const int expected = from_keyboard_reader ? 1 : 2;
-        EXPECT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) >= expected; },
+        EXPECT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) >= expected; },
                                     winetest::SLOW_WAIT_LIMIT_MS))
             << "code " << code << " never ended";
         return tray_.Count(WM_TRAY_ACTIVITY) - 1;
@@ -124,7 +125,7 @@ TEST_F(HotKeyActions, BrowserKeysArriveInOrderWithTheirPausesAndThePopupConfirms
     ASSERT_TRUE(apps.ready());
     HWND player = FindWindowA("MPlayer", nullptr);
     SetForegroundWindow(player);
-    ASSERT_TRUE(tray_.PumpUntil([&] { return GetForegroundWindow() == player; }, winetest::SLOW_WAIT_LIMIT_MS));
+    ASSERT_TRUE(fixtures::PumpUntil([&] { return GetForegroundWindow() == player; }, winetest::SLOW_WAIT_LIMIT_MS));
     StartAgent();
     struct Case {
         unsigned code;
@@ -157,7 +158,7 @@ TEST_F(HotKeyActions, AnExplorerWindowInFrontTakesTheBrowserKeys) {
     StartAgent();
     HWND explorer = FindWindowA("ExploreWClass", nullptr);
     SetForegroundWindow(explorer);
-    ASSERT_TRUE(tray_.PumpUntil([&] { return GetForegroundWindow() == explorer; }, winetest::SLOW_WAIT_LIMIT_MS));
+    ASSERT_TRUE(fixtures::PumpUntil([&] { return GetForegroundWindow() == explorer; }, winetest::SLOW_WAIT_LIMIT_MS));
     Press(4);
     const std::vector<AppEvent> keys = apps.WaitFor("key", 2);
     ExpectStrokes(keys, {{true, VK_F5}, {false, VK_F5}}, "F5");
@@ -327,7 +328,7 @@ TEST_F(MediaSelect, TheKeyWalksTheListOfPlayersFoundAndEnterChoosesOne) {
     const std::vector<std::string> started = programs.WaitForStarted(1, winetest::SLOW_WAIT_LIMIT_MS);
     ASSERT_EQ(started.size(), 1u);
     EXPECT_TRUE(StartsWith(started[0], "MPlayer.exe|")) << started[0];
-    EXPECT_TRUE(tray_.PumpUntil([&] { return !IsWindow(window); }, winetest::SLOW_WAIT_LIMIT_MS));
+    EXPECT_TRUE(fixtures::PumpUntil([&] { return !IsWindow(window); }, winetest::SLOW_WAIT_LIMIT_MS));
     uint32_t select = 0xDEAD;
     EXPECT_TRUE(agenttest::ReadNumber(KB_REG_KEYBOARD, KB_VAL_SELECT, &select));
     EXPECT_EQ(select, 1u);

@@ -6,7 +6,7 @@
 #include "agent/tests/wine/registry_values.h"
 #include "common/registry_names.h"
 #include "common/window_classes.h"
-#include "tools/simulator/client/agent_watch.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 
@@ -56,7 +56,7 @@ bool PopupAgent::Start() {
     main_ = agent_.WaitForMainWindow();
     if (!main_) return false;
     // The tray hears of the lock keys last in the main window's creation.
-    if (!tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS)) return false;
+    if (!fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS)) return false;
     popup_ = FindPopupOf(agent_.id());
     if (!popup_) return false;
     probe_ = std::make_unique<ThreadHook>(KB_PROBE_DLL_NAME, KB_PROBE_HOOK_NAME, main_);
@@ -80,7 +80,7 @@ MixerReading PopupAgent::Read() {
     const uint32_t serial = ++serial_;
     PostProbe(kProbeReport, static_cast<LPARAM>(serial));
     MixerReading reading = {false, 0xFFFFFFFF, 0xFFFFFFFF};
-    if (!tray_.PumpUntil([&] { return ProbeNumber(KB_PROBE_VAL_SERIAL) == serial; }, winetest::SLOW_WAIT_LIMIT_MS)) {
+    if (!fixtures::PumpUntil([&] { return ProbeNumber(KB_PROBE_VAL_SERIAL) == serial; }, winetest::SLOW_WAIT_LIMIT_MS)) {
         return reading;
     }
     reading.found = ProbeNumber(KB_PROBE_VAL_FOUND) == 1;
@@ -91,7 +91,7 @@ MixerReading PopupAgent::Read() {
 
 std::vector<uint32_t> PopupAgent::LoggedLevels() const {
     std::vector<uint32_t> levels;
-    for (const std::string& line : sim::ReadAgentLog(main_)) {
+    for (const std::string& line : agenttest::ReadAgentLog(main_)) {
         unsigned level = 0;
         const size_t at = line.find(" Vol = ");
         if (at != std::string::npos && std::sscanf(line.c_str() + at, " Vol = %u", &level) == 1) levels.push_back(level);
@@ -101,7 +101,7 @@ std::vector<uint32_t> PopupAgent::LoggedLevels() const {
 
 bool PopupAgent::WaitForPopupPainted() {
     Read();
-    return tray_.PumpUntil([&] { return IsWindowVisible(popup_) && !GetUpdateRect(popup_, nullptr, FALSE); },
+    return fixtures::PumpUntil([&] { return IsWindowVisible(popup_) && !GetUpdateRect(popup_, nullptr, FALSE); },
                            winetest::SLOW_WAIT_LIMIT_MS);
 }
 

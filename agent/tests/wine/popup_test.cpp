@@ -16,6 +16,7 @@
 #include "common/hotkey_codes.h"
 #include "common/registry_names.h"
 #include "tools/capture/window_capture.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/fixtures/popup_reading.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
@@ -74,7 +75,7 @@ protected:
 
     // The popup's client area, settled, the test's tray served while it waits.
     capture::Pixels Settled() {
-        return capture::CaptureClientSettled(agent_.popup(), [&] { agent_.tray().PumpFor(50); });
+        return capture::CaptureClientSettled(agent_.popup(), [&] { fixtures::PumpFor(50); });
     }
 
     PopupRect Client() const { return popupread::ClientOf(agent_.popup()); }
@@ -89,7 +90,7 @@ protected:
 
     // How long after `start` the popup hid; 0 when it never hid within the limit.
     DWORD HiddenAfter(DWORD start) {
-        if (!agent_.tray().PumpUntil([&] { return !IsWindowVisible(agent_.popup()); }, winetest::SLOW_WAIT_LIMIT_MS)) {
+        if (!fixtures::PumpUntil([&] { return !IsWindowVisible(agent_.popup()); }, winetest::SLOW_WAIT_LIMIT_MS)) {
             return 0;
         }
         return GetTickCount() - start;
@@ -126,7 +127,7 @@ TEST_F(Popup, ShowsOnTopInTheLowerLeftWithoutTakingTheFocus) {
     HWND own = CreateWindowExA(0, "Static", "foreground", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 100, 200, 100,
                                nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(own);
-    agent_.tray().PumpUntil([&] { return GetForegroundWindow() == own; }, winetest::WAIT_LIMIT_MS);
+    fixtures::PumpUntil([&] { return GetForegroundWindow() == own; }, winetest::WAIT_LIMIT_MS);
     const HWND before = GetForegroundWindow();
     ShowVolume(0x8000, HK_VOLUME_UP);
     RECT place;
@@ -163,7 +164,7 @@ TEST_F(Popup, AHotKeyWhileShownRestartsTheTimeWithoutHiding) {
     agenttest::SetNumber(KB_REG_KEYBOARD_DISPLAY, KB_VAL_DELAY, 2);
     Reload();
     Press(0x8000, HK_MUTE);
-    agent_.tray().PumpFor(600);
+    fixtures::PumpFor(600);
     ASSERT_TRUE(IsWindowVisible(agent_.popup()));
     const DWORD again = GetTickCount();
     agent_.PostKeyCode(HK_VOLUME_UP);
@@ -177,7 +178,7 @@ TEST_F(Popup, AHotKeyWhileShownRestartsTheTimeWithoutHiding) {
 // first runs out of messages.
 HWND FindNotice(agenttest::TestTray& tray) {
     HWND notice = nullptr;
-    tray.PumpUntil(
+    fixtures::PumpUntil(
         [&] { return (notice = FindWindowA("#32770", "Print Screen")) != nullptr && IsWindowVisible(notice); },
         winetest::SLOW_WAIT_LIMIT_MS);
     return notice;
@@ -214,7 +215,7 @@ TEST_F(Popup, ThePrintScreenNoticeOpensOnlyWhenAskedForAndSavesTheOptions) {
 
     SendMessageA(box, BM_CLICK, 0, 0);
     SendMessageA(GetDlgItem(notice, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(agent_.tray().PumpUntil([&] { return !IsWindow(notice); }, winetest::SLOW_WAIT_LIMIT_MS));
+    ASSERT_TRUE(fixtures::PumpUntil([&] { return !IsWindow(notice); }, winetest::SLOW_WAIT_LIMIT_MS));
     uint32_t value = 0xDEAD;
     EXPECT_TRUE(agenttest::ReadNumber(KB_REG_KEYBOARD_OPTION, KB_VAL_PRTSCR, &value));
     EXPECT_EQ(value, 0u);

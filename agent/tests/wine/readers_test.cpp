@@ -3,15 +3,15 @@
 // the test's own tray window and on its low-level mouse hook.
 #include <gtest/gtest.h>
 
-#include "tools/fixtures/agent_process.h"
-#include "tools/simulator/client/agent_watch.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "common/window_classes.h"
 #include "outside/lvxnftr/companion_interface.h"
-#include "outside/uovkbftr/feed_client.h"
+#include "outside/uovkbftr/client/feed_client.h"
 #include "outside/uovkbftr/keyboard_filter_interface.h"
+#include "tools/fixtures/agent_process.h"
 #include "tools/fixtures/bench_test.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/simulator/client/filter_reader.h"
 #include "tools/winetest/device_io.h"
 #include "tools/winsupport/driver_service.h"
@@ -32,7 +32,7 @@ bool LastLineHas(const std::vector<std::string>& log, const char* text) {
 }
 
 bool LogHas(HWND main, const char* text) {
-    for (const std::string& line : sim::ReadAgentLog(main)) {
+    for (const std::string& line : agenttest::ReadAgentLog(main)) {
         if (line.find(text) != std::string::npos) return true;
     }
     return false;
@@ -44,17 +44,17 @@ bool LogHas(HWND main, const char* text) {
 // be read, the tray messages of all of it are queued here. They are taken in, and the code 0's
 // own activity, the last one, is taken off again.
 bool Settle(agenttest::TestTray& tray, HWND main, const char* path) {
-    if (!tray.PumpUntil([&] { return winetest::AReadWaitsAt(path); }, SLOW_WAIT_LIMIT_MS)) return false;
-    const size_t lines = sim::ReadAgentLog(main).size();
+    if (!fixtures::PumpUntil([&] { return winetest::AReadWaitsAt(path); }, SLOW_WAIT_LIMIT_MS)) return false;
+    const size_t lines = agenttest::ReadAgentLog(main).size();
     PostMessageA(main, WM_AGENT_HOTKEY, 0, 0);
-    if (!tray.PumpUntil(
+    if (!fixtures::PumpUntil(
             [&] {
-                const std::vector<std::string> log = sim::ReadAgentLog(main);
+                const std::vector<std::string> log = agenttest::ReadAgentLog(main);
                 return log.size() > lines && LastLineHas(log, "Hot Key Event = 0");
             },
             SLOW_WAIT_LIMIT_MS))
         return false;
-    tray.PumpFor(0);
+    fixtures::PumpFor(0);
     return tray.TakeLast(WM_TRAY_ACTIVITY);
 }
 
@@ -71,7 +71,7 @@ protected:
         Plug(1);
         ASSERT_TRUE(agent_.Start());
         ASSERT_NE(agent_.WaitForMainWindow(), nullptr);
-        ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, SLOW_WAIT_LIMIT_MS));
+        ASSERT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, SLOW_WAIT_LIMIT_MS));
         // The filter queues events only while a reader reads its device: a hot key comes back
         // blanked once the agent's reader is there, and reaches the tray.
         ASSERT_TRUE(sim::FeedUntilAReaderListens(bench(), 1, SLOW_WAIT_LIMIT_MS)) << "the agent never read the filter's device";
@@ -88,7 +88,7 @@ protected:
     void Feed(const std::vector<uint8_t>& report) { ASSERT_TRUE(bench().FeedOne(1, report)); }
 
     bool WaitForActivities(int count, DWORD limit = WAIT_LIMIT_MS) {
-        return tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) >= count; }, limit);
+        return fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) >= count; }, limit);
     }
 
     bool Settle(const char* path) { return ::Settle(tray_, FindWindowA(KB_CLASS_AGENT_MAIN, nullptr), path); }
@@ -104,7 +104,7 @@ TEST_F(AgentReaders, AHotKeyAndItsReleaseReachTheDispatcherWhichTellsTheTray) {
     ASSERT_TRUE(WaitForActivities(2)) << "the dispatcher did not tell the tray";
     ASSERT_TRUE(Settle(KB_FILTER_USER_PATH));
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 2);
-    const std::vector<std::string> log = sim::ReadAgentLog(FindWindowA(KB_CLASS_AGENT_MAIN, nullptr));
+    const std::vector<std::string> log = agenttest::ReadAgentLog(FindWindowA(KB_CLASS_AGENT_MAIN, nullptr));
     ASSERT_GE(log.size(), 3u);
     EXPECT_NE(log[log.size() - 3].find("Hot Key Event = 1"), std::string::npos) << log[log.size() - 3];
     EXPECT_NE(log[log.size() - 2].find("Hot Key Event = 50"), std::string::npos) << log[log.size() - 2];
@@ -112,7 +112,7 @@ TEST_F(AgentReaders, AHotKeyAndItsReleaseReachTheDispatcherWhichTellsTheTray) {
 
 TEST_F(AgentReaders, ALowBatteryOnRecordThreeReachesTheTrayAsMaskEight) {
     FeedThrough({0x03, 3, 0x02, 0x10, 0x01, RF_FLAG_BATTERY_LOW});
-    ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_BATTERY) > 0; }, WAIT_LIMIT_MS));
+    ASSERT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_BATTERY) > 0; }, WAIT_LIMIT_MS));
     for (const agenttest::TrayMessage& m : tray_.messages()) {
         if (m.message == WM_TRAY_BATTERY) {
             EXPECT_EQ(m.wParam, 0x08u);
@@ -129,7 +129,7 @@ TEST_F(AgentReaders, StatusReportsAreActivityAndStepTheWheelByOneAfterTheirAuxil
     ASSERT_TRUE(wheel.installed());
     for (uint8_t aux : {0, 1, 2}) FeedThrough(StatusReport(aux));
     ASSERT_TRUE(WaitForActivities(3));
-    ASSERT_TRUE(tray_.PumpUntil([&] { return wheel.deltas().size() >= 2; }, WAIT_LIMIT_MS)) << "no wheel step";
+    ASSERT_TRUE(fixtures::PumpUntil([&] { return wheel.deltas().size() >= 2; }, WAIT_LIMIT_MS)) << "no wheel step";
     ASSERT_TRUE(Settle(KB_FILTER_USER_PATH));
     EXPECT_EQ(wheel.deltas(), (std::vector<int>{-1, 1})) << "auxiliary byte 0 steps nothing, 1 steps -1, 2 steps +1";
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 3);
@@ -175,7 +175,7 @@ TEST_F(AgentAfterAStatusChange, TheReaderFetchesTheTableAsItFirstOpensTheFilter)
     }
     ASSERT_TRUE(agent_.Start());
     ASSERT_NE(agent_.WaitForMainWindow(), nullptr);
-    EXPECT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_BATTERY) > 0; }, SLOW_WAIT_LIMIT_MS));
+    EXPECT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_BATTERY) > 0; }, SLOW_WAIT_LIMIT_MS));
     for (const agenttest::TrayMessage& m : tray_.messages()) {
         if (m.message == WM_TRAY_BATTERY) {
             EXPECT_EQ(m.wParam, 0x08u);
@@ -204,12 +204,12 @@ TEST_F(AgentBehindAnotherReader, ARefusedReadIsTriedAgainUntilTheOtherReadHasGon
         ASSERT_TRUE(agent_.Start());
         main = agent_.WaitForMainWindow();
         ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(tray_.PumpUntil([&] { return LogHas(main, "Read of \\\\.\\UVXNFLTR refused"); }, SLOW_WAIT_LIMIT_MS))
+        ASSERT_TRUE(fixtures::PumpUntil([&] { return LogHas(main, "Read of \\\\.\\UVXNFLTR refused"); }, SLOW_WAIT_LIMIT_MS))
             << "the log does not say that the read was refused";
     }
     // The other program's read ended with its handle; the agent's handle reads from now on.
     ASSERT_TRUE(sim::FeedUntilAReaderListens(bench(), 1, SLOW_WAIT_LIMIT_MS));
-    EXPECT_TRUE(tray_.PumpUntil([&] { return LogHas(main, "Hot Key Event = 1"); }, SLOW_WAIT_LIMIT_MS))
+    EXPECT_TRUE(fixtures::PumpUntil([&] { return LogHas(main, "Hot Key Event = 1"); }, SLOW_WAIT_LIMIT_MS))
         << "the agent's reader never read again";
     EXPECT_TRUE(agenttest::StopWithU(agent_));
 }
@@ -224,8 +224,8 @@ protected:
 TEST_F(AgentBeforeDrivers, TheReadersOpenTheDevicesOnceTheyAppear) {
     ASSERT_TRUE(agent_.Start());
     ASSERT_NE(agent_.WaitForMainWindow(), nullptr);
-    ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, SLOW_WAIT_LIMIT_MS));
-    tray_.PumpFor(1500);
+    ASSERT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, SLOW_WAIT_LIMIT_MS));
+    fixtures::PumpFor(1500);
     winsupport::DriverService companion(KB_COMPANION_SERVICE_NAME, winsupport::BuildFile(KB_COMPANION_TEST_FILE_NAME));
     ASSERT_TRUE(companion.running()) << companion.error();
     sim::BenchSession session(KB_FILTER_SERVICE_NAME, winsupport::BuildFile("uvxnftr.sys"));
@@ -238,11 +238,11 @@ TEST_F(AgentBeforeDrivers, TheReadersOpenTheDevicesOnceTheyAppear) {
     // it; the companion keeps what comes, so one feed is enough there.
     ASSERT_TRUE(sim::FeedUntilAReaderListens(session.bench(), 1, SLOW_WAIT_LIMIT_MS))
         << "the hot-key filter's reader never opened its device";
-    EXPECT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, SLOW_WAIT_LIMIT_MS))
+    EXPECT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, SLOW_WAIT_LIMIT_MS))
         << "the hot-key filter's reader took no hot key";
     tray_.Clear();
     ASSERT_TRUE(session.bench().Keyboard(1));
-    EXPECT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, SLOW_WAIT_LIMIT_MS))
+    EXPECT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, SLOW_WAIT_LIMIT_MS))
         << "the companion's reader never opened its device";
     EXPECT_TRUE(agenttest::StopWithU(agent_)) << "the agent did not stop with its reads pending";
 }
@@ -275,10 +275,10 @@ TEST_F(KeyboardFilterReader, EachRecordIsOneKeyCodeMessage) {
     // browser, which later tests would then take for theirs.
     for (uint8_t code : {20, 23, 3}) ASSERT_TRUE(keyboard_filter::FeedCode(code));
     uint32_t reads = 0;
-    ASSERT_TRUE(tray_.PumpUntil(
+    ASSERT_TRUE(fixtures::PumpUntil(
         [&] { return keyboard_filter::CompletedReads(&reads) && reads >= reads_before + 3; }, WAIT_LIMIT_MS));
     ASSERT_TRUE(Settle(tray_, main, KB_KEYBOARD_FILTER_USER_PATH));
-    const std::vector<std::string> log = sim::ReadAgentLog(main);
+    const std::vector<std::string> log = agenttest::ReadAgentLog(main);
     ASSERT_GE(log.size(), 4u);
     EXPECT_NE(log[log.size() - 4].find("Key Code = 20"), std::string::npos) << log[log.size() - 4];
     EXPECT_NE(log[log.size() - 3].find("Key Code = 23"), std::string::npos) << log[log.size() - 3];

@@ -3,13 +3,14 @@
 // companion is its stand-in's test variant, which tells what it was last sent.
 #include <gtest/gtest.h>
 
-#include "tools/fixtures/agent_process.h"
 #include "agent/tests/wine/registry_values.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "common/registry_names.h"
 #include "common/window_classes.h"
 #include "outside/lvxnftr/companion_interface.h"
+#include "tools/fixtures/agent_process.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/winetest/device_io.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
@@ -36,7 +37,7 @@ protected:
         tray_.Clear();
         ASSERT_TRUE(agent.Start());
         ASSERT_NE(agent.WaitForMainWindow(), nullptr);
-        ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS));
+        ASSERT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS));
     }
 
     uint32_t UsbLock() {
@@ -140,7 +141,7 @@ TEST_F(AgentSettings, ACompanionThatComesAfterTheStartGetsTheLockAndTheKeys) {
     ASSERT_TRUE(companion.running()) << companion.error();
     // The reader tries again every second, and may lag far behind that under Wine.
     LVX_KEPT_STATE kept = {};
-    EXPECT_TRUE(tray_.PumpUntil(
+    EXPECT_TRUE(fixtures::PumpUntil(
         [&] {
             kept = Kept();
             return kept.LockByte == 0x80 && kept.DisabledKeys.Application == 1;

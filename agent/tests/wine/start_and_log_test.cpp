@@ -7,11 +7,12 @@
 #include <regex>
 
 #include "agent/logic/log_line.h"
-#include "tools/fixtures/agent_process.h"
-#include "tools/simulator/client/agent_watch.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
 #include "common/window_classes.h"
+#include "tools/fixtures/agent_process.h"
+#include "tools/fixtures/message_pump.h"
+#include "tools/fixtures/window_text.h"
 #include "tools/winetest/test_support.h"
 
 namespace {
@@ -25,7 +26,7 @@ protected:
         main_ = agent_.WaitForMainWindow();
         ASSERT_NE(main_, nullptr);
         // The lock keys go to the tray at the end of the main window's creation.
-        ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS));
+        ASSERT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS));
     }
 
     agenttest::TestTray tray_;
@@ -38,17 +39,15 @@ TEST_F(AgentStart, WindowsAreHiddenAndTheTrayGetsTheLockKeysOnce) {
     const HWND popup = FindWindowA(KB_CLASS_AGENT_POPUP, nullptr);
     ASSERT_NE(popup, nullptr) << "no popup window";
     EXPECT_FALSE(IsWindowVisible(popup));
-    char title[32] = {};
-    GetWindowTextA(main_, title, sizeof title);
-    EXPECT_STREQ(title, KB_CLASS_AGENT_MAIN);
-    tray_.PumpFor(200);
+    EXPECT_EQ(fixtures::WindowText(main_), KB_CLASS_AGENT_MAIN);
+    fixtures::PumpFor(200);
     EXPECT_EQ(tray_.Count(WM_TRAY_LOCKKEYS), 1);
     const WPARAM expected = (GetKeyState(VK_SCROLL) & 1) | (GetKeyState(VK_CAPITAL) & 1) << 1 | (GetKeyState(VK_NUMLOCK) & 1) << 2;
     EXPECT_EQ(tray_.messages().front().wParam, expected);
 }
 
 TEST_F(AgentStart, TheFirstLineGivesTheNotificationHandleAfterTheTime) {
-    const std::vector<std::string> log = sim::ReadAgentLog(main_);
+    const std::vector<std::string> log = agenttest::ReadAgentLog(main_);
     ASSERT_FALSE(log.empty());
     EXPECT_TRUE(std::regex_match(log[0], std::regex("[0-2][0-9]:[0-5][0-9]:[0-5][0-9] "
                                                     "Register Device Notification handle = [0-9a-f]+")))
@@ -58,7 +57,7 @@ TEST_F(AgentStart, TheFirstLineGivesTheNotificationHandleAfterTheTime) {
 TEST_F(AgentStart, TheLogKeepsItsNewestLinesBelowTheLimit) {
     const int sent = kAgentLogLimit + 10;
     for (int i = 0; i < sent; ++i) SendMessageA(main_, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
-    const std::vector<std::string> log = sim::ReadAgentLog(main_);
+    const std::vector<std::string> log = agenttest::ReadAgentLog(main_);
     EXPECT_EQ(log.size(), static_cast<size_t>(kAgentLogLimit - 1));
     for (const std::string& line : log) {
         ASSERT_NE(line.find(" Device Change"), std::string::npos) << "the oldest line should have gone: " << line;
@@ -68,7 +67,7 @@ TEST_F(AgentStart, TheLogKeepsItsNewestLinesBelowTheLimit) {
 }
 
 TEST_F(AgentStart, MessagesTheDispatcherTakesTellTheTrayOnlyFromTheFilterReader) {
-    tray_.PumpFor(100);
+    fixtures::PumpFor(100);
     tray_.Clear();
     // 0, 24 and a code whose low bits would be a hot key are no hot keys; they still reach the
     // tray as activity.
@@ -77,10 +76,10 @@ TEST_F(AgentStart, MessagesTheDispatcherTakesTellTheTrayOnlyFromTheFilterReader)
     }
     PostMessageA(main_, WM_AGENT_KEYCODE, 20, 0);
     PostMessageA(main_, WM_AGENT_KEYCODE, 1000, 0);
-    ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) >= 5; }, winetest::WAIT_LIMIT_MS));
-    tray_.PumpFor(300);
+    ASSERT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) >= 5; }, winetest::WAIT_LIMIT_MS));
+    fixtures::PumpFor(300);
     EXPECT_EQ(tray_.Count(WM_TRAY_ACTIVITY), 5);
-    const std::vector<std::string> log = sim::ReadAgentLog(main_);
+    const std::vector<std::string> log = agenttest::ReadAgentLog(main_);
     ASSERT_GE(log.size(), 2u);
     EXPECT_NE(log[log.size() - 1].find("Key Code = 1000"), std::string::npos);
     EXPECT_NE(log[log.size() - 2].find("Key Code = 20"), std::string::npos);
@@ -93,9 +92,9 @@ TEST_F(AgentStart, AnEventWithANumberInLParamIsOnlyLogged) {
     tray_.Clear();
     PostMessageA(main_, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 1);
     PostMessageA(main_, WM_AGENT_HOTKEY, 0, 0);
-    ASSERT_TRUE(tray_.PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, winetest::WAIT_LIMIT_MS))
+    ASSERT_TRUE(fixtures::PumpUntil([&] { return tray_.Count(WM_TRAY_ACTIVITY) > 0; }, winetest::WAIT_LIMIT_MS))
         << "the agent did not get past the event";
-    const std::vector<std::string> log = sim::ReadAgentLog(main_);
+    const std::vector<std::string> log = agenttest::ReadAgentLog(main_);
     ASSERT_GE(log.size(), 2u);
     EXPECT_NE(log[log.size() - 2].find(" Device Change"), std::string::npos) << log[log.size() - 2];
 }

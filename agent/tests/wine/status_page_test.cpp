@@ -4,10 +4,11 @@
 
 #include <string>
 
-#include "tools/fixtures/agent_process.h"
 #include "agent/tests/wine/registry_values.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/private_messages.h"
+#include "tools/fixtures/agent_process.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 
@@ -75,7 +76,7 @@ protected:
         agenttest::AgentProcess agent;
         ASSERT_TRUE(agent.Start("", folder_));
         ASSERT_NE(agent.WaitForMainWindow(), nullptr);
-        ASSERT_TRUE(tray.PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS));
+        ASSERT_TRUE(fixtures::PumpUntil([&] { return tray.Count(WM_TRAY_LOCKKEYS) > 0; }, winetest::SLOW_WAIT_LIMIT_MS));
         ASSERT_TRUE(agenttest::StopWithU(agent));
     }
 

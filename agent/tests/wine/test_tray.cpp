@@ -64,25 +64,6 @@ bool TestTray::TakeLast(UINT message) {
     return false;
 }
 
-bool TestTray::PumpUntil(const std::function<bool()>& done, DWORD limit_ms) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        if (done()) return true;
-        const DWORD spent = GetTickCount() - start;
-        if (spent >= limit_ms) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, limit_ms - spent < 50 ? limit_ms - spent : 50, QS_ALLINPUT);
-    }
-}
-
-void TestTray::PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
-
 WheelRecorder::WheelRecorder() : hook_(SetWindowsHookExA(WH_MOUSE_LL, WheelHook, GetModuleHandleA(nullptr), 0)) {
     g_deltas.clear();
 }

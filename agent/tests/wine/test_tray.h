@@ -1,11 +1,11 @@
 // A tray window of the test's own (class "OVSKYRELSTATUSTRAYZRK"), made before the agent starts
 // so that the agent finds it and posts its tray messages here; and a low-level mouse hook that
-// records the wheel steps reaching this desktop. Both are served by Pump on the test's thread.
+// records the wheel steps reaching this desktop. Both are served by the messages the test's
+// thread pumps (tools/fixtures/message_pump.h).
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <vector>
 
 namespace agenttest {
@@ -28,11 +28,6 @@ public:
     void Clear() { messages_.clear(); }
     // Takes the last `message` off the record; false when there is none.
     bool TakeLast(UINT message);
-
-    // Pumps the thread's messages until `done` holds or `limit_ms` passed; the final `done`.
-    bool PumpUntil(const std::function<bool()>& done, DWORD limit_ms);
-    // Pumps for `ms`, to let anything that was coming arrive.
-    void PumpFor(DWORD ms);
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

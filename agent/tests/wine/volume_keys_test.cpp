@@ -4,6 +4,7 @@
 
 #include "agent/tests/wine/popup_agent.h"
 #include "common/hotkey_codes.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/winetest/test_support.h"
 
 namespace {
@@ -80,14 +81,14 @@ TEST_F(VolumeKeys, AHeldVolumeUpRepeatsUntilTheRelease) {
     agent_.SetVolume(0);
     const DWORD pressed = GetTickCount();
     agent_.PostHotKey(HK_VOLUME_UP);
-    ASSERT_TRUE(agent_.tray().PumpUntil([&] { return StepsFromZero(agent_.Read().volume) >= 3; }, winetest::SLOW_WAIT_LIMIT_MS))
+    ASSERT_TRUE(fixtures::PumpUntil([&] { return StepsFromZero(agent_.Read().volume) >= 3; }, winetest::SLOW_WAIT_LIMIT_MS))
         << "the repeat did not step";
     agent_.PostHotKey(kReleaseEvent);
     const uint32_t at_release = agent_.Read().volume;
     const DWORD held = GetTickCount() - pressed;
     // One step at once, one per 250 ms after; a timer never fires early by a whole period.
     EXPECT_LE(StepsFromZero(at_release), 2 + held / 250);
-    agent_.tray().PumpFor(800);
+    fixtures::PumpFor(800);
     EXPECT_EQ(agent_.Read().volume, at_release) << "the release event ends the repeat";
 }
 
@@ -96,7 +97,7 @@ TEST_F(VolumeKeys, TheKeyboardReadersVolumeUpStepsOnce) {
     agent_.PostKeyCode(HK_VOLUME_UP);
     const uint32_t once = agent_.Read().volume;
     EXPECT_EQ(StepsFromZero(once), 1u);
-    agent_.tray().PumpFor(800);
+    fixtures::PumpFor(800);
     EXPECT_EQ(agent_.Read().volume, once);
 }
 

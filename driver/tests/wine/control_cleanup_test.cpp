@@ -48,7 +48,7 @@ protected:
         winetest::PendingRead read(device, sizeof(EVENT_RECORD));
         ASSERT_TRUE(read.pending()) << "error " << read.error();
         if (GetParam().Companion) {
-            ASSERT_TRUE(winetest::SendControl(device, IOCTL_LVX_TEST_FEED_ACTIVITY, {}, 0).Ok);
+            ASSERT_TRUE(winetest::SendControl(device, IOCTL_LVX_TEST_FEED_ACTIVITY, {}, 0).ok);
         } else {
             Plug(1);
         }

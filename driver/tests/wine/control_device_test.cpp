@@ -29,8 +29,8 @@ using winetest::SendControl;
 using winetest::WAIT_LIMIT_MS;
 
 struct Keyfilter {
-    static constexpr const char* Service = KB_FILTER_SERVICE_NAME;
-    static constexpr const char* File = "uvxnftr.sys";
+    static constexpr const char* kService = KB_FILTER_SERVICE_NAME;
+    static constexpr const char* kFile = "uvxnftr.sys";
 };
 
 class ControlDevice : public winetest::DriverSuite<Keyfilter> {
@@ -46,7 +46,7 @@ TEST_F(ControlDevice, SeveralHandlesAreOpenAtOnce) {
     ASSERT_TRUE(applet.valid()) << "error " << applet.open_error();
     ASSERT_TRUE(third.valid()) << "error " << third.open_error();
     for (const DeviceHandle* device : {&agent, &applet, &third}) {
-        EXPECT_TRUE(SendControl(*device, IOCTL_GET_RF_DATA, {}, sizeof(RF_DATA)).Ok);
+        EXPECT_TRUE(SendControl(*device, IOCTL_GET_RF_DATA, {}, sizeof(RF_DATA)).ok);
     }
 }
 
@@ -54,15 +54,15 @@ TEST_F(ControlDevice, StatusTableNeedsFortyBytesOfOutput) {
     DeviceHandle device = Open();
     ASSERT_TRUE(device.valid()) << "error " << device.open_error();
     const struct {
-        DWORD OutputLength;
-        size_t Bytes;
+        DWORD output_length;
+        size_t bytes;
     } cases[] = {{39, 0}, {40, 40}, {64, 40}, {0, 0}};
     for (const auto& c : cases) {
-        const ControlResult result = SendControl(device, IOCTL_GET_RF_DATA, {}, c.OutputLength);
-        EXPECT_TRUE(result.Ok) << c.OutputLength << " bytes: error " << result.Error;
-        EXPECT_EQ(result.Output.size(), c.Bytes) << c.OutputLength << "-byte buffer";
-        for (size_t i = c.Bytes; i < c.OutputLength; ++i) {
-            EXPECT_EQ(result.Buffer[i], winetest::UNTOUCHED) << "byte " << i << " of a " << c.OutputLength << "-byte buffer";
+        const ControlResult result = SendControl(device, IOCTL_GET_RF_DATA, {}, c.output_length);
+        EXPECT_TRUE(result.ok) << c.output_length << " bytes: error " << result.error;
+        EXPECT_EQ(result.output.size(), c.bytes) << c.output_length << "-byte buffer";
+        for (size_t i = c.bytes; i < c.output_length; ++i) {
+            EXPECT_EQ(result.buffer[i], winetest::UNTOUCHED) << "byte " << i << " of a " << c.output_length << "-byte buffer";
         }
     }
 }
@@ -71,16 +71,16 @@ TEST_F(ControlDevice, LockByteSetsAndClearsTheLockBitOfEveryRecord) {
     DeviceHandle device = Open();
     ASSERT_TRUE(device.valid()) << "error " << device.open_error();
     const struct {
-        BYTE LockByte;
-        BYTE Flags;
+        BYTE lock_byte;
+        BYTE flags;
     } cases[] = {{0x80, RF_FLAG_LOCK}, {0x7F, 0}, {0xC0, RF_FLAG_LOCK}, {0x00, 0}};
     for (const auto& c : cases) {
-        const ControlResult result = SendControl(device, IOCTL_SET_LOCK, {c.LockByte}, 0);
-        ASSERT_TRUE(result.Ok) << "error " << result.Error;
-        EXPECT_TRUE(result.Output.empty());
+        const ControlResult result = SendControl(device, IOCTL_SET_LOCK, {c.lock_byte}, 0);
+        ASSERT_TRUE(result.ok) << "error " << result.error;
+        EXPECT_TRUE(result.output.empty());
         const RF_DATA table = Table(device);
         for (int i = 0; i < DEVICE_KIND_COUNT; ++i) {
-            EXPECT_EQ(table.Record[i].Flags, c.Flags) << "lock byte 0x" << std::hex << int(c.LockByte) << ", record " << i;
+            EXPECT_EQ(table.Record[i].Flags, c.flags) << "lock byte 0x" << std::hex << int(c.lock_byte) << ", record " << i;
             EXPECT_EQ(table.Record[i].State, 0) << "record " << i;
         }
     }
@@ -89,31 +89,31 @@ TEST_F(ControlDevice, LockByteSetsAndClearsTheLockBitOfEveryRecord) {
 TEST_F(ControlDevice, CodesItDoesNotHandleSucceedWithNoEffect) {
     DeviceHandle device = Open();
     ASSERT_TRUE(device.valid()) << "error " << device.open_error();
-    ASSERT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x80}, 0).Ok);
+    ASSERT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x80}, 0).ok);
     const RF_DATA before = Table(device);
     const DWORD unknown = CTL_CODE(FILE_DEVICE_UNKNOWN, 0x8FF, METHOD_BUFFERED, FILE_ANY_ACCESS);
     for (DWORD code : {DWORD(IOCTL_DISABLE_KEYS), unknown, DWORD(IOCTL_SET_MODE)}) {
         const ControlResult result = SendControl(device, code, std::vector<BYTE>(16, 1), 8);
-        EXPECT_TRUE(result.Ok) << std::hex << code << ": error " << std::dec << result.Error;
-        EXPECT_TRUE(result.Output.empty()) << std::hex << code;
+        EXPECT_TRUE(result.ok) << std::hex << code << ": error " << std::dec << result.error;
+        EXPECT_TRUE(result.output.empty()) << std::hex << code;
     }
     const RF_DATA after = Table(device);
     EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
-    ASSERT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x00}, 0).Ok);
+    ASSERT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x00}, 0).ok);
 }
 
 TEST_F(ControlDevice, RequestsWithoutTheirInputByteAreRefusedAndChangeNothing) {
     DeviceHandle device = Open();
     ASSERT_TRUE(device.valid()) << "error " << device.open_error();
-    ASSERT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x80}, 0).Ok);
+    ASSERT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x80}, 0).ok);
     for (DWORD code : {DWORD(IOCTL_SET_LOCK), DWORD(IOCTL_SET_MODE)}) {
         const ControlResult result = SendControl(device, code, {}, 0);
-        EXPECT_FALSE(result.Ok) << std::hex << code;
-        EXPECT_EQ(result.Error, DWORD(ERROR_INVALID_PARAMETER)) << std::hex << code;
+        EXPECT_FALSE(result.ok) << std::hex << code;
+        EXPECT_EQ(result.error, DWORD(ERROR_INVALID_PARAMETER)) << std::hex << code;
     }
     const RF_DATA table = Table(device);
     for (int i = 0; i < DEVICE_KIND_COUNT; ++i) EXPECT_EQ(table.Record[i].Flags, RF_FLAG_LOCK) << "record " << i;
-    ASSERT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x00}, 0).Ok);
+    ASSERT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x00}, 0).ok);
 }
 
 TEST_F(ControlDevice, ReadWaitsForAnEventAndASecondReadIsRefused) {
@@ -163,7 +163,7 @@ TEST_F(ControlDevice, ClosingTheHandleEndsItsPendingRead) {
     // The place is free again for the next reader, and the other handle still works.
     PendingRead next(bystander, sizeof(EVENT_RECORD));
     ASSERT_TRUE(next.pending()) << "the closed handle's read still holds the place: error " << next.error();
-    EXPECT_TRUE(SendControl(bystander, IOCTL_GET_RF_DATA, {}, sizeof(RF_DATA)).Ok);
+    EXPECT_TRUE(SendControl(bystander, IOCTL_GET_RF_DATA, {}, sizeof(RF_DATA)).ok);
     ASSERT_TRUE(CancelIo(bystander.get()));
     ASSERT_TRUE(next.Finished(WAIT_LIMIT_MS));
 }

@@ -33,7 +33,7 @@ TEST(HotKeys, AModeTheAgentDoesNotKnowChecksNeitherChoice) {
     for (keypages::HotKey key : {keypages::kSearch, keypages::kMail}) {
         const keypages::ChoiceView view = keypages::ViewOf(settings, key);
         EXPECT_EQ(view.checked, keypages::Choice::None) << key;
-        EXPECT_FALSE(view.customEnabled) << key;
+        EXPECT_FALSE(view.custom_enabled) << key;
     }
     EXPECT_EQ(keypages::ViewOf(settings, keypages::kCalculator).checked, keypages::Choice::Custom);
     keypages::Choose(settings, keypages::kSearch, keypages::Choice::Custom);

@@ -17,10 +17,10 @@ void ExpectBox(const Box& box, int left, int top, int right, int bottom) {
 
 TEST(ListItemLayout, TheThirdItemPutsBitmapTextAndFocusInsideItsFrames) {
     const keypages::ItemLayout layout = keypages::LayoutItem({0, 48, 120, 72});
-    ExpectBox(layout.innerFrame, 1, 49, 119, 71);
-    EXPECT_EQ(layout.bitmapX, 1);
-    EXPECT_EQ(layout.bitmapY, 50);
-    EXPECT_EQ(layout.textLeft, 30);
+    ExpectBox(layout.inner_frame, 1, 49, 119, 71);
+    EXPECT_EQ(layout.bitmap_x, 1);
+    EXPECT_EQ(layout.bitmap_y, 50);
+    EXPECT_EQ(layout.text_left, 30);
     const Box text = keypages::TextBox(layout, 40, 13);
     ExpectBox(text, 30, 54, 70, 67);
     ExpectBox(keypages::FocusBox(text), 28, 52, 72, 69);

@@ -38,7 +38,7 @@ STDMETHODIMP FakeDataObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
     GlobalUnlock(memory);
     medium->tymed = TYMED_HGLOBAL;
     medium->hGlobal = memory;
-    handedOut_ = memory;
+    handed_out_ = memory;
     return S_OK;
 }
 

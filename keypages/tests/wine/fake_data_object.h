@@ -19,7 +19,7 @@ public:
 
     // References taken by others than the test, which holds the first.
     LONG references() const { return references_; }
-    int mediaReleased() const { return mediaReleased_; }
+    int media_released() const { return media_released_; }
     const std::vector<FORMATETC>& asked() const { return asked_; }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
@@ -43,9 +43,9 @@ private:
         STDMETHODIMP QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
         STDMETHODIMP_(ULONG) AddRef() override { return 2; }
         STDMETHODIMP_(ULONG) Release() override {
-            ++data_.mediaReleased_;
-            if (data_.handedOut_ != nullptr) GlobalFree(data_.handedOut_);
-            data_.handedOut_ = nullptr;
+            ++data_.media_released_;
+            if (data_.handed_out_ != nullptr) GlobalFree(data_.handed_out_);
+            data_.handed_out_ = nullptr;
             return 1;
         }
 
@@ -56,8 +56,8 @@ private:
     Offer offer_;
     std::vector<std::string> files_;
     LONG references_ = 1;
-    int mediaReleased_ = 0;
-    HGLOBAL handedOut_ = nullptr;  // the drop list's memory until its medium is released
+    int media_released_ = 0;
+    HGLOBAL handed_out_ = nullptr;  // the drop list's memory until its medium is released
     std::vector<FORMATETC> asked_;
     MediumOwner owner_{*this};
 };

@@ -184,7 +184,7 @@ TEST_F(HotKeysPage, EachApplyTellsTheAgentsPopupOnceTheKeysAreWritten) {
     EXPECT_EQ(received[0].message, static_cast<UINT>(WM_WININICHANGE));
     EXPECT_EQ(received[0].wParam, 0u);
     EXPECT_EQ(received[0].lParam, 0);
-    EXPECT_EQ(received[0].keysThen, (std::vector<std::string>{"Calculator", "Mail", "My Computer", "Search"}));
+    EXPECT_EQ(received[0].keys_then, (std::vector<std::string>{"Calculator", "Mail", "My Computer", "Search"}));
 
     Show(kDisplayPage);
     Show(kOptionsPage);
@@ -192,9 +192,9 @@ TEST_F(HotKeysPage, EachApplyTellsTheAgentsPopupOnceTheKeysAreWritten) {
     received = popup().Received();
     ASSERT_EQ(received.size(), 4u) << "one notification a page";
     for (const ReceivedMessage& message : received) EXPECT_EQ(message.message, static_cast<UINT>(WM_WININICHANGE));
-    EXPECT_EQ(received[2].keysThen,
+    EXPECT_EQ(received[2].keys_then,
               (std::vector<std::string>{"Calculator", "Display", "Mail", "My Computer", "Search"}));
-    EXPECT_EQ(received[3].keysThen.size(), 6u);
+    EXPECT_EQ(received[3].keys_then.size(), 6u);
 }
 
 TEST_F(HotKeysPage, WithNoAgentAtOpeningApplyWritesAndSendsNothing) {

@@ -29,7 +29,7 @@ std::vector<HWND> DialogsOf(DWORD thread) {
 }  // namespace
 
 ModalDriver::ModalDriver(std::function<bool(ModalDriver&)> script)
-    : script_(std::move(script)), testThread_(GetCurrentThreadId()) {
+    : script_(std::move(script)), test_thread_(GetCurrentThreadId()) {
     thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
 }
 
@@ -61,7 +61,7 @@ bool ModalDriver::Fail(const std::string& why) {
 HWND ModalDriver::WaitFor(const std::function<bool(HWND)>& wanted, const std::string& what) {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < kGiveUpMs) {
-        for (HWND dialog : DialogsOf(testThread_)) {
+        for (HWND dialog : DialogsOf(test_thread_)) {
             if (wanted(dialog)) return dialog;
         }
         Sleep(20);
@@ -103,14 +103,14 @@ void ModalDriver::Retype(HWND dialog, int control, const std::string& text) {
     for (char c : text) SendDlgItemMessageA(dialog, control, WM_CHAR, static_cast<BYTE>(c), 1);
 }
 
-bool ModalDriver::ChooseFile(HWND fileDialog, const std::string& path) {
+bool ModalDriver::ChooseFile(HWND file_dialog, const std::string& path) {
     // The name box is an edit of its own (edt1), or the edit of an extended combo box (cmb13),
     // as Wine's dialog has it.
-    HWND name = GetDlgItem(fileDialog, 0x480);
-    if (name == nullptr) name = reinterpret_cast<HWND>(SendDlgItemMessageA(fileDialog, 0x47C, CBEM_GETEDITCONTROL, 0, 0));
+    HWND name = GetDlgItem(file_dialog, 0x480);
+    if (name == nullptr) name = reinterpret_cast<HWND>(SendDlgItemMessageA(file_dialog, 0x47C, CBEM_GETEDITCONTROL, 0, 0));
     if (name == nullptr) return Fail("the file dialog has no file name box");
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    PostClick(fileDialog, IDOK);
+    PostClick(file_dialog, IDOK);
     return true;
 }
 
@@ -119,7 +119,7 @@ void ModalDriver::CancelEveryDialog() {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < kGiveUpMs) {
         bool open = false;
-        for (HWND dialog : DialogsOf(testThread_)) {
+        for (HWND dialog : DialogsOf(test_thread_)) {
             if (GetWindow(dialog, GW_OWNER) == nullptr) continue;
             PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
             open = true;

@@ -35,7 +35,7 @@ public:
     // Replaces an edit's text as typing over a selection of all of it does.
     void Retype(HWND dialog, int control, const std::string& text);
     // The file dialog's name box gets the path, and its Open button a click.
-    bool ChooseFile(HWND fileDialog, const std::string& path);
+    bool ChooseFile(HWND file_dialog, const std::string& path);
     bool Fail(const std::string& why);
 
 private:
@@ -44,7 +44,7 @@ private:
     void CancelEveryDialog();
 
     std::function<bool(ModalDriver&)> script_;
-    DWORD testThread_;
+    DWORD test_thread_;
     HANDLE thread_ = nullptr;
     bool succeeded_ = false;
     std::string failure_;

@@ -12,7 +12,6 @@ constexpr int kFirstChoice = 1005;
 constexpr int kSecondChoice = 1006;
 constexpr int kCustomChoice = 1007;
 constexpr int kAddress = 1008;
-constexpr int kMyComputerButton = 1009;
 constexpr int kMailProgram = 1010;
 constexpr int kCalculatorButton = 1011;
 constexpr int kPowerButton = 1012;
@@ -29,7 +28,6 @@ constexpr int kDisplayTime = 1017;
 constexpr int kPrtScr = 1018;
 constexpr int kCapsLock = 1019;
 constexpr int kLeftWindow = 1020;
-constexpr int kRightWindow = 1021;
 constexpr int kApplication = 1022;
 
 // "Select"

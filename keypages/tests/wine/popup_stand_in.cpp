@@ -12,12 +12,12 @@ using sheet_test::Subkeys;
 namespace {
 
 constexpr DWORD kGiveUpMs = 10000;
-PopupStandIn* g_standIn = nullptr;
+PopupStandIn* g_stand_in = nullptr;
 
 }  // namespace
 
 PopupStandIn::PopupStandIn() {
-    g_standIn = this;
+    g_stand_in = this;
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
     WaitForSingleObject(ready_, kGiveUpMs);
@@ -29,7 +29,7 @@ PopupStandIn::~PopupStandIn() {
     CloseHandle(thread_);
     CloseHandle(ready_);
     UnregisterClassA(KB_CLASS_AGENT_POPUP, GetModuleHandleA(nullptr));
-    g_standIn = nullptr;
+    g_stand_in = nullptr;
 }
 
 std::vector<ReceivedMessage> PopupStandIn::Received() const {
@@ -40,8 +40,8 @@ std::vector<ReceivedMessage> PopupStandIn::Received() const {
 void PopupStandIn::Keep(UINT message, WPARAM wParam, LPARAM lParam) {
     ReceivedMessage received = {message, wParam, lParam, {}};
     if (message == WM_WININICHANGE) {
-        received.keysThen = Subkeys(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD);
-        std::sort(received.keysThen.begin(), received.keysThen.end());
+        received.keys_then = Subkeys(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD);
+        std::sort(received.keys_then.begin(), received.keys_then.end());
     }
     std::lock_guard<std::mutex> lock(mutex_);
     received_.push_back(received);
@@ -49,7 +49,7 @@ void PopupStandIn::Keep(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK PopupStandIn::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // Only what other threads send: the window's own creation and destruction are not news.
-    if (InSendMessage()) g_standIn->Keep(message, wParam, lParam);
+    if (InSendMessage()) g_stand_in->Keep(message, wParam, lParam);
     if (message == WM_DESTROY) PostQuitMessage(0);
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -15,7 +15,7 @@ struct ReceivedMessage {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
-    std::vector<std::string> keysThen;  // the subkeys of "ZI Dodoveda" at that moment, sorted
+    std::vector<std::string> keys_then;  // the subkeys of "ZI Dodoveda" at that moment, sorted
 };
 
 class PopupStandIn {

@@ -44,12 +44,12 @@ protected:
 };
 
 // Clicks "&Browser" and chooses the file in the file dialog; false when that could not be done.
-// With `confirmCreation` the file does not exist, and the dialog's question is answered Yes.
-bool Browse(ModalDriver& d, HWND dialog, const std::string& file, bool confirmCreation = false) {
+// With `confirm_creation` the file does not exist, and the dialog's question is answered Yes.
+bool Browse(ModalDriver& d, HWND dialog, const std::string& file, bool confirm_creation = false) {
     d.PostClick(dialog, kBrowse);
     HWND open = d.WaitForDialog("Open", dialog);
     if (open == nullptr || !d.ChooseFile(open, file)) return false;
-    if (confirmCreation) {
+    if (confirm_creation) {
         HWND create = d.WaitForDialogOwnedBy(open);
         if (create == nullptr) return false;
         d.PostClick(create, IDYES);
@@ -59,17 +59,17 @@ bool Browse(ModalDriver& d, HWND dialog, const std::string& file, bool confirmCr
 }
 
 TEST_F(SelectDialog, OkTakesTheTypedTextsAndTheSheetsOkWritesThemThoughApplyWasNeverEnabled) {
-    std::string shownPath, shownName;
+    std::string shown_path, shown_name;
     WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
-        shownPath = Text(dialog, kPath);
-        shownName = Text(dialog, kOnScreenName);
+        shown_path = Text(dialog, kPath);
+        shown_name = Text(dialog, kOnScreenName);
         d.Retype(dialog, kPath, "c:\\tools\\pocket.exe");
         d.Retype(dialog, kOnScreenName, "Pocket");
         d.PostClick(dialog, IDOK);
         return true;
     });
-    EXPECT_EQ(shownPath, "c:\\old\\old.exe");
-    EXPECT_EQ(shownName, "Old");
+    EXPECT_EQ(shown_path, "c:\\old\\old.exe");
+    EXPECT_EQ(shown_name, "Old");
     EXPECT_EQ(Text(page_, kProgramName), "Pocket");
     EXPECT_FALSE(sheet().ApplyEnabled());
     sheet().PressOk();
@@ -129,7 +129,7 @@ TEST_F(SelectDialog, ABrowsedPathLongerThanTheFieldIsRefusedAndTypingStopsAtIt) 
     ASSERT_TRUE(CopyFileA(winsupport::BuildFile("keypages.dll").c_str(), program.c_str(), FALSE));
     ASSERT_GT(program.size(), 127u);
     std::string path;
-    int nameLength = 0;
+    int name_length = 0;
     WorkSelectDialog([&](ModalDriver& d, HWND dialog) {
         if (!Browse(d, dialog, program)) return false;
         HWND refusal = d.WaitForDialogOwnedBy(dialog);
@@ -138,12 +138,12 @@ TEST_F(SelectDialog, ABrowsedPathLongerThanTheFieldIsRefusedAndTypingStopsAtIt) 
         if (!d.WaitUntilClosed(refusal)) return false;
         path = Text(dialog, kPath);
         d.Retype(dialog, kOnScreenName, std::string(200, 'n'));
-        nameLength = GetWindowTextLengthA(GetDlgItem(dialog, kOnScreenName));
+        name_length = GetWindowTextLengthA(GetDlgItem(dialog, kOnScreenName));
         d.PostClick(dialog, IDOK);
         return true;
     });
     EXPECT_EQ(path, "c:\\old\\old.exe") << "the dialog kept its path";
-    EXPECT_EQ(nameLength, 127) << "typing stops at what the field holds";
+    EXPECT_EQ(name_length, 127) << "typing stops at what the field holds";
     sheet().PressOk();
     EXPECT_TRUE(StoredAs(kCalculatorKey, "Custom", REG_SZ, TextBytes("c:\\old\\old.exe")));
     EXPECT_TRUE(StoredAs(kCalculatorKey, "Name", REG_SZ, TextBytes(std::string(127, 'n'))));

@@ -46,19 +46,19 @@ TEST_F(Server, MakesAnExtensionWithBothShellInterfacesOnOneCount) {
     IShellExtInit* extension = dll_.CreateExtension();
     ASSERT_NE(extension, nullptr);
     EXPECT_EQ(References(extension), 1u);
-    IShellPropSheetExt* sheetExtension = nullptr;
-    ASSERT_EQ(extension->QueryInterface(IID_IShellPropSheetExt, reinterpret_cast<void**>(&sheetExtension)), S_OK);
+    IShellPropSheetExt* sheet_extension = nullptr;
+    ASSERT_EQ(extension->QueryInterface(IID_IShellPropSheetExt, reinterpret_cast<void**>(&sheet_extension)), S_OK);
     EXPECT_EQ(References(extension), 2u);
     IUnknown* identity = nullptr;
-    ASSERT_EQ(sheetExtension->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)), S_OK);
+    ASSERT_EQ(sheet_extension->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)), S_OK);
     EXPECT_EQ(identity, static_cast<IUnknown*>(extension));
     identity->Release();
-    EXPECT_EQ(sheetExtension->ReplacePage(EXPPS_FILETYPES, nullptr, 0), S_OK);
+    EXPECT_EQ(sheet_extension->ReplacePage(EXPPS_FILETYPES, nullptr, 0), S_OK);
     void* none = &identity;
     EXPECT_EQ(extension->QueryInterface(IID_IClassFactory, &none), E_NOINTERFACE);
     EXPECT_EQ(none, nullptr);
 
-    sheetExtension->Release();
+    sheet_extension->Release();
     EXPECT_EQ(dll_.CanUnloadNow(), S_FALSE) << "an extension object lives";
     EXPECT_EQ(extension->Release(), 0u);
     EXPECT_EQ(dll_.CanUnloadNow(), S_OK);
@@ -69,20 +69,20 @@ TEST_F(Server, InitializeTakesADropListAndRefusesADataObjectWithout) {
     ASSERT_NE(extension, nullptr);
     EXPECT_EQ(extension->Initialize(nullptr, nullptr, nullptr), S_OK);
 
-    FakeDataObject dropList(FakeDataObject::Offer::DropList);
-    EXPECT_EQ(extension->Initialize(nullptr, &dropList, nullptr), S_OK);
-    EXPECT_EQ(dropList.references(), 2) << "the extension holds the data object";
-    ASSERT_EQ(dropList.asked().size(), 1u);
-    EXPECT_EQ(dropList.asked()[0].cfFormat, CF_HDROP);
-    EXPECT_EQ(dropList.asked()[0].tymed, static_cast<DWORD>(TYMED_HGLOBAL));
-    EXPECT_EQ(dropList.mediaReleased(), 1);
+    FakeDataObject drop_list(FakeDataObject::Offer::DropList);
+    EXPECT_EQ(extension->Initialize(nullptr, &drop_list, nullptr), S_OK);
+    EXPECT_EQ(drop_list.references(), 2) << "the extension holds the data object";
+    ASSERT_EQ(drop_list.asked().size(), 1u);
+    EXPECT_EQ(drop_list.asked()[0].cfFormat, CF_HDROP);
+    EXPECT_EQ(drop_list.asked()[0].tymed, static_cast<DWORD>(TYMED_HGLOBAL));
+    EXPECT_EQ(drop_list.media_released(), 1);
 
     FakeDataObject nothing(FakeDataObject::Offer::Nothing);
     EXPECT_EQ(extension->Initialize(nullptr, &nothing, nullptr), E_FAIL);
-    EXPECT_EQ(dropList.references(), 1) << "the first data object is let go by the second Initialize";
+    EXPECT_EQ(drop_list.references(), 1) << "the first data object is let go by the second Initialize";
     FakeDataObject stream(FakeDataObject::Offer::DropListAsStream);
     EXPECT_EQ(extension->Initialize(nullptr, &stream, nullptr), E_FAIL);
-    EXPECT_EQ(stream.mediaReleased(), 1) << "a medium of the wrong kind is released all the same";
+    EXPECT_EQ(stream.media_released(), 1) << "a medium of the wrong kind is released all the same";
     EXPECT_EQ(nothing.references(), 1);
 
     EXPECT_EQ(extension->Release(), 0u);

@@ -11,11 +11,11 @@
 #include <gtest/gtest.h>
 
 #include "common/registry_names.h"
-#include "tools/fixtures/sheets/server_dll.h"
 #include "keypages/tests/wine/popup_stand_in.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/fixtures/sheets/registration_check.h"
+#include "tools/fixtures/sheets/server_dll.h"
 #include "tools/fixtures/sheets/shell_handlers.h"
-#include "tools/fixtures/sheets/system_program.h"
 #include "tools/fixtures/sheets/test_registry.h"
 #include "tools/fixtures/sheets/test_sheet.h"
 #include "tools/winsupport/build_files.h"
@@ -27,7 +27,6 @@ using sheet_test::ReadText;
 const char kClsid[] = "{94054cfe-34c1-46dc-9c7f-aacef66e8a47}";
 const std::string kClassKey = std::string("CLSID\\") + kClsid;
 const std::string kServerKey = kClassKey + "\\InprocServer32";
-const char kKeyboardApplet[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\Keyboard";
 
 std::string Lower(std::string text) {
     CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
@@ -43,27 +42,27 @@ const sheet_test::ServerIdentity kKeypages = {kClsid, "Orvanta ZI Dodoveda", KB_
 class ShellPath : public testing::Test {
 protected:
     void SetUp() override {
-        sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_));
+        fixtures::RunProgram("regsvr32.exe /s /u " + Quoted(dll_));
         ASSERT_FALSE(sheet_test::Registered(kKeypages)) << "a registration of an earlier run is left";
     }
-    void TearDown() override { sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)); }
+    void TearDown() override { fixtures::RunProgram("regsvr32.exe /s /u " + Quoted(dll_)); }
 
     const std::string dll_ = winsupport::BuildFile("keypages.dll");
 };
 
 TEST_F(ShellPath, Regsvr32RegistersAndUnregisters) {
-    ASSERT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
+    ASSERT_EQ(fixtures::RunProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
     sheet_test::ExpectRegistration(kKeypages, dll_);
-    ASSERT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
+    ASSERT_EQ(fixtures::RunProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
     EXPECT_FALSE(sheet_test::Registered(kKeypages));
     // Unregistering what is not registered succeeds as well.
-    EXPECT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
+    EXPECT_EQ(fixtures::RunProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
 }
 
 TEST_F(ShellPath, Rundll32RegistersAndUnregistersWhateverItsArguments) {
-    ASSERT_EQ(sheet_test::RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",RegisterServer any thing 17"), 0u);
+    ASSERT_EQ(fixtures::RunProgram("rundll32.exe " + Quoted(dll_) + ",RegisterServer any thing 17"), 0u);
     sheet_test::ExpectRegistration(kKeypages, dll_);
-    ASSERT_EQ(sheet_test::RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",UnregisterServer"), 0u);
+    ASSERT_EQ(fixtures::RunProgram("rundll32.exe " + Quoted(dll_) + ",UnregisterServer"), 0u);
     EXPECT_FALSE(sheet_test::Registered(kKeypages));
 }
 
@@ -72,16 +71,16 @@ TEST_F(ShellPath, TheServerPathIsRegisteredInLowerCaseWhateverItsCaseOnDisk) {
     const std::string copy = folder + "\\KeyPages.DLL";
     CreateDirectoryA(folder.c_str(), nullptr);
     ASSERT_TRUE(CopyFileA(dll_.c_str(), copy.c_str(), FALSE)) << "error " << GetLastError();
-    ASSERT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s " + Quoted(copy)), 0u);
+    ASSERT_EQ(fixtures::RunProgram("regsvr32.exe /s " + Quoted(copy)), 0u);
     EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, kServerKey, nullptr), Lower(copy));
     EXPECT_NE(Lower(copy), copy);
-    sheet_test::RunSystemProgram("regsvr32.exe /s /u " + Quoted(copy));
+    fixtures::RunProgram("regsvr32.exe /s /u " + Quoted(copy));
     DeleteFileA(copy.c_str());
     RemoveDirectoryA(folder.c_str());
 }
 
 TEST_F(ShellPath, Shell32FindsTheHandlerCreatesItAndShowsItsPages) {
-    ASSERT_EQ(sheet_test::RunSystemProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
+    ASSERT_EQ(fixtures::RunProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
     sheet_test::DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD);
     kp_test::PopupStandIn popup;
     ASSERT_EQ(CoInitialize(nullptr), S_OK);

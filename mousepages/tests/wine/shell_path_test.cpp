@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "mousepages/tests/wine/mouse_sheet.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/fixtures/sheets/page_input.h"
 #include "tools/fixtures/sheets/registration_check.h"
 #include "tools/fixtures/sheets/shell_handlers.h"
-#include "tools/fixtures/sheets/system_program.h"
 #include "tools/winsupport/build_files.h"
 
 namespace mp_test {
@@ -28,12 +28,12 @@ const ServerIdentity kMousepages = {kClsid, "Orvanta RI Zovud", KB_REG_MOUSE_SHE
 class ShellPath : public testing::Test {
 protected:
     void SetUp() override {
-        RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_));
+        fixtures::RunProgram("regsvr32.exe /s /u " + Quoted(dll_));
         ASSERT_FALSE(Registered(kMousepages)) << "a registration of an earlier run is left";
         DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_WHEEL);
     }
     void TearDown() override {
-        RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_));
+        fixtures::RunProgram("regsvr32.exe /s /u " + Quoted(dll_));
         DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_WHEEL);
     }
 
@@ -41,18 +41,18 @@ protected:
 };
 
 TEST_F(ShellPath, Regsvr32AndRundll32RegisterAndUnregister) {
-    ASSERT_EQ(RunSystemProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
+    ASSERT_EQ(fixtures::RunProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
     ExpectRegistration(kMousepages, dll_);
-    ASSERT_EQ(RunSystemProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
+    ASSERT_EQ(fixtures::RunProgram("regsvr32.exe /s /u " + Quoted(dll_)), 0u);
     EXPECT_FALSE(Registered(kMousepages));
-    ASSERT_EQ(RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",RegisterServer any thing"), 0u);
+    ASSERT_EQ(fixtures::RunProgram("rundll32.exe " + Quoted(dll_) + ",RegisterServer any thing"), 0u);
     ExpectRegistration(kMousepages, dll_);
-    ASSERT_EQ(RunSystemProgram("rundll32.exe " + Quoted(dll_) + ",UnregisterServer"), 0u);
+    ASSERT_EQ(fixtures::RunProgram("rundll32.exe " + Quoted(dll_) + ",UnregisterServer"), 0u);
     EXPECT_FALSE(Registered(kMousepages));
 }
 
 TEST_F(ShellPath, Shell32FindsTheHandlerAndItsPagesSaveWhatTheUserChose) {
-    ASSERT_EQ(RunSystemProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
+    ASSERT_EQ(fixtures::RunProgram("regsvr32.exe /s " + Quoted(dll_)), 0u);
     ASSERT_EQ(CoInitialize(nullptr), S_OK);
     auto handlers =
         std::make_unique<ShellHandlers>(L"Software\\Microsoft\\Windows\\CurrentVersion\\Controls Folder\\Mouse");

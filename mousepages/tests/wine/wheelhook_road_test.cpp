@@ -10,6 +10,7 @@
 
 #include "common/window_classes.h"
 #include "mousepages/tests/wine/mouse_sheet.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/fixtures/sheets/page_input.h"
 #include "tools/winetest/test_support.h"
 #include "wheelhook/wheelhook.h"
@@ -18,30 +19,19 @@ namespace mp_test {
 namespace {
 
 std::vector<MSG> g_posted;
-WNDPROC g_zoomProcedure = nullptr;
-int g_settingsChanges = 0;
+WNDPROC g_zoom_procedure = nullptr;
+int g_settings_changes = 0;
 
 // Counts the page's own announcements (wParam and lParam 0) on their way into the hook's zoom
 // window, which goes on to answer them itself.
 LRESULT CALLBACK CountingZoomProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_WININICHANGE && wParam == 0 && lParam == 0) ++g_settingsChanges;
-    return CallWindowProcA(g_zoomProcedure, window, message, wParam, lParam);
+    if (message == WM_WININICHANGE && wParam == 0 && lParam == 0) ++g_settings_changes;
+    return CallWindowProcA(g_zoom_procedure, window, message, wParam, lParam);
 }
 
-bool PumpUntil(const std::function<bool()>& done) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            g_posted.push_back(msg);
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (done()) return true;
-        if (GetTickCount() - start > winetest::WAIT_LIMIT_MS) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
+void Record(const MSG& message) { g_posted.push_back(message); }
+
+bool PumpUntil(const std::function<bool()>& done) { return fixtures::PumpUntil(done, winetest::WAIT_LIMIT_MS, Record); }
 
 class WheelHookRoad : public MousePages {
 protected:
@@ -57,14 +47,14 @@ protected:
         ASSERT_NE(InstallMouseFilter(1, windows), 0) << "the hooks are set";
         zoom_ = FindWindowA(KB_CLASS_ZOOM, "OVMSZOOM Window");
         ASSERT_NE(zoom_, nullptr) << "the hook made no zoom window";
-        g_zoomProcedure = reinterpret_cast<WNDPROC>(
+        g_zoom_procedure = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(zoom_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingZoomProcedure)));
-        g_settingsChanges = 0;
+        g_settings_changes = 0;
     }
     void TearDown() override {
         CloseSheet();
         InstallMouseFilter(0, nullptr);
-        SetWindowLongPtrA(zoom_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_zoomProcedure));
+        SetWindowLongPtrA(zoom_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_zoom_procedure));
         DestroyWindow(zoom_);
         DestroyWindow(frame_);
         SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, 3, nullptr, 0);
@@ -107,7 +97,7 @@ TEST_F(WheelHookRoad, AppliedSettingsReachTheHookAndScrollTheNextNotch) {
     SendDlgItemMessageA(page, IDC_SCROLL_LINES, WM_CLEAR, 0, 0);
     Type(page, IDC_SCROLL_LINES, "2");
     sheet().PressApply();
-    EXPECT_EQ(g_settingsChanges, 1) << "the page's broadcast reached the zoom window";
+    EXPECT_EQ(g_settings_changes, 1) << "the page's broadcast reached the zoom window";
     std::vector<MSG> scrolls = ScrollsOfANotch(WHEEL_DELTA, 2);
     ASSERT_EQ(scrolls.size(), 2u);
     EXPECT_EQ(scrolls[0].wParam, static_cast<WPARAM>(SB_LINEUP));
@@ -115,7 +105,7 @@ TEST_F(WheelHookRoad, AppliedSettingsReachTheHookAndScrollTheNextNotch) {
     Click(page, IDC_PAGE_MODE);
     Click(page, IDC_REVERSE);
     sheet().PressApply();
-    EXPECT_EQ(g_settingsChanges, 2);
+    EXPECT_EQ(g_settings_changes, 2);
     scrolls = ScrollsOfANotch(WHEEL_DELTA, 1);
     ASSERT_EQ(scrolls.size(), 1u) << "one page per notch";
     EXPECT_EQ(scrolls[0].wParam, static_cast<WPARAM>(SB_PAGEDOWN)) << "reversed";

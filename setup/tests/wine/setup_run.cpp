@@ -3,7 +3,7 @@
 #include <shlobj.h>
 
 #include "common/window_classes.h"
-#include "tools/fixtures/sheets/system_program.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/fixtures/sheets/test_registry.h"
 #include "tools/winetest/test_support.h"
 
@@ -18,16 +18,6 @@ std::string SetupCommand() { return Quoted(KB_SETUP_FILE); }
 
 std::string UninstallerCommand(const std::string& arguments) {
     return Quoted(InstallFolder() + "\\uninstall.exe") + " " + arguments + " _?=" + InstallFolder();
-}
-
-HANDLE Start(std::string command) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return nullptr;
-    CloseHandle(process.hThread);
-    return process.hProcess;
 }
 
 // "\??\C:\x" and "!\??\C:\x" (a rename that replaces C:\x) name C:\x.
@@ -65,16 +55,16 @@ std::string DriversFolder() {
 std::string DistFile(const char* name) { return std::string(KB_SETUP_DIST) + "\\" + name; }
 
 DWORD RunSetup(const std::string& arguments) {
-    return sheet_test::RunSystemProgram(SetupCommand() + " " + arguments);
+    return fixtures::RunProgram(SetupCommand() + " " + arguments);
 }
 
 DWORD RunUninstaller(const std::string& arguments) {
-    return sheet_test::RunSystemProgram(UninstallerCommand(arguments));
+    return fixtures::RunProgram(UninstallerCommand(arguments));
 }
 
-HANDLE StartSetup() { return Start(SetupCommand()); }
+HANDLE StartSetup() { return fixtures::StartProgram(SetupCommand()).process; }
 
-HANDLE StartUninstaller() { return Start(UninstallerCommand("")); }
+HANDLE StartUninstaller() { return fixtures::StartProgram(UninstallerCommand("")).process; }
 
 HWND WaitForAgent() {
     const DWORD start = GetTickCount();

@@ -25,7 +25,7 @@ std::string DriversFolder();  // "<Windows>\system32\drivers", where the service
 std::string DistFile(const char* name);  // a file of the deliverables the setup was built from
 
 // The setup, or the uninstaller run in place ("_?=" makes it stay in its folder and end only
-// when done), with these arguments; their exit code once ended, sheet_test::kNotRun otherwise.
+// when done), with these arguments; their exit code once ended, fixtures::kNotRun otherwise.
 DWORD RunSetup(const std::string& arguments);
 DWORD RunUninstaller(const std::string& arguments);
 // The same, started without waiting, for the interactive pages.

@@ -1,5 +1,7 @@
 #include "setup/tests/wine/setup_windows.h"
 
+#include "tools/fixtures/program_start.h"
+#include "tools/fixtures/window_text.h"
 #include "tools/winetest/test_support.h"
 
 namespace setup_test {
@@ -33,12 +35,6 @@ HWND WaitForWindow(DWORD process_id, const std::function<bool(HWND)>& wanted) {
     return found;
 }
 
-std::string WindowText(HWND window) {
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 bool IsDialog(HWND window) {
     char class_name[16] = {};
     GetClassNameA(window, class_name, sizeof class_name);
@@ -52,7 +48,7 @@ struct TextSearch {
 
 BOOL CALLBACK VisitChild(HWND window, LPARAM lParam) {
     TextSearch& search = *reinterpret_cast<TextSearch*>(lParam);
-    search.found = WindowText(window) == search.text;
+    search.found = fixtures::WindowText(window) == search.text;
     return !search.found;
 }
 
@@ -74,7 +70,7 @@ bool WaitUntil(const std::function<bool()>& condition) {
 
 HWND WaitForDialog(DWORD process_id, const char* title) {
     return WaitForWindow(process_id,
-                         [title](HWND window) { return IsDialog(window) && WindowText(window).rfind(title, 0) == 0; });
+                         [title](HWND window) { return IsDialog(window) && fixtures::WindowText(window).rfind(title, 0) == 0; });
 }
 
 HWND FindMessageBox(DWORD process_id, const char* words) { return FindWindowOf(process_id, MessageBoxSaying(words)); }
@@ -85,7 +81,7 @@ HWND WaitForMessageBox(DWORD process_id, const char* words) {
 
 std::string ControlText(HWND dialog, int id) {
     const HWND control = GetDlgItem(dialog, id);
-    return control != nullptr ? WindowText(control) : "";
+    return control != nullptr ? fixtures::WindowText(control) : "";
 }
 
 bool HasChildWithText(HWND parent, const char* text) {
@@ -99,20 +95,16 @@ void Press(HWND dialog, int id) {
 }
 
 bool ControlPanelOpensTheApplet() {
-    char command[] = "control.exe skyrel.cpl";
     char root[MAX_PATH];
     GetWindowsDirectoryA(root, MAX_PATH);
     root[3] = '\0';
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION control = {};
-    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, root, &startup, &control)) return false;
-    const HWND dialog = WaitForDialog(control.dwProcessId, "Skyrel RF Status");
+    const fixtures::StartedProgram control = fixtures::StartProgram("control.exe skyrel.cpl", root);
+    if (control.process == nullptr) return false;
+    const HWND dialog = WaitForDialog(control.id, "Skyrel RF Status");
     if (dialog != nullptr) Press(dialog, IDOK);
-    const bool ended = WaitForSingleObject(control.hProcess, winetest::SLOW_WAIT_LIMIT_MS) == WAIT_OBJECT_0;
-    if (!ended) TerminateProcess(control.hProcess, 1);
-    CloseHandle(control.hThread);
-    CloseHandle(control.hProcess);
+    const bool ended = WaitForSingleObject(control.process, winetest::SLOW_WAIT_LIMIT_MS) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(control.process, 1);
+    CloseHandle(control.process);
     return dialog != nullptr && ended;
 }
 

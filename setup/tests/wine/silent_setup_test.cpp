@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "common/registry_names.h"
-#include "setup/tests/wine/receiver_nodes.h"
 #include "setup/tests/wine/setup_run.h"
 #include "setup/tests/wine/setup_windows.h"
-#include "tools/fixtures/sheets/system_program.h"
+#include "tools/fixtures/device_node.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/fixtures/sheets/test_registry.h"
 #include "tools/winsupport/build_files.h"
 
@@ -84,7 +84,7 @@ DWORD Number(HKEY root, const std::string& key, const char* name) {
 
 // The pages shell32 finds below a control panel applet's key, counted in a process of its own.
 DWORD ShellPages(const char* applet) {
-    return sheet_test::RunSystemProgram(Quoted(winsupport::BuildFile("setup_shell_pages.exe")) + " \"" +
+    return fixtures::RunProgram(Quoted(winsupport::BuildFile("setup_shell_pages.exe")) + " \"" +
                                         KB_REG_CONTROLS_FOLDER + applet + "\"");
 }
 
@@ -102,8 +102,10 @@ const struct {
 class SilentSetup : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        keyboard_ = new ReceiverNode("MI_00");
-        hotkeys_ = new ReceiverNode("MI_01");
+        keyboard_ = new fixtures::DeviceNode(fixtures::ReceiverIds("MI_00", "0100"));
+        hotkeys_ = new fixtures::DeviceNode(fixtures::ReceiverIds("MI_01", "0100"));
+        // 98 and ME keep the filter list in the hardware key, which the device's installer makes.
+        nodes_made_ = keyboard_->CreateHardwareKey() && hotkeys_->CreateHardwareKey();
         keyboard_->SetLowerFilters("kbdhid\0\0"s);
     }
 
@@ -113,7 +115,7 @@ protected:
     }
 
     void SetUp() override {
-        ASSERT_TRUE(keyboard_->created() && hotkeys_->created()) << "no device nodes for the receiver";
+        ASSERT_TRUE(nodes_made_) << "no device nodes for the receiver";
         ASSERT_FALSE(AgentRunning()) << "an agent of an earlier test still runs";
         before_ = TakeMachineState();
         pending_before_ = FilesPendingRestart().size();
@@ -157,18 +159,20 @@ protected:
                 waits_for_restart = true;
         }
         EXPECT_EQ(exit_code, waits_for_restart ? kRestartNeeded : 0u);
-        EXPECT_EQ(keyboard_->LowerFilters(), "kbdhid\0\0"s);
-        EXPECT_EQ(hotkeys_->LowerFilters(), "");
+        EXPECT_EQ(keyboard_->LowerFilters().bytes, "kbdhid\0\0"s);
+        EXPECT_EQ(hotkeys_->LowerFilters().bytes, "");
     }
 
     MachineState before_;
     size_t pending_before_ = 0;
-    static ReceiverNode* keyboard_;
-    static ReceiverNode* hotkeys_;
+    static fixtures::DeviceNode* keyboard_;
+    static fixtures::DeviceNode* hotkeys_;
+    static bool nodes_made_;
 };
 
-ReceiverNode* SilentSetup::keyboard_ = nullptr;
-ReceiverNode* SilentSetup::hotkeys_ = nullptr;
+fixtures::DeviceNode* SilentSetup::keyboard_ = nullptr;
+fixtures::DeviceNode* SilentSetup::hotkeys_ = nullptr;
+bool SilentSetup::nodes_made_ = false;
 
 TEST_F(SilentSetup, PutsEverythingWhereWindowsFindsItAndTheUninstallerLeavesOnlyTheSettings) {
     ASSERT_EQ(RunSetup("/S"), kRestartNeeded) << "a first install needs a restart";
@@ -184,8 +188,8 @@ TEST_F(SilentSetup, PutsEverythingWhereWindowsFindsItAndTheUninstallerLeavesOnly
     GetWindowsDirectoryA(windows, MAX_PATH);
     for (const char* service : {KB_REG_SERVICE_UVXNFTR, KB_REG_SERVICE_LVXNFTR})
         EXPECT_TRUE(FileExists(std::string(windows) + "\\" + ReadText(HKEY_LOCAL_MACHINE, service, "ImagePath"))) << service;
-    EXPECT_EQ(keyboard_->LowerFilters(), "LVXNFTR\0kbdhid\0\0"s);
-    EXPECT_EQ(hotkeys_->LowerFilters(), "UVXNFTR\0\0"s);
+    EXPECT_EQ(keyboard_->LowerFilters().bytes, "LVXNFTR\0kbdhid\0\0"s);
+    EXPECT_EQ(hotkeys_->LowerFilters().bytes, "UVXNFTR\0\0"s);
 
     EXPECT_EQ(ShellPages("Keyboard"), 3u) << "the Keyboard control panel's pages";
     EXPECT_EQ(ShellPages("Mouse"), 2u) << "the Mouse control panel's pages";
@@ -210,7 +214,7 @@ TEST_F(SilentSetup, PutsEverythingWhereWindowsFindsItAndTheUninstallerLeavesOnly
     WriteUserSettings();
     const size_t pending = FilesPendingRestart().size();
     const DWORD removed = RunUninstaller("/S");
-    ASSERT_NE(removed, sheet_test::kNotRun);
+    ASSERT_NE(removed, fixtures::kNotRun);
     ExpectRemoved(removed, pending);
     ExpectUserSettings();
 }
@@ -222,12 +226,12 @@ TEST_F(SilentSetup, EndsWithAnInstallFailureWhenTheAgentCouldNotInstallTheFilter
     const std::string in_the_way = DriversFolder() + "\\uvxnftr.sys";
     ASSERT_TRUE(CreateDirectoryA(in_the_way.c_str(), nullptr));
     EXPECT_EQ(RunSetup("/S"), kInstallFailed);
-    EXPECT_EQ(hotkeys_->LowerFilters(), "") << "a filter without its driver was written";
+    EXPECT_EQ(hotkeys_->LowerFilters().bytes, "") << "a filter without its driver was written";
     RemoveDirectoryA(in_the_way.c_str());
 
     const size_t pending = FilesPendingRestart().size();
     const DWORD removed = RunUninstaller("/S");
-    ASSERT_NE(removed, sheet_test::kNotRun);
+    ASSERT_NE(removed, fixtures::kNotRun);
     ExpectRemoved(removed, pending);
 }
 
@@ -273,7 +277,7 @@ TEST_F(SilentSetup, OverAnInstalledCopyKeepsTheSettingsAndReplacesFilesInUseAtTh
 
     pending = FilesPendingRestart().size();
     const DWORD removed = RunUninstaller("/S");
-    ASSERT_NE(removed, sheet_test::kNotRun);
+    ASSERT_NE(removed, fixtures::kNotRun);
     ExpectRemoved(removed, pending);
     ExpectUserSettings();
 }
@@ -283,16 +287,16 @@ TEST_F(SilentSetup, OverAnInstalledCopyKeepsTheSettingsAndReplacesFilesInUseAtTh
 TEST_F(SilentSetup, InstallsAndUninstallsOnWindows98) {
     SetWindowsVersion("win98");
     ASSERT_EQ(RunSetup("/S"), kRestartNeeded);
-    EXPECT_EQ(keyboard_->HardwareKeyLowerFilters().substr(0, 8), "LVXNFTR\0"s);
-    EXPECT_EQ(hotkeys_->HardwareKeyLowerFilters().substr(0, 8), "UVXNFTR\0"s);
+    EXPECT_EQ(keyboard_->HardwareKeyLowerFilters().bytes.substr(0, 8), "LVXNFTR\0"s);
+    EXPECT_EQ(hotkeys_->HardwareKeyLowerFilters().bytes.substr(0, 8), "UVXNFTR\0"s);
     EXPECT_NE(WaitForAgent(), nullptr) << "the setup started no agent";
 
     const size_t pending = FilesPendingRestart().size();
     const DWORD removed = RunUninstaller("/S");
-    ASSERT_NE(removed, sheet_test::kNotRun);
+    ASSERT_NE(removed, fixtures::kNotRun);
     ExpectRemoved(removed, pending);
-    EXPECT_EQ(keyboard_->HardwareKeyLowerFilters(), "");
-    EXPECT_EQ(hotkeys_->HardwareKeyLowerFilters(), "");
+    EXPECT_EQ(keyboard_->HardwareKeyLowerFilters().bytes, "");
+    EXPECT_EQ(hotkeys_->HardwareKeyLowerFilters().bytes, "");
 }
 #endif
 

@@ -7,6 +7,8 @@
 
 #include "statusapplet/logic/applet_resources.h"
 #include "statusapplet/tests/wine/applet_fixture.h"
+#include "tools/fixtures/program_start.h"
+#include "tools/fixtures/window_text.h"
 #include "tools/winsupport/build_files.h"
 
 namespace {
@@ -17,22 +19,17 @@ using applet_test::DeviceButton;
 class ControlPanel : public AppletWithReceiver {
 protected:
     void TearDown() override {
-        if (process_.hProcess != nullptr) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
+        if (process_.process != nullptr) {
+            if (WaitForSingleObject(process_.process, 0) == WAIT_TIMEOUT) TerminateProcess(process_.process, 1);
+            CloseHandle(process_.process);
         }
         AppletWithReceiver::TearDown();
     }
 
     // Runs the command in the build folder, where skyrel.cpl lies, as a program of its own.
     bool Start(const char* command) {
-        std::string line = command;
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        const std::string folder = winsupport::BuildDir();
-        return CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                              &process_) != FALSE;
+        process_ = fixtures::StartProgram(command, winsupport::BuildDir());
+        return process_.process != nullptr;
     }
 
     HWND WaitForDialog() const {
@@ -42,21 +39,15 @@ protected:
             while ((found = FindWindowExA(nullptr, found, "#32770", "Skyrel RF Status")) != nullptr) {
                 DWORD owner = 0;
                 GetWindowThreadProcessId(found, &owner);
-                if (owner == process_.dwProcessId && IsWindowVisible(found)) return found;
+                if (owner == process_.id && IsWindowVisible(found)) return found;
             }
             Sleep(20);
         } while (GetTickCount() - start < winetest::SLOW_WAIT_LIMIT_MS &&
-                 WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT);
+                 WaitForSingleObject(process_.process, 0) == WAIT_TIMEOUT);
         return nullptr;
     }
 
-    static std::string Text(HWND control) {
-        char text[64] = {};
-        GetWindowTextA(control, text, sizeof text);
-        return text;
-    }
-
-    PROCESS_INFORMATION process_ = {};
+    fixtures::StartedProgram process_ = {nullptr, 0};
 };
 
 TEST_F(ControlPanel, ControlExeOpensTheDialogAndClosingItEndsTheControlPanel) {
@@ -65,19 +56,19 @@ TEST_F(ControlPanel, ControlExeOpensTheDialogAndClosingItEndsTheControlPanel) {
     HWND dialog = WaitForDialog();
     ASSERT_NE(dialog, nullptr) << "the Control Panel showed no status dialog";
 
-    EXPECT_EQ(Text(DeviceButton(dialog, DEVICE_MOUSE)), "Mouse");
+    EXPECT_EQ(fixtures::WindowText(DeviceButton(dialog, DEVICE_MOUSE)), "Mouse");
     EXPECT_TRUE(IsWindowEnabled(DeviceButton(dialog, DEVICE_MOUSE)));
     EXPECT_FALSE(IsWindowEnabled(DeviceButton(dialog, DEVICE_KEYBOARD)));
-    EXPECT_EQ(Text(GetDlgItem(dialog, KB_IDC_CHANNEL)), "5");
-    EXPECT_EQ(Text(GetDlgItem(dialog, KB_IDC_ID)), "4096");
+    EXPECT_EQ(fixtures::WindowText(GetDlgItem(dialog, KB_IDC_CHANNEL)), "5");
+    EXPECT_EQ(fixtures::WindowText(GetDlgItem(dialog, KB_IDC_ID)), "4096");
     EXPECT_EQ(FeedThrough({0x01, 0xE9, 0x00}), (std::vector<uint8_t>{0x01, 0xE9, 0x00}))
         << "the Control Panel's applet only reads the table: the key stays Windows'";
 
     PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process_.hProcess, winetest::SLOW_WAIT_LIMIT_MS), WAIT_OBJECT_0)
+    ASSERT_EQ(WaitForSingleObject(process_.process, winetest::SLOW_WAIT_LIMIT_MS), WAIT_OBJECT_0)
         << "the Control Panel went on after the dialog closed";
     DWORD exit_code = 1;
-    GetExitCodeProcess(process_.hProcess, &exit_code);
+    GetExitCodeProcess(process_.process, &exit_code);
     EXPECT_EQ(exit_code, 0u);
 }
 

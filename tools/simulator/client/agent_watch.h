@@ -7,30 +7,26 @@
 #include <string>
 #include <vector>
 
-namespace sim {
+#include "tools/fixtures/agent_process.h"
 
-// Every line of the agent's log list box, read through the wide messages (Wine mangles the
-// narrow form across processes).
-std::vector<std::string> ReadAgentLog(HWND main_window);
+namespace sim {
 
 class AgentWatch {
 public:
-    // Starts keyagent.exe and waits until its main window's creation is over; not running when
-    // another agent ran already or it did not get that far.
+    // Starts keyagent.exe and waits until its start is over; not running when another agent
+    // ran already or it did not get that far.
     AgentWatch();
-    // Stops it, if it still runs.
-    ~AgentWatch();
     AgentWatch(const AgentWatch&) = delete;
     AgentWatch& operator=(const AgentWatch&) = delete;
 
     bool running() const { return main_window_ != nullptr; }
-    std::vector<std::string> Log() const { return ReadAgentLog(main_window_); }
+    std::vector<std::string> Log() const { return agenttest::ReadAgentLog(main_window_); }
     // "keyagent.exe /u", and the agent's end; true when it ended with 0. An agent that does not
     // end is ended by force.
     bool Stop();
 
 private:
-    HANDLE process_ = nullptr;
+    agenttest::AgentProcess agent_;
     HWND main_window_ = nullptr;
 };
 

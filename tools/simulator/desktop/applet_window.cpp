@@ -2,6 +2,8 @@
 
 #include "statusapplet/logic/applet_resources.h"
 #include "statusapplet/logic/status_layout.h"
+#include "tools/fixtures/program_start.h"
+#include "tools/fixtures/window_text.h"
 #include "tools/winsupport/build_files.h"
 
 namespace sim {
@@ -10,18 +12,6 @@ namespace {
 constexpr char kDialogTitle[] = "Skyrel RF Status";
 constexpr DWORD kOpenLimitMs = 30000;
 constexpr DWORD kSendLimitMs = 5000;
-
-// Another process's window text, through the wide message (Wine mangles the narrow form across
-// processes).
-std::string TextOf(HWND window) {
-    wchar_t wide[128] = L"";
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(wide), SMTO_ABORTIFHUNG, kSendLimitMs,
-                        &length);
-    std::string text;
-    for (DWORD_PTR i = 0; i < length && wide[i]; ++i) text += static_cast<char>(wide[i]);
-    return text;
-}
 
 LRESULT SendBounded(HWND window, UINT message) {
     DWORD_PTR result = 0;
@@ -41,17 +31,11 @@ AppletWindow::~AppletWindow() {
 bool AppletWindow::Open(std::string* error) {
     if (is_open()) return true;
     // control.exe finds the applet along the library search path, its current folder first.
-    std::string command = "control.exe skyrel.cpl";
-    const std::string folder = winsupport::BuildDir();
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info)) {
+    process_ = fixtures::StartProgram("control.exe skyrel.cpl", winsupport::BuildDir()).process;
+    if (process_ == nullptr) {
         *error = "control.exe did not start (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
     const DWORD start = GetTickCount();
     while ((dialog_ = FindWindowA(nullptr, kDialogTitle)) == nullptr && GetTickCount() - start < kOpenLimitMs) {
         if (WaitForSingleObject(process_, 50) == WAIT_OBJECT_0) break;
@@ -67,12 +51,12 @@ std::vector<std::string> AppletWindow::Describe() const {
     // The buttons in the dialog's order, each named as it names itself.
     for (const applet::DeviceButtonPlace& place : applet::kDeviceButtons) {
         const HWND button = GetDlgItem(dialog_, place.control_id);
-        if (IsWindowEnabled(button)) linked += std::string(linked.empty() ? "" : ", ") + TextOf(button);
+        if (IsWindowEnabled(button)) linked += std::string(linked.empty() ? "" : ", ") + fixtures::WindowText(button);
     }
     lines.push_back("the applet shows the linked devices: " + (linked.empty() ? std::string("none") : linked));
     const HWND channel = GetDlgItem(dialog_, KB_IDC_CHANNEL);
     if (IsWindowEnabled(channel))
-        lines.push_back("the chosen device's CH " + TextOf(channel) + ", ID " + TextOf(GetDlgItem(dialog_, KB_IDC_ID)));
+        lines.push_back("the chosen device's CH " + fixtures::WindowText(channel) + ", ID " + fixtures::WindowText(GetDlgItem(dialog_, KB_IDC_ID)));
     const HWND lock = GetDlgItem(dialog_, KB_IDC_LOCK);
     lines.push_back(std::string("its Lock box is ") + (!IsWindowEnabled(lock) ? "disabled" : LockTicked() ? "ticked" : "clear"));
     return lines;

@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "common/registry_names.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/fixtures/sheets/page_collector.h"
 #include "tools/fixtures/sheets/page_input.h"
 #include "tools/fixtures/sheets/shell_handlers.h"
-#include "tools/fixtures/sheets/system_program.h"
 #include "tools/fixtures/sheets/test_sheet.h"
 #include "tools/winsupport/build_files.h"
 
@@ -93,7 +93,7 @@ PageView LookAt(HWND page) {
 ControlPanel::~ControlPanel() {
     Close(PSBTN_CANCEL);
     for (const std::string& server : registered_)
-        sheet_test::RunSystemProgram("regsvr32.exe /s /u \"" + server + "\"");
+        fixtures::RunProgram("regsvr32.exe /s /u \"" + server + "\"");
 }
 
 bool ControlPanel::Open(Panel panel, std::string* error) {
@@ -104,7 +104,7 @@ bool ControlPanel::Open(Panel panel, std::string* error) {
     const PanelFacts facts = FactsOf(panel);
     if (!KeyExists(facts.handler_key)) {
         const std::string server = winsupport::BuildFile(facts.server);
-        if (sheet_test::RunSystemProgram("regsvr32.exe /s \"" + server + "\"") != 0) {
+        if (fixtures::RunProgram("regsvr32.exe /s \"" + server + "\"") != 0) {
             *error = std::string("regsvr32 did not register ") + facts.server;
             return false;
         }

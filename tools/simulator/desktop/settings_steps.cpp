@@ -38,7 +38,7 @@ void WritePlayer(uint32_t select, SavedSettings& settings, Lines* said) {
     ResetPlayerTable(players);
     const int row = PlayerRowForSelect(select);
     said->push_back(Format("settings: the media keys drive \"%s\" (the agent reads this at its start)",
-                           row >= 0 ? players[row].DisplayName : "no player"));
+                           row >= 0 ? players[row].display_name : "no player"));
 }
 
 // What the Wheel Button page writes for Zoom; then the hook's zoom window reloads, as it does

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "agent/logic/action_players.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/winsupport/build_files.h"
 
 namespace sim {
@@ -43,7 +44,7 @@ bool IsPlayerProgram(const std::string& name) {
     PlayerEntry rows[kPlayerCount];
     ResetPlayerTable(rows);
     for (const PlayerEntry& row : rows)
-        if (_stricmp(row.ProgramFile, name.c_str()) == 0) return true;
+        if (_stricmp(row.program_file, name.c_str()) == 0) return true;
     return false;
 }
 
@@ -111,16 +112,12 @@ bool StandinApps::Start(const std::vector<std::string>& names, const std::string
     const std::string program = winsupport::BuildFile("app_windows.exe");
     std::string command = "\"" + program + "\" \"" + record_file + "\"";
     for (const std::string& window_class : classes) command += " \"" + window_class + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
     DeleteFileA(record_file.c_str());
-    if (!CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+    process_ = fixtures::StartProgram(command, "", program).process;
+    if (process_ == nullptr) {
         *error = "app_windows.exe did not start (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
     record_file_ = record_file;
     classes_ = classes;
     const DWORD start = GetTickCount();

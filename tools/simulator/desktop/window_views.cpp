@@ -1,24 +1,10 @@
 #include "tools/simulator/desktop/window_views.h"
 
 #include "common/window_classes.h"
+#include "tools/fixtures/window_text.h"
 #include "tools/simulator/desktop/words.h"
 
 namespace sim {
-namespace {
-
-// A list box item's text, read as Unicode, one byte a character (the players' names are ASCII).
-std::string ListItemText(HWND list, WPARAM index) {
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-    if (length <= 0) return std::string();
-    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&wide[0]));
-    std::string text;
-    for (LRESULT c = 0; c < length && wide[c]; ++c) text += static_cast<char>(wide[c]);
-    return text;
-}
-
-}  // namespace
-
 std::string Placement(HWND window) {
     RECT r = {};
     GetWindowRect(window, &r);
@@ -32,11 +18,11 @@ std::string SelectState() {
     std::string entries;
     const LRESULT count = list ? SendMessageW(list, LB_GETCOUNT, 0, 0) : 0;
     for (LRESULT i = 0; i < count; ++i)
-        entries += std::string(i ? ", " : "") + "\"" + ListItemText(list, i) + "\"";
+        entries += std::string(i ? ", " : "") + "\"" + fixtures::ListBoxItem(list, i) + "\"";
     const LRESULT chosen = list ? SendMessageW(list, LB_GETCURSEL, 0, 0) : LB_ERR;
     std::string state = "the Media Select window is open " + Placement(select) + "; its list holds " +
                         (entries.empty() ? std::string("no player") : entries);
-    if (chosen != LB_ERR) state += "; selected: \"" + ListItemText(list, chosen) + "\"";
+    if (chosen != LB_ERR) state += "; selected: \"" + fixtures::ListBoxItem(list, chosen) + "\"";
     return state;
 }
 

@@ -3,8 +3,8 @@
 // reports; every other device of this driver is the physical device of a receiver.
 #include "tools/simulator/kernel/bench.h"
 
-#include "kernelsupport/complete_request.h"
-#include "kernelsupport/named_device.h"
+#include "kernelsupport/kernel/complete_request.h"
+#include "kernelsupport/kernel/named_device.h"
 
 namespace bench {
 

@@ -5,7 +5,7 @@
 
 #include <usbioctl.h>
 
-#include "kernelsupport/complete_request.h"
+#include "kernelsupport/kernel/complete_request.h"
 
 namespace bench {
 namespace {

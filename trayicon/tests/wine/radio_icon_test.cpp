@@ -125,7 +125,8 @@ TEST_F(RadioIcon, ActivityAfterALowBatteryReportBlinksRed) {
 TEST_F(TrayWindow, ItsOwnTimerEndsTheBlink) {
     size_t from = Recorded().notifications.size();
     Post(WM_TRAY_BATTERY, 0);
-    bool idle = tray_test::PumpUntil(pumped_, [&] { return RadioChangesSince(from).size() >= 2; });
+    bool idle = fixtures::PumpUntil([&] { return RadioChangesSince(from).size() >= 2; }, tray_test::kGiveUpMs,
+                                 tray_test::RememberQuit(pumped_));
     ASSERT_TRUE(idle) << "the radio icon never went idle";
     EXPECT_EQ(RadioChangesSince(from)[1].icon_resource, 130);
 }

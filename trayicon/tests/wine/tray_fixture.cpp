@@ -50,17 +50,15 @@ Function Export(HMODULE dll, int ordinal) {
 
 }  // namespace
 
-void PumpQueued(Pumped& pumped) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            pumped.quit = true;
-            pumped.quit_code = msg.wParam;
-        } else {
-            DispatchMessageA(&msg);
-        }
-    }
+fixtures::MessageSeen RememberQuit(Pumped& pumped) {
+    return [&pumped](const MSG& message) {
+        if (message.message != WM_QUIT) return;
+        pumped.quit = true;
+        pumped.quit_code = message.wParam;
+    };
 }
+
+void PumpQueued(Pumped& pumped) { fixtures::DispatchQueued(RememberQuit(pumped)); }
 
 std::vector<NotifyCall> CallsFor(DWORD message, UINT id, size_t from) {
     std::vector<NotifyCall> calls;

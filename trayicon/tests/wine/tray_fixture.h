@@ -11,8 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include "trayicon/tests/wine/icon_pixels.h"
+#include "tools/fixtures/message_pump.h"
 #include "tools/winetest/test_support.h"
+#include "trayicon/tests/wine/icon_pixels.h"
 #include "trayicon/tests/wine/shell_recorder.h"
 
 namespace tray_test {
@@ -24,7 +25,6 @@ constexpr DWORD kGiveUpMs = winetest::SLOW_WAIT_LIMIT_MS;
 
 // The notification icons and the window's timer, by their numbers.
 constexpr UINT kRadioIcon = 100;
-constexpr UINT kProductIcon = 102;
 constexpr UINT kLockIcon = 103;
 constexpr UINT_PTR kBlinkTimer = 100;
 
@@ -45,22 +45,12 @@ struct Pumped {
     WPARAM quit_code = 0;
 };
 
+// Remembers a WM_QUIT among the messages pumped.
+fixtures::MessageSeen RememberQuit(Pumped& pumped);
+
 // Dispatches what is queued now (posted messages, and a timer that is due), remembering a
 // WM_QUIT.
 void PumpQueued(Pumped& pumped);
-
-// Dispatches messages until `done` holds; false if kGiveUpMs pass first.
-template <typename Done>
-bool PumpUntil(Pumped& pumped, Done done) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        PumpQueued(pumped);
-        if (done()) break;
-        if (GetTickCount() - start > kGiveUpMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
-}
 
 // The recorded calls with `message` for icon `id`, from the `from`th call on.
 std::vector<NotifyCall> CallsFor(DWORD message, UINT id, size_t from = 0);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "common/window_classes.h"
+#include "tools/fixtures/program_start.h"
 #include "trayicon/tests/wine/tray_fixture.h"
 #include "trayicon/tests/wine/tray_open_at_exit.h"
 
@@ -45,19 +46,13 @@ TEST(TrayLibrary, ExportsHaveTheirNamesAtTheirOrdinals) {
 // user32 or shell32 while it ends (see tray_open_at_exit.cpp). The system takes the window,
 // its icons and their pictures away with the process.
 TEST(TrayLibrary, ProcessEndingWithTheTrayOpenEndsCleanly) {
-    std::string command = "trayicon_open_at_exit.exe";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process))
-        << "CreateProcessA, error " << GetLastError();
-    DWORD waited = WaitForSingleObject(process.hProcess, tray_test::kGiveUpMs);
-    if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    const HANDLE process = fixtures::StartProgram("trayicon_open_at_exit.exe").process;
+    ASSERT_NE(process, nullptr) << "CreateProcessA, error " << GetLastError();
+    DWORD waited = WaitForSingleObject(process, tray_test::kGiveUpMs);
+    if (waited != WAIT_OBJECT_0) TerminateProcess(process, 1);
     DWORD exit_code = 0;
-    GetExitCodeProcess(process.hProcess, &exit_code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    GetExitCodeProcess(process, &exit_code);
+    CloseHandle(process);
     ASSERT_EQ(waited, static_cast<DWORD>(WAIT_OBJECT_0)) << "the process never ended";
     EXPECT_EQ(exit_code, tray_test::kEndedAsAsked)
         << "exit code " << exit_code << ", as tray_open_at_exit.h names them";

@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "tools/fixtures/message_pump.h"
+#include "tools/fixtures/program_start.h"
 #include "wheelhook/tests/wine/focus_road.h"
 #include "wheelhook/tests/wine/wheel_marker.h"
 #include "wheelhook/wheelhook.h"
@@ -19,13 +21,7 @@ constexpr DWORD kLimitMs = 20000;
 
 // Takes this thread's messages (the low-level hooks run in them) until `object` is signalled.
 bool PumpUntilSignalled(HANDLE object) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < kLimitMs) {
-        if (MsgWaitForMultipleObjects(1, &object, FALSE, 10, QS_ALLINPUT) == WAIT_OBJECT_0) return true;
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    }
-    return false;
+    return fixtures::PumpUntil([object] { return WaitForSingleObject(object, 0) == WAIT_OBJECT_0; }, kLimitMs);
 }
 
 std::string Beside(const char* file) {
@@ -56,11 +52,8 @@ int main(int argc, char** argv) {
     if (!agent || !ready || !InstallMouseFilter(1, windows)) return 3;
 
     std::string command = "\"" + Beside("wheelhook_focus_window.exe") + "\" " + argv[1] + " \"" + argv[2] + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION application = {};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &application))
-        return 3;
+    const HANDLE application = fixtures::StartProgram(command).process;
+    if (application == nullptr) return 3;
     DWORD exit_code = 3;
     bool finished = false;
     wheeltest::WheelMarker marker;
@@ -68,18 +61,17 @@ int main(int argc, char** argv) {
         HWND frame = FindWindowA(wheeltest::kFocusWindowClass, nullptr);
         if (frame && marker.Install(frame)) {
             TurnTheWheelOver(FindWindowExA(frame, nullptr, "LISTBOX", nullptr));
-            finished = PumpUntilSignalled(application.hProcess);
+            finished = PumpUntilSignalled(application);
         }
     }
     if (finished) {
-        GetExitCodeProcess(application.hProcess, &exit_code);
+        GetExitCodeProcess(application, &exit_code);
     } else {
-        TerminateProcess(application.hProcess, 3);
+        TerminateProcess(application, 3);
     }
     marker.Remove();
     InstallMouseFilter(0, nullptr);
-    CloseHandle(application.hThread);
-    CloseHandle(application.hProcess);
+    CloseHandle(application);
     CloseHandle(ready);
     return static_cast<int>(exit_code);
 }

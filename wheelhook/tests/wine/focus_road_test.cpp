@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/registry_names.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/winsupport/build_files.h"
 
 namespace wheeltest {
@@ -33,8 +34,8 @@ protected:
         const std::string result = TempPath() + "wheelhook_focus_" + mode + ".txt";
         DeleteFileA(result.c_str());
         const std::string host = winsupport::BuildFile("wheelhook_focus_host.exe");
-        RunCommand("explorer.exe /desktop=kbwheelroad,640x480 \"" + host + "\" " + mode + " \"" + result + "\"",
-                   60000);
+        fixtures::RunProgram("explorer.exe /desktop=kbwheelroad,640x480 \"" + host + "\" " + mode + " \"" + result + "\"",
+                             60000);
         Received r;
         std::FILE* in = std::fopen(result.c_str(), "r");
         if (in == nullptr) {

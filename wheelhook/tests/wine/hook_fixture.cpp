@@ -2,6 +2,8 @@
 
 #include "common/registry_names.h"
 #include "common/window_classes.h"
+#include "tools/fixtures/message_pump.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/winsupport/build_files.h"
 #include "wheelhook/wheelhook.h"
 
@@ -20,6 +22,8 @@ void Inject(DWORD flags, DWORD data, LONG x = 0, LONG y = 0) {
     input.mi.dwFlags = flags;
     ASSERT_EQ(SendInput(1, &input, sizeof input), 1u) << "SendInput, error " << GetLastError();
 }
+
+void Record(const MSG& message) { g_seen.push_back({message.hwnd, message.message, message.wParam, message.lParam}); }
 
 void RegisterFrameClass() {
     WNDCLASSA wc = {};
@@ -63,51 +67,18 @@ void InjectMoveTo(int x, int y) {
            (y * 65536 + height / 2) / height);
 }
 
-void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
+void PumpFor(DWORD ms) { fixtures::PumpFor(ms, Record); }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
-    const DWORD start = GetTickCount();
-    bool held = false;
-    DWORD settle_until = 0;
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            g_seen.push_back({msg.hwnd, msg.message, msg.wParam, msg.lParam});
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        const DWORD now = GetTickCount();
-        if (!held && done()) {
-            held = true;
-            settle_until = now + 150;
-        }
-        if (held && now >= settle_until) return true;
-        if (!held && now - start >= timeout_ms) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    if (!fixtures::PumpUntil(done, timeout_ms, Record)) return false;
+    PumpFor(150);
+    return true;
 }
 
 const std::vector<Posted>& Seen() { return g_seen; }
 
-DWORD RunCommand(std::string command_line, DWORD limit_ms) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &command_line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return ~0u;
-    DWORD exit_code = ~0u;
-    if (WaitForSingleObject(process.hProcess, limit_ms) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &exit_code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return exit_code;
-}
-
 DWORD RunPeer(const std::string& arguments) {
-    return RunCommand("\"" + winsupport::BuildFile("wheelhook_peer.exe") + "\" " + arguments);
+    return fixtures::RunProgram("\"" + winsupport::BuildFile("wheelhook_peer.exe") + "\" " + arguments, 30000);
 }
 
 std::string TempPath() {

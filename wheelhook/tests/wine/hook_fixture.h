@@ -71,10 +71,8 @@ const std::vector<Posted>& Seen();
 
 HWND ZoomWindow();
 
-// Runs `command_line` to its end and returns the exit code (~0u if it didn't run or end
-// within `limit_ms`).
-DWORD RunCommand(std::string command_line, DWORD limit_ms = 30000);
-// Runs wheelhook_peer.exe with `arguments` and returns its exit code (~0u if it didn't run).
+// Runs wheelhook_peer.exe with `arguments` and returns its exit code (fixtures::kNotRun if it
+// didn't run or end).
 DWORD RunPeer(const std::string& arguments);
 
 // The test program's folder for files of its own, with its trailing backslash.

@@ -10,7 +10,7 @@
 #include "common/private_messages.h"
 #include "common/registry_names.h"
 #include "common/window_classes.h"
-#include "tools/fixtures/sheets/system_program.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
 
@@ -49,7 +49,7 @@ StormDesktop::~StormDesktop() {
         if (WaitForSingleObject(process, winetest::WAIT_LIMIT_MS) == WAIT_TIMEOUT) TerminateProcess(process, 1);
         CloseHandle(process);
     }
-    for (const std::string& server : registered_) sheet_test::RunSystemProgram("regsvr32.exe /s /u \"" + server + "\"");
+    for (const std::string& server : registered_) fixtures::RunProgram("regsvr32.exe /s /u \"" + server + "\"");
     agenttest::DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_KEYBOARD);
     agenttest::DeleteTree(HKEY_LOCAL_MACHINE, KB_REG_WHEEL);
 }
@@ -59,15 +59,9 @@ void StormDesktop::Add(const std::string& name, StormTargetKind kind, HWND windo
 }
 
 HANDLE StormDesktop::StartProgram(const std::string& command, const std::string& folder) {
-    std::string line = command;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info))
-        return nullptr;
-    CloseHandle(info.hThread);
-    others_.push_back(info.hProcess);
-    return info.hProcess;
+    const HANDLE process = fixtures::StartProgram(command, folder).process;
+    if (process != nullptr) others_.push_back(process);
+    return process;
 }
 
 bool StormDesktop::OpenAgent(std::string* error) {
@@ -112,7 +106,7 @@ bool StormDesktop::OpenApplet(std::string* error) {
 
 bool StormDesktop::OpenPanel(const char* panel, std::string* error) {
     const std::string server = winsupport::BuildFile(std::string(panel) == "Keyboard" ? "keypages.dll" : "mousepages.dll");
-    if (sheet_test::RunSystemProgram("regsvr32.exe /s \"" + server + "\"") != 0) {
+    if (fixtures::RunProgram("regsvr32.exe /s \"" + server + "\"") != 0) {
         *error = "regsvr32 did not register " + server;
         return false;
     }

@@ -31,8 +31,8 @@ std::vector<BYTE> DisableKeys(DWORD caps, DWORD left, DWORD right, DWORD applica
 }
 
 struct CompanionDriver {
-    static constexpr const char* Service = KB_COMPANION_SERVICE_NAME;
-    static constexpr const char* File = KB_COMPANION_TEST_FILE_NAME;
+    static constexpr const char* kService = KB_COMPANION_SERVICE_NAME;
+    static constexpr const char* kFile = KB_COMPANION_TEST_FILE_NAME;
 };
 
 class Companion : public winetest::DriverSuite<CompanionDriver> {
@@ -44,7 +44,7 @@ protected:
     }
 
     static void Feed(const DeviceHandle& device) {
-        ASSERT_TRUE(SendControl(device, IOCTL_LVX_TEST_FEED_ACTIVITY, {}, 0).Ok);
+        ASSERT_TRUE(SendControl(device, IOCTL_LVX_TEST_FEED_ACTIVITY, {}, 0).ok);
     }
 };
 
@@ -52,47 +52,47 @@ TEST_F(Companion, KeepsTheLockByteAndTheKeyFlagsSentThroughShortLivedHandles) {
     DeviceHandle reader = Open(true);  // the agent's reader stays open meanwhile
     ASSERT_TRUE(reader.valid()) << "error " << reader.open_error();
     const struct {
-        BYTE LockByte;
-        DWORD Keys[4];
+        BYTE lock_byte;
+        DWORD keys[4];
     } steps[] = {{0x80, {1, 0, 1, 0}}, {0x00, {0, 1, 0, 1}}, {0xC0, {0, 0, 0, 0}}};
     for (const auto& step : steps) {
         {
             DeviceHandle device = Open();
             ASSERT_TRUE(device.valid()) << "error " << device.open_error();
-            const ControlResult lock = SendControl(device, IOCTL_SET_LOCK, {step.LockByte}, 0);
-            EXPECT_TRUE(lock.Ok) << "error " << lock.Error;
-            EXPECT_TRUE(lock.Output.empty());
+            const ControlResult lock = SendControl(device, IOCTL_SET_LOCK, {step.lock_byte}, 0);
+            EXPECT_TRUE(lock.ok) << "error " << lock.error;
+            EXPECT_TRUE(lock.output.empty());
         }
         {
             DeviceHandle device = Open();
             ASSERT_TRUE(device.valid());
             const ControlResult keys = SendControl(
-                device, IOCTL_DISABLE_KEYS, DisableKeys(step.Keys[0], step.Keys[1], step.Keys[2], step.Keys[3]), 0);
-            EXPECT_TRUE(keys.Ok) << "error " << keys.Error;
+                device, IOCTL_DISABLE_KEYS, DisableKeys(step.keys[0], step.keys[1], step.keys[2], step.keys[3]), 0);
+            EXPECT_TRUE(keys.ok) << "error " << keys.error;
         }
         const LVX_KEPT_STATE kept = Kept(reader);
-        EXPECT_EQ(kept.LockByte, step.LockByte);
-        EXPECT_EQ(kept.DisabledKeys.CapsLock, step.Keys[0]);
-        EXPECT_EQ(kept.DisabledKeys.LeftWindow, step.Keys[1]);
-        EXPECT_EQ(kept.DisabledKeys.RightWindow, step.Keys[2]);
-        EXPECT_EQ(kept.DisabledKeys.Application, step.Keys[3]);
+        EXPECT_EQ(kept.LockByte, step.lock_byte);
+        EXPECT_EQ(kept.DisabledKeys.CapsLock, step.keys[0]);
+        EXPECT_EQ(kept.DisabledKeys.LeftWindow, step.keys[1]);
+        EXPECT_EQ(kept.DisabledKeys.RightWindow, step.keys[2]);
+        EXPECT_EQ(kept.DisabledKeys.Application, step.keys[3]);
     }
 }
 
 TEST_F(Companion, RequestsShortOfTheirInputAreRefusedAndChangeNothing) {
     DeviceHandle device = Open();
     ASSERT_TRUE(device.valid());
-    ASSERT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x80}, 0).Ok);
-    ASSERT_TRUE(SendControl(device, IOCTL_DISABLE_KEYS, DisableKeys(1, 1, 1, 1), 0).Ok);
+    ASSERT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x80}, 0).ok);
+    ASSERT_TRUE(SendControl(device, IOCTL_DISABLE_KEYS, DisableKeys(1, 1, 1, 1), 0).ok);
 
     ControlResult lock = SendControl(device, IOCTL_SET_LOCK, {}, 0);
-    EXPECT_FALSE(lock.Ok);
-    EXPECT_EQ(lock.Error, DWORD(ERROR_INVALID_PARAMETER));
+    EXPECT_FALSE(lock.ok);
+    EXPECT_EQ(lock.error, DWORD(ERROR_INVALID_PARAMETER));
     std::vector<BYTE> fifteen = DisableKeys(0, 0, 0, 0);
     fifteen.pop_back();
     ControlResult keys = SendControl(device, IOCTL_DISABLE_KEYS, fifteen, 0);
-    EXPECT_FALSE(keys.Ok);
-    EXPECT_EQ(keys.Error, DWORD(ERROR_INVALID_PARAMETER));
+    EXPECT_FALSE(keys.ok);
+    EXPECT_EQ(keys.error, DWORD(ERROR_INVALID_PARAMETER));
 
     const LVX_KEPT_STATE kept = Kept(device);
     EXPECT_EQ(kept.LockByte, 0x80);
@@ -180,8 +180,8 @@ TEST_F(Companion, OtherRequestsAreRefused) {
     ASSERT_TRUE(device.valid());
     const ControlResult unknown =
         SendControl(device, CTL_CODE(FILE_DEVICE_UNKNOWN, 0x8FF, METHOD_BUFFERED, FILE_ANY_ACCESS), {1}, 0);
-    EXPECT_FALSE(unknown.Ok);
-    EXPECT_EQ(unknown.Error, DWORD(ERROR_INVALID_FUNCTION));
+    EXPECT_FALSE(unknown.ok);
+    EXPECT_EQ(unknown.error, DWORD(ERROR_INVALID_FUNCTION));
     DWORD written = 0;
     const BYTE data[1] = {1};
     EXPECT_FALSE(WriteFile(device.get(), data, sizeof data, &written, nullptr));
@@ -189,8 +189,8 @@ TEST_F(Companion, OtherRequestsAreRefused) {
 }
 
 struct ShippedCompanionDriver {
-    static constexpr const char* Service = KB_COMPANION_SERVICE_NAME;
-    static constexpr const char* File = "lvxnftr.sys";
+    static constexpr const char* kService = KB_COMPANION_SERVICE_NAME;
+    static constexpr const char* kFile = "lvxnftr.sys";
 };
 
 class ShippedCompanion : public winetest::DriverSuite<ShippedCompanionDriver> {};
@@ -202,11 +202,11 @@ TEST_F(ShippedCompanion, RefusesTheTestRequestsAndTakesTheLockByte) {
     ASSERT_TRUE(device.valid()) << "error " << device.open_error();
     for (DWORD code : {IOCTL_LVX_TEST_FEED_ACTIVITY, IOCTL_LVX_TEST_GET_STATE}) {
         const ControlResult result = SendControl(device, code, {}, sizeof(LVX_KEPT_STATE));
-        EXPECT_FALSE(result.Ok) << "control code 0x" << std::hex << code;
-        EXPECT_EQ(result.Error, DWORD(ERROR_INVALID_FUNCTION)) << "control code 0x" << std::hex << code;
-        EXPECT_TRUE(result.Output.empty());
+        EXPECT_FALSE(result.ok) << "control code 0x" << std::hex << code;
+        EXPECT_EQ(result.error, DWORD(ERROR_INVALID_FUNCTION)) << "control code 0x" << std::hex << code;
+        EXPECT_TRUE(result.output.empty());
     }
-    EXPECT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x80}, 0).Ok);
+    EXPECT_TRUE(SendControl(device, IOCTL_SET_LOCK, {0x80}, 0).ok);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "outside/uovkbftr/feed_client.h"
+#include "outside/uovkbftr/client/feed_client.h"
 #include "outside/uovkbftr/keyboard_filter_interface.h"
 #include "tools/winetest/device_io.h"
 #include "tools/winetest/driver_suite.h"
@@ -25,8 +25,8 @@ using winetest::UNTOUCHED;
 using winetest::WAIT_LIMIT_MS;
 
 struct KeyboardFilterTestDriver {
-    static constexpr const char* Service = KB_KEYBOARD_FILTER_SERVICE_NAME;
-    static constexpr const char* File = KB_KEYBOARD_FILTER_TEST_FILE_NAME;
+    static constexpr const char* kService = KB_KEYBOARD_FILTER_SERVICE_NAME;
+    static constexpr const char* kFile = KB_KEYBOARD_FILTER_TEST_FILE_NAME;
 };
 
 class KeyboardFilter : public winetest::DriverSuite<KeyboardFilterTestDriver> {
@@ -143,15 +143,15 @@ TEST_F(KeyboardFilter, MalformedAndOtherRequestsAreRefused) {
     DeviceHandle device = Open();
     ASSERT_TRUE(device.valid());
     const ControlResult no_code = SendControl(device, IOCTL_UOV_TEST_FEED_CODE, {}, 0);
-    EXPECT_FALSE(no_code.Ok);
-    EXPECT_EQ(no_code.Error, DWORD(ERROR_INVALID_PARAMETER));
+    EXPECT_FALSE(no_code.ok);
+    EXPECT_EQ(no_code.error, DWORD(ERROR_INVALID_PARAMETER));
     const ControlResult no_room = SendControl(device, IOCTL_UOV_TEST_GET_READ_COUNT, {}, 3);
-    EXPECT_FALSE(no_room.Ok);
-    EXPECT_EQ(no_room.Error, DWORD(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_FALSE(no_room.ok);
+    EXPECT_EQ(no_room.error, DWORD(ERROR_INSUFFICIENT_BUFFER));
     const ControlResult unknown =
         SendControl(device, CTL_CODE(FILE_DEVICE_UNKNOWN, 0x8FF, METHOD_BUFFERED, FILE_ANY_ACCESS), {1}, 0);
-    EXPECT_FALSE(unknown.Ok);
-    EXPECT_EQ(unknown.Error, DWORD(ERROR_INVALID_FUNCTION));
+    EXPECT_FALSE(unknown.ok);
+    EXPECT_EQ(unknown.error, DWORD(ERROR_INVALID_FUNCTION));
     DWORD written = 0;
     const BYTE data[1] = {1};
     EXPECT_FALSE(WriteFile(device.get(), data, sizeof data, &written, nullptr));
@@ -159,8 +159,8 @@ TEST_F(KeyboardFilter, MalformedAndOtherRequestsAreRefused) {
 }
 
 struct PlainKeyboardFilterDriver {
-    static constexpr const char* Service = KB_KEYBOARD_FILTER_SERVICE_NAME;
-    static constexpr const char* File = KB_KEYBOARD_FILTER_FILE_NAME;
+    static constexpr const char* kService = KB_KEYBOARD_FILTER_SERVICE_NAME;
+    static constexpr const char* kFile = KB_KEYBOARD_FILTER_FILE_NAME;
 };
 
 class PlainKeyboardFilter : public winetest::DriverSuite<PlainKeyboardFilterDriver> {};

@@ -64,8 +64,8 @@ TEST(KbsimWithFixture, ABadSessionFileIsRefusedBeforeAnythingRuns) {
 }
 
 struct KeyboardFilterTestDriver {
-    static constexpr const char* Service = KB_KEYBOARD_FILTER_SERVICE_NAME;
-    static constexpr const char* File = KB_KEYBOARD_FILTER_TEST_FILE_NAME;
+    static constexpr const char* kService = KB_KEYBOARD_FILTER_SERVICE_NAME;
+    static constexpr const char* kFile = KB_KEYBOARD_FILTER_TEST_FILE_NAME;
 };
 
 class KbsimBesideAKeyboardFilter : public winetest::DriverSuite<KeyboardFilterTestDriver> {};

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/fixtures/program_start.h"
 #include "tools/winetest/test_support.h"
 
 namespace {
@@ -47,12 +48,8 @@ protected:
         GetTempPathA(sizeof directory, directory);
         record_ = std::string(directory) + "kb-app-windows.txt";
         DeleteFileA(record_.c_str());
-        std::string command = "app_windows.exe \"" + record_ + "\" IEFrame MPlayer";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                   &process_));
-        CloseHandle(process_.hThread);
+        process_ = fixtures::StartProgram("app_windows.exe \"" + record_ + "\" IEFrame MPlayer").process;
+        ASSERT_NE(process_, nullptr);
         const DWORD start = GetTickCount();
         while (!Ready() && GetTickCount() - start < winetest::SLOW_WAIT_LIMIT_MS) Sleep(20);
         ASSERT_TRUE(Ready()) << "the stand-in never said it was ready";
@@ -60,8 +57,8 @@ protected:
 
     void TearDown() override {
         if (HWND window = FindWindowA("IEFrame", nullptr)) PostMessageA(window, WM_CLOSE, 0, 0);
-        EXPECT_EQ(WaitForSingleObject(process_.hProcess, winetest::SLOW_WAIT_LIMIT_MS), WAIT_OBJECT_0);
-        CloseHandle(process_.hProcess);
+        EXPECT_EQ(WaitForSingleObject(process_, winetest::SLOW_WAIT_LIMIT_MS), WAIT_OBJECT_0);
+        CloseHandle(process_);
     }
 
     bool Ready() const {
@@ -88,7 +85,7 @@ protected:
     }
 
     std::string record_;
-    PROCESS_INFORMATION process_{};
+    HANDLE process_ = nullptr;
 };
 
 TEST_F(AppWindows, RecordsAPostedCommand) {

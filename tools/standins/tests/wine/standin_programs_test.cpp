@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "tools/fixtures/program_start.h"
 #include "tools/standins/standin_programs.h"
 
 namespace {
@@ -16,15 +17,9 @@ TEST(StandInPrograms, ACopyWhoseProgramStillRunsGoesOnceTheProgramHasEnded) {
     {
         standins::StandInPrograms programs;
         path = programs.Register("WMPlayer.exe");
-        std::string line = "\"" + path + "\" /play";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(CreateProcessA(path.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                   &process))
-            << "error " << GetLastError();
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        const HANDLE process = fixtures::StartProgram("\"" + path + "\" /play", "", path).process;
+        ASSERT_NE(process, nullptr) << "error " << GetLastError();
+        CloseHandle(process);
     }
     EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path << " was left behind";
 }

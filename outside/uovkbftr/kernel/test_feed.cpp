@@ -1,7 +1,7 @@
 // The test variant's private requests (keyboard_filter_interface.h): hot-key codes fed without a
 // keyboard, and the count of reads completed with one. Never built into the plain driver.
-#include "kernelsupport/complete_request.h"
-#include "outside/uovkbftr/keyboard_filter.h"
+#include "kernelsupport/kernel/complete_request.h"
+#include "outside/uovkbftr/kernel/keyboard_filter.h"
 
 NTSTATUS ExtraControl(KEYBOARD_FILTER_RECORD* record, PIRP irp) {
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);

@@ -1,8 +1,8 @@
 // "\\.\LVXNFLTR": the lock byte and the key-disable flags kept as sent, and 1-byte reads that
 // wait for keyboard activity. One read may pend at a time; it ends when its handle goes.
-#include "kernelsupport/complete_request.h"
-#include "kernelsupport/parked_read.h"
-#include "outside/lvxnftr/companion.h"
+#include "kernelsupport/kernel/complete_request.h"
+#include "kernelsupport/kernel/parked_read.h"
+#include "outside/lvxnftr/kernel/companion.h"
 
 namespace {
 

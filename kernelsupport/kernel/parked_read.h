@@ -6,7 +6,7 @@
 
 #include <ddk/wdm.h>
 
-#include "kernelsupport/complete_request.h"
+#include "kernelsupport/kernel/complete_request.h"
 
 // Parks `irp` in the empty slot: marks it pending and gives it `cancel` before publishing it,
 // so a writer can never complete a request the read path still touches. Returns false when the

@@ -1,4 +1,4 @@
-#include "kernelsupport/named_device.h"
+#include "kernelsupport/kernel/named_device.h"
 
 NTSTATUS CreateNamedDevice(PDRIVER_OBJECT driver, ULONG extensionSize, PUNICODE_STRING name, PUNICODE_STRING link,
                            PDEVICE_OBJECT* device) {

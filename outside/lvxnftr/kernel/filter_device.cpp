@@ -1,7 +1,7 @@
 // The filter devices: everything goes down the keyboard interface's stack untouched; interrupt
 // transfers are watched on their way back up, each one with data a keyboard activity.
-#include "kernelsupport/filter_device.h"
-#include "outside/lvxnftr/companion.h"
+#include "kernelsupport/kernel/filter_device.h"
+#include "outside/lvxnftr/kernel/companion.h"
 
 #include <usb.h>
 #include <usbioctl.h>

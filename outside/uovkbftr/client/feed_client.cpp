@@ -1,4 +1,4 @@
-#include "outside/uovkbftr/feed_client.h"
+#include "outside/uovkbftr/client/feed_client.h"
 
 #include "deviceclient/device_handle.h"
 #include "outside/uovkbftr/keyboard_filter_interface.h"

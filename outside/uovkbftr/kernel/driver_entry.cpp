@@ -1,6 +1,6 @@
 // Load and unload: the one control device, "\Device\UOVKBFTR" with its link for user mode.
-#include "kernelsupport/named_device.h"
-#include "outside/uovkbftr/keyboard_filter.h"
+#include "kernelsupport/kernel/named_device.h"
+#include "outside/uovkbftr/kernel/keyboard_filter.h"
 
 namespace {
 

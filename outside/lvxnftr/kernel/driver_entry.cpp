@@ -1,7 +1,7 @@
 // Load and unload, and the one dispatch routine that tells the control device from a filter
 // device.
-#include "kernelsupport/named_device.h"
-#include "outside/lvxnftr/companion.h"
+#include "kernelsupport/kernel/named_device.h"
+#include "outside/lvxnftr/kernel/companion.h"
 
 PDEVICE_OBJECT CompanionControl = nullptr;
 

@@ -3,8 +3,8 @@
 // reversed, so a test can tell a real round trip from a stub.
 #include <ddk/wdm.h>
 
-#include "kernelsupport/complete_request.h"
-#include "kernelsupport/named_device.h"
+#include "kernelsupport/kernel/complete_request.h"
+#include "kernelsupport/kernel/named_device.h"
 
 namespace {
 

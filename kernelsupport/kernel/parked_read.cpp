@@ -1,6 +1,6 @@
-#include "kernelsupport/parked_read.h"
+#include "kernelsupport/kernel/parked_read.h"
 
-#include "kernelsupport/complete_request.h"
+#include "kernelsupport/kernel/complete_request.h"
 
 bool ParkRead(PIRP* slot, PIRP irp, PDRIVER_CANCEL cancel) {
     IoMarkIrpPending(irp);

@@ -1,7 +1,7 @@
 // The test variant's private requests (companion_interface.h): keyboard activity fed without a keyboard,
 // and what the driver was last sent, read back. Never built into the shipped driver.
-#include "kernelsupport/complete_request.h"
-#include "outside/lvxnftr/companion.h"
+#include "kernelsupport/kernel/complete_request.h"
+#include "outside/lvxnftr/kernel/companion.h"
 
 NTSTATUS ExtraControl(COMPANION_CONTROL_RECORD* control, PIRP irp) {
     PIO_STACK_LOCATION stack = IoGetCurrentIrpStackLocation(irp);

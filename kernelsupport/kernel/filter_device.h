@@ -15,8 +15,8 @@
 
 #include <ddk/wdm.h>
 
-#include "kernelsupport/complete_request.h"
-#include "kernelsupport/debug_checks.h"
+#include "kernelsupport/kernel/complete_request.h"
+#include "kernelsupport/kernel/debug_checks.h"
 
 template <typename Record>
 Record* FilterRecordOf(PDEVICE_OBJECT device) {

@@ -1,4 +1,4 @@
-#include "kernelsupport/debug_checks.h"
+#include "kernelsupport/kernel/debug_checks.h"
 
 void AssertionFailed(const char* source, int line, const char* expression) {
     DbgPrint("Assertion failure in %s, line %d: %s\n", source, line, expression);

@@ -1,8 +1,8 @@
 // "\\.\UOVKBFTR": reads that wait for a hot-key code. One read may pend at a time; it ends when
 // its handle goes.
-#include "kernelsupport/complete_request.h"
-#include "kernelsupport/parked_read.h"
-#include "outside/uovkbftr/keyboard_filter.h"
+#include "kernelsupport/kernel/complete_request.h"
+#include "kernelsupport/kernel/parked_read.h"
+#include "outside/uovkbftr/kernel/keyboard_filter.h"
 
 namespace {
 

@@ -98,20 +98,28 @@ function(kb_wine_test name)
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 
-# kb_wine_unmanaged_windows(program ...): the Wine test programs named run with unmanaged
-# windows, which Wine frames and draws itself as Windows does. Without a window manager Wine waits
-# 2 s for one whenever a managed window is hidden or destroyed (docs/wine-notes.md).
+# kb_wine_unmanaged_windows(program ... [FOR bench.name]): the Wine test programs named run with
+# unmanaged windows, which Wine frames and draws itself as Windows does. Without a window manager
+# Wine waits 2 s for one whenever a managed window is hidden or destroyed (docs/wine-notes.md).
+# With FOR, the programs are ones that benchmark starts.
 function(kb_wine_unmanaged_windows)
   if(NOT KB_WINDOWS)
     return()
   endif()
-  foreach(program ${ARGN})
-    add_test(NAME wine.${program}_unmanaged_windows
+  cmake_parse_arguments(U "" "FOR" "" ${ARGN})
+  foreach(program ${U_UNPARSED_ARGUMENTS})
+    set(prefix wine)
+    set(user wine.${program})
+    if(U_FOR)
+      set(prefix bench)
+      set(user ${U_FOR})
+    endif()
+    add_test(NAME ${prefix}.${program}_unmanaged_windows
       COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} reg add
               "HKCU\\Software\\Wine\\AppDefaults\\${program}.exe\\X11 Driver" /v Managed /d N /f)
-    set_tests_properties(wine.${program}_unmanaged_windows PROPERTIES
-      LABELS wine FIXTURES_SETUP ${program}_unmanaged)
-    set_tests_properties(wine.${program} PROPERTIES FIXTURES_REQUIRED ${program}_unmanaged)
+    set_tests_properties(${prefix}.${program}_unmanaged_windows PROPERTIES
+      LABELS ${prefix} FIXTURES_SETUP ${program}_unmanaged)
+    set_tests_properties(${user} PROPERTIES FIXTURES_REQUIRED ${program}_unmanaged)
   endforeach()
 endfunction()
 

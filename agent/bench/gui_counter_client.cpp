@@ -11,13 +11,20 @@ bool GuiObjectCounter::Attach(HWND main_window) {
     DWORD process_id = 0;
     GetWindowThreadProcessId(main_window, &process_id);
     hook_ = std::make_unique<ThreadHook>(kGuiCounterDll, kGuiCounterHook, main_window);
-    if (!hook_->set()) return false;
+    // The DLL comes into the agent with the first message its thread takes after the hook.
+    return hook_->set() && Map(process_id, main_window);
+}
+
+bool GuiObjectCounter::Open(DWORD process_id) {
+    return Map(process_id, nullptr);
+}
+
+bool GuiObjectCounter::Map(DWORD process_id, HWND nudge) {
     char name[64];
     GuiCounterMappingName(process_id, name, sizeof name);
-    // The DLL comes into the agent with the first message its thread takes after the hook.
     const DWORD deadline = GetTickCount() + winetest::SLOW_WAIT_LIMIT_MS;
     while (!mapping_ && GetTickCount() < deadline) {
-        PostMessageA(main_window, WM_NULL, 0, 0);
+        if (nudge) PostMessageA(nudge, WM_NULL, 0, 0);
         Sleep(50);
         mapping_ = OpenFileMappingA(FILE_MAP_READ, FALSE, name);
     }

@@ -1,9 +1,8 @@
-// agent_gui_counter.dll: counts the GDI and USER objects the agent's process makes and has not
-// freed, for the soak. Wine's GetGuiResources answers 0, so the soak puts this DLL into the
-// agent with a message hook on its user-interface thread; as it loads, it points the imports of
-// keyagent.exe, trayicon.dll and wheelhook.dll that make or free such objects at wrappers that
-// keep the live handles in a table. The shipping binaries stay the ones under test. The figures
-// are published in the file mapping named by GuiCounterMappingName(process id). Never shipped.
+// Counts the GDI and USER objects that chosen modules of this process make and have not freed,
+// for the soak. Wine's GetGuiResources answers 0, so the modules' imports that make or free such
+// objects are pointed at wrappers that keep the live handles in a table; the modules themselves
+// stay the ones under test. The figures are published in the file mapping named by
+// GuiCounterMappingName(process id). Never shipped.
 #include <windows.h>
 
 #include "agent/bench/gui_object_counter.h"
@@ -183,7 +182,23 @@ void Wrap(HMODULE module, const char* dll, const char* name, Function& original,
     if (before && !original) original = reinterpret_cast<Function>(before);
 }
 
-void WrapModule(HMODULE module) {
+}  // namespace
+
+namespace gui_counter {
+
+bool StartCounting() {
+    InitializeCriticalSection(&g_lock);
+    char name[64];
+    GuiCounterMappingName(GetCurrentProcessId(), name, sizeof name);
+    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(GUI_OBJECT_COUNTS), name);
+    if (mapping) g_published = static_cast<GUI_OBJECT_COUNTS*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0));
+    Publish();
+    return g_published != nullptr;
+}
+
+// A module counted again (loaded anew at another address, or the same one twice) keeps the
+// system's functions as first found.
+void CountObjectsOf(HMODULE module) {
     if (!module) return;
     Wrap(module, "gdi32.dll", "CreateCompatibleDC", g_system.CreateCompatibleDC, &CountCreateCompatibleDC);
     Wrap(module, "gdi32.dll", "DeleteDC", g_system.DeleteDC, &CountDeleteDC);
@@ -204,27 +219,4 @@ void WrapModule(HMODULE module) {
     Wrap(module, "user32.dll", "DestroyIcon", g_system.DestroyIcon, &CountDestroyIcon);
 }
 
-void Start() {
-    InitializeCriticalSection(&g_lock);
-    char name[64];
-    GuiCounterMappingName(GetCurrentProcessId(), name, sizeof name);
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(GUI_OBJECT_COUNTS), name);
-    if (mapping) g_published = static_cast<GUI_OBJECT_COUNTS*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 0));
-    Publish();
-    WrapModule(GetModuleHandleA(nullptr));
-    WrapModule(GetModuleHandleA("trayicon.dll"));
-    WrapModule(GetModuleHandleA("wheelhook.dll"));
-}
-
-}  // namespace
-
-// The hook that brings the DLL into the agent: it only passes every message on.
-extern "C" __declspec(dllexport) LRESULT CALLBACK GuiCounterHook(int code, WPARAM wParam, LPARAM lParam) {
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    // Only in the agent: the soak loads the DLL too, to hand it to SetWindowsHookExA.
-    if (reason == DLL_PROCESS_ATTACH && GetModuleHandleA("keyagent.exe")) Start();
-    return TRUE;
-}
+}  // namespace gui_counter

@@ -1,5 +1,6 @@
-// What agent_gui_counter.dll publishes from inside the agent's process: the GDI and USER
-// objects made there since it loaded and not freed yet.
+// The GDI and USER objects that chosen modules of a process made and have not freed yet, as the
+// counter publishes them from inside that process: agent_gui_counter.dll in the agent, the
+// counter linked into the soak's panel host.
 #pragma once
 
 #include <windows.h>
@@ -16,8 +17,18 @@ struct GUI_OBJECT_COUNTS {
 
 // The name of the file mapping that holds the counts of the process `process_id`.
 inline void GuiCounterMappingName(DWORD process_id, char* name, size_t size) {
-    std::snprintf(name, size, "KbAgentGuiObjects%lu", static_cast<unsigned long>(process_id));
+    std::snprintf(name, size, "KbGuiObjects%lu", static_cast<unsigned long>(process_id));
 }
 
 constexpr const char* kGuiCounterDll = "agent_gui_counter.dll";
 constexpr const char* kGuiCounterHook = "GuiCounterHook";
+
+namespace gui_counter {
+
+// Publishes this process's counts in its mapping; once, before CountObjectsOf. False when the
+// mapping could not be made.
+bool StartCounting();
+// From now on the module's calls that make or free GDI and USER objects are counted.
+void CountObjectsOf(HMODULE module);
+
+}  // namespace gui_counter

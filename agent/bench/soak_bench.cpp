@@ -9,20 +9,24 @@
 //     leave the keys to Windows (they reach the HID side unblanked), and none of them may
 //     arrive later.
 // Every hot-key event the agent's reader takes reaches the dispatcher, which tells the tray:
-// the bench's own tray window counts WM_TRAY_ACTIVITY. Afterwards the agent's handle count and
-// memory, and the filter's pool blocks, are back where they started.
+// the bench's own tray window counts WM_TRAY_ACTIVITY. Meanwhile the panel host (panel_host.h)
+// opens, changes, applies and closes the status applet and the Keyboard and Mouse panels' pages,
+// round after round, for the whole soak; the keyboard pages tell the agent of each change.
+// Afterwards the handles, memory, GDI and USER objects of each agent life and of the panel host,
+// and the filter's pool blocks, are back where they started.
 //   soak RESULT_FILE      (KB_SOAK_SECONDS in the environment shortens or lengthens it)
 #include <windows.h>
 #include <psapi.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "agent/bench/gui_counter_client.h"
+#include "agent/bench/panel_host.h"
 #include "agent/tests/wine/test_tray.h"
 #include "common/control_interface.h"
 #include "common/private_messages.h"
@@ -49,6 +53,11 @@ constexpr unsigned kSeed = 20261208;
 // event, so the agent's start figures are taken once that many events went through.
 constexpr int kWarmUpEvents = 1100;
 constexpr SIZE_T kMemorySlackBytes = 256 * 1024;  // the heap's own rounding, not a leak's trend
+// The host's slack grows with its rounds: Wine's static control keeps each bitmap it loads from a
+// dialog template (the wheel page's picture, the status dialog's battery; docs/wine-notes.md).
+constexpr SIZE_T kHostMemorySlackBytesPerRound = 4 * 1024;
+// One round of the panel host under a loaded machine, and its wait for the hold.
+constexpr DWORD kRoundLimitMs = 2 * winetest::SLOW_WAIT_LIMIT_MS;
 
 // Browser keys: with no browser window they have no action and no popup. Mute toggles the
 // master mute and shows the popup, which paints. None of them repeats, so each press and its
@@ -57,14 +66,17 @@ const std::vector<uint8_t> kHotKeys[] = {
     {0x01, 0x24, 0x02}, {0x01, 0x25, 0x02}, {0x01, 0x26, 0x02}, {0x01, 0x27, 0x02}, {0x01, 0xE2, 0x00}};
 const std::vector<uint8_t> kKeysUp = {0x01, 0x00, 0x00};
 
-struct AgentFigures {
+// A process's figures at one moment. GDI and USER objects are the platform's counts where it
+// gives them, else those the counter saw made inside the process and not freed.
+struct Figures {
     DWORD handles = 0;
     SIZE_T private_bytes = 0;
-    LONG gdi_objects = 0;   // made since the counter came in, not freed
+    LONG gdi_objects = 0;
     LONG user_objects = 0;
-    LONG gdi_made = 0;
+    LONG gdi_made = 0;      // made in all, as the counter saw them
     LONG user_made = 0;
     int windows = 0;
+    bool counted_inside = false;
 };
 
 struct Account {
@@ -117,15 +129,22 @@ BOOL CALLBACK CountWindowOf(HWND window, LPARAM data) {
     return TRUE;
 }
 
-// Wine leaves PrivateUsage at 0 and keeps the commit charge in PagefileUsage, as Windows also does.
-AgentFigures Measure(HANDLE process, const GuiObjectCounter& counter) {
-    AgentFigures figures;
+// Wine leaves PrivateUsage at 0 and keeps the commit charge in PagefileUsage, as Windows also
+// does. Wine's GetGuiResources answers 0 (docs/wine-notes.md); a process with windows has GDI
+// objects, so 0 means the platform does not count them and the counter's figures stand in.
+Figures Measure(HANDLE process, const GuiObjectCounter& counter) {
+    Figures figures;
     figures.handles = HandleCount(process);
+    figures.gdi_objects = static_cast<LONG>(GetGuiResources(process, GR_GDIOBJECTS));
+    figures.user_objects = static_cast<LONG>(GetGuiResources(process, GR_USEROBJECTS));
     const GUI_OBJECT_COUNTS objects = counter.Read();
-    figures.gdi_objects = objects.GdiObjects;
-    figures.user_objects = objects.UserObjects;
     figures.gdi_made = objects.GdiMade;
     figures.user_made = objects.UserMade;
+    figures.counted_inside = figures.gdi_objects == 0;
+    if (figures.counted_inside) {
+        figures.gdi_objects = objects.GdiObjects;
+        figures.user_objects = objects.UserObjects;
+    }
     WindowCount windows = {GetProcessId(process), 0};
     EnumWindows(CountWindowOf, reinterpret_cast<LPARAM>(&windows));
     figures.windows = windows.count;
@@ -133,6 +152,34 @@ AgentFigures Measure(HANDLE process, const GuiObjectCounter& counter) {
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(process, &memory, sizeof memory)) figures.private_bytes = memory.PagefileUsage;
     return figures;
+}
+
+// How many of the counts grew from `start` to `end`; memory counts only beyond `slack`.
+int Grown(const Figures& start, const Figures& end, SIZE_T slack) {
+    return (end.handles > start.handles) + (end.private_bytes > start.private_bytes + slack) +
+           (end.gdi_objects > start.gdi_objects) + (end.user_objects > start.user_objects) +
+           (end.windows > start.windows);
+}
+
+void PrintFigures(const char* who, const Figures& start, const Figures& end) {
+    std::printf("soak: %s: handles %lu -> %lu, private bytes %lu -> %lu, GDI %ld -> %ld, USER %ld -> %ld, "
+                "windows %d -> %d\n",
+                who, start.handles, end.handles, static_cast<unsigned long>(start.private_bytes),
+                static_cast<unsigned long>(end.private_bytes), start.gdi_objects, end.gdi_objects,
+                start.user_objects, end.user_objects, start.windows, end.windows);
+}
+
+// The figures at a start and an end, as `make bench` sets them side by side.
+void WriteBeforeAfter(std::FILE* out, const char* who, const Figures& start, const Figures& end) {
+    const std::string key = std::string("soak_") + who;
+    winsupport::WriteFigure(out, (key + "_handles_start").c_str(), start.handles, "handles");
+    winsupport::WriteFigure(out, (key + "_handles_end").c_str(), end.handles, "handles");
+    winsupport::WriteFigure(out, (key + "_memory_start").c_str(), start.private_bytes / 1024.0, "KB");
+    winsupport::WriteFigure(out, (key + "_memory_end").c_str(), end.private_bytes / 1024.0, "KB");
+    winsupport::WriteFigure(out, (key + "_gdi_start").c_str(), start.gdi_objects, "objects");
+    winsupport::WriteFigure(out, (key + "_gdi_end").c_str(), end.gdi_objects, "objects");
+    winsupport::WriteFigure(out, (key + "_user_start").c_str(), start.user_objects, "objects");
+    winsupport::WriteFigure(out, (key + "_user_end").c_str(), end.user_objects, "objects");
 }
 
 class Soak {
@@ -182,6 +229,16 @@ public:
         }
         bench_.TakeHid();
         fixtures::PumpFor(kStepMs);
+    }
+
+    // The steady traffic goes on until `done` holds; false when it did not within `limit_ms`.
+    bool StepUntil(const std::function<bool()>& done, DWORD limit_ms) {
+        const DWORD start = GetTickCount();
+        while (!done()) {
+            if (GetTickCount() - start > limit_ms) return false;
+            Step();
+        }
+        return true;
     }
 
     // A burst fed in one call; what the reader took of it arrives, the rest the bound dropped.
@@ -287,6 +344,12 @@ private:
     HKEY key_ = nullptr;
 };
 
+// Holds the panel host at its next round's start, the traffic going on meanwhile.
+bool HoldPanels(Soak& soak, PanelHost& panels) {
+    panels.RequestHold();
+    return soak.StepUntil([&] { return panels.Held(); }, kRoundLimitMs);
+}
+
 uint32_t PoolInUse(sim::BenchClient& bench) {
     BENCH_STATS stats = {};
     bench.Stats(&stats);
@@ -318,10 +381,12 @@ int main(int argc, char** argv) {
     PopupForVolumeKeys popup_settings;
     Soak soak(bench, tray);
 
+    PanelHost panels;
     bool sound = true;
     int leaking_lives = 0;
-    AgentFigures first_start, worst_end;
+    Figures first_start, first_end, host_start, host_end;
     long long gdi_made = 0, user_made = 0;
+    LONG host_rounds_at_start = 0;
     const DWORD soak_start = GetTickCount();
     while (GetTickCount() - soak_start < seconds * 1000) {
         agenttest::AgentProcess agent;
@@ -331,10 +396,32 @@ int main(int argc, char** argv) {
             sound = false;
             break;
         }
-        // The start figures, once the log list box is full.
+        // The log list box fills first; the receiver's status reports among those events let the
+        // applet's lock box be used.
         for (int i = 0; i < kWarmUpEvents / 2; ++i) soak.Step();
+        // The start figures once the panels went through a whole round with this agent, so that
+        // what the first of each kind loads once does not count.
+        const LONG rounds_before = panels.rounds() + panels.failed_rounds();
+        if (panels.process()) {
+            panels.Resume();
+        } else if (!panels.Start()) {
+            std::fprintf(stderr, "soak: the panel host did not start\n");
+            sound = false;
+            break;
+        }
+        if (!soak.StepUntil([&] { return panels.rounds() + panels.failed_rounds() > rounds_before; }, kRoundLimitMs) ||
+            !HoldPanels(soak, panels)) {
+            std::fprintf(stderr, "soak: the panel host ended no round within the limit\n");
+            sound = false;
+            break;
+        }
         soak.Settle();
-        const AgentFigures start = Measure(agent.process(), counter);
+        const Figures start = Measure(agent.process(), counter);
+        if (soak.account().lives == 1) {
+            host_start = Measure(panels.process(), panels.counter());
+            host_rounds_at_start = panels.rounds() + panels.failed_rounds();
+        }
+        panels.Resume();
 
         const DWORD life_start = GetTickCount();
         DWORD last_burst = life_start;
@@ -345,25 +432,25 @@ int main(int argc, char** argv) {
                 last_burst = GetTickCount();
             }
         }
+        // The host holds from here until the next agent reads the filter.
+        if (!HoldPanels(soak, panels)) {
+            std::fprintf(stderr, "soak: the panel host did not come to the end of its round\n");
+            sound = false;
+            break;
+        }
         soak.Settle();
-        const AgentFigures end = Measure(agent.process(), counter);
-        if (end.handles > start.handles || end.private_bytes > start.private_bytes + kMemorySlackBytes ||
-            end.gdi_objects > start.gdi_objects || end.user_objects > start.user_objects || end.windows > start.windows)
-            ++leaking_lives;
-        worst_end.handles = std::max(worst_end.handles, end.handles);
-        worst_end.private_bytes = std::max(worst_end.private_bytes, end.private_bytes);
-        worst_end.gdi_objects = std::max(worst_end.gdi_objects, end.gdi_objects - start.gdi_objects);
-        worst_end.user_objects = std::max(worst_end.user_objects, end.user_objects - start.user_objects);
-        worst_end.windows = std::max(worst_end.windows, end.windows);
+        const Figures end = Measure(agent.process(), counter);
+        host_end = Measure(panels.process(), panels.counter());
+        if (Grown(start, end, kMemorySlackBytes) > 0) ++leaking_lives;
         gdi_made += end.gdi_made;
         user_made += end.user_made;
-        std::printf("soak: life %llu: handles %lu -> %lu, private bytes %lu -> %lu, GDI %ld -> %ld, USER %ld -> %ld, "
-                    "windows %d -> %d\n",
-                    static_cast<unsigned long long>(soak.account().lives), start.handles, end.handles,
-                    static_cast<unsigned long>(start.private_bytes), static_cast<unsigned long>(end.private_bytes),
-                    start.gdi_objects, end.gdi_objects, start.user_objects, end.user_objects, start.windows,
-                    end.windows);
-        if (soak.account().lives == 1) first_start = start;
+        const std::string life = "life " + std::to_string(soak.account().lives);
+        PrintFigures(life.c_str(), start, end);
+        PrintFigures("panel host", host_start, host_end);
+        if (soak.account().lives == 1) {
+            first_start = start;
+            first_end = end;
+        }
         soak.EndLife();
         if (!agenttest::StopWithU(agent)) {
             std::fprintf(stderr, "soak: the agent did not stop with \"/u\"\n");
@@ -371,6 +458,13 @@ int main(int argc, char** argv) {
             break;
         }
         soak.FeedWithoutReader();
+    }
+    const LONG host_rounds = panels.rounds() + panels.failed_rounds() - host_rounds_at_start;
+    const SIZE_T host_slack = kMemorySlackBytes + kHostMemorySlackBytesPerRound * static_cast<SIZE_T>(host_rounds);
+    const int host_grown = Grown(host_start, host_end, host_slack);
+    if (!panels.Stop()) {
+        std::fprintf(stderr, "soak: the panel host did not end by itself with 0\n");
+        sound = false;
     }
 
     // The filter dropped what was still queued when each life's reader closed, and queued nothing
@@ -396,23 +490,42 @@ int main(int argc, char** argv) {
     std::fprintf(out, "status changes fed: %llu (low-battery posts to the tray: %llu); wheel status reports: %llu; plugs and unplugs: %llu\n",
                  static_cast<unsigned long long>(a.status_changes), static_cast<unsigned long long>(a.battery_posts),
                  static_cast<unsigned long long>(a.wheel_reports), static_cast<unsigned long long>(a.plugs));
-    std::fprintf(out, "agent handles: %lu at the first start, at most %lu at a life's end; lives that grew: %d\n",
-                 first_start.handles, worst_end.handles, leaking_lives);
-    std::fprintf(out, "agent private bytes: %lu at the first start, at most %lu at a life's end\n",
-                 static_cast<unsigned long>(first_start.private_bytes), static_cast<unsigned long>(worst_end.private_bytes));
-    std::fprintf(out, "agent GDI and USER objects made and not freed, counted inside its process: at most %ld GDI and %ld USER more at a life's end than at its start (%ld and %ld live at the first start; %lld GDI and %lld USER objects made in all)\n",
-                 worst_end.gdi_objects, worst_end.user_objects, first_start.gdi_objects, first_start.user_objects,
+    std::fprintf(out, "agent lives whose handles, memory (beyond %lu KB), GDI or USER objects or windows grew: %d\n",
+                 static_cast<unsigned long>(kMemorySlackBytes / 1024), leaking_lives);
+    std::fprintf(out, "agent, first life: handles %lu -> %lu, private bytes %lu -> %lu, GDI %ld -> %ld, USER %ld -> %ld, "
+                 "windows %d -> %d (GDI and USER %s; %lld GDI and %lld USER objects made in all lives)\n",
+                 first_start.handles, first_end.handles, static_cast<unsigned long>(first_start.private_bytes),
+                 static_cast<unsigned long>(first_end.private_bytes), first_start.gdi_objects, first_end.gdi_objects,
+                 first_start.user_objects, first_end.user_objects, first_start.windows, first_end.windows,
+                 first_start.counted_inside ? "made and not freed, counted inside the process" : "as the platform counts them",
                  gdi_made, user_made);
-    std::fprintf(out, "agent windows: %d at the first start, at most %d at a life's end\n", first_start.windows,
-                 worst_end.windows);
+    std::fprintf(out, "panel host: %ld rounds after the first (applet, Keyboard and Mouse pages each), %ld failed%s%s; "
+                 "handler objects shell32 kept after their sheet and the host let go: %ld\n",
+                 host_rounds, panels.failed_rounds(), panels.failed_rounds() ? ", the last at: " : "",
+                 panels.last_failure(), panels.kept_handlers());
+    std::fprintf(out, "panel host, after its first round -> at the end: handles %lu -> %lu, private bytes %lu -> %lu "
+                 "(slack %lu KB: %lu and %lu a round), GDI %ld -> %ld, USER %ld -> %ld, windows %d -> %d (GDI and USER %s; %ld GDI and %ld "
+                 "USER objects made in all); counts that grew: %d\n",
+                 host_start.handles, host_end.handles, static_cast<unsigned long>(host_start.private_bytes),
+                 static_cast<unsigned long>(host_end.private_bytes),
+                 static_cast<unsigned long>(host_slack / 1024), static_cast<unsigned long>(kMemorySlackBytes / 1024),
+                 static_cast<unsigned long>(kHostMemorySlackBytesPerRound / 1024), host_start.gdi_objects, host_end.gdi_objects,
+                 host_start.user_objects, host_end.user_objects, host_start.windows, host_end.windows,
+                 host_start.counted_inside ? "made by the three servers and not freed, counted inside the process"
+                                           : "as the platform counts them",
+                 host_end.gdi_made, host_end.user_made, host_grown);
     std::fprintf(out, "filter pool blocks in use: %u at the start, %u at the end\n", pool_at_start, pool_at_end);
     winsupport::WriteFigure(out, "soak_events_lost_unaccounted", static_cast<double>(a.lost_steady), "events");
     winsupport::WriteFigure(out, "soak_lives_that_leaked", leaking_lives, "lives");
+    winsupport::WriteFigure(out, "soak_host_counts_grown", host_grown, "counts");
+    WriteBeforeAfter(out, "agent", first_start, first_end);
+    WriteBeforeAfter(out, "host", host_start, host_end);
     std::fclose(out);
 
     sound = sound && a.lost_steady == 0 && a.arrived - a.wheel_reports == a.fed - a.dropped &&
             a.unread_fed > 0 && a.unread_passed == a.unread_fed &&
-            leaking_lives == 0 && pool_at_end == pool_at_start;
+            leaking_lives == 0 && pool_at_end == pool_at_start && host_rounds > 0 && panels.failed_rounds() == 0 &&
+            host_grown == 0;
     std::printf("soak: %s\n", sound ? "nothing lost without an account, nothing leaked" : "FAILED");
     return sound ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "sheetext/win32/shell_extension.h"
 
+#include "sheetext/win32/extension_interfaces.h"
 #include "sheetext/win32/module.h"
 #include "sheetext/win32/shell_prop_page.h"
 
@@ -23,17 +24,7 @@ CShellExtension::~CShellExtension() {
 }
 
 STDMETHODIMP CShellExtension::QueryInterface(REFIID iid, void** object) {
-    if (object == nullptr) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IShellExtInit)) {
-        *object = static_cast<IShellExtInit*>(this);
-    } else if (IsEqualIID(iid, IID_IShellPropSheetExt)) {
-        *object = static_cast<IShellPropSheetExt*>(this);
-    } else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
+    return QueryExtensionInterface(this, iid, object);
 }
 
 STDMETHODIMP_(ULONG) CShellExtension::AddRef() {

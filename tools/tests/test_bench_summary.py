@@ -25,6 +25,8 @@ class BenchSummaryTest(unittest.TestCase):
         for key, _, _, _ in summary.AGAINST_FLOOR:
             self.lines += [f"figure {key} 10.000 ms", f"floor {key} 10.000 ms"]
         self.lines += [f"figure {key} 0.000 events" for key, _ in summary.EVENTS_LOST]
+        self.lines += [f"figure {key} 0.000 counts" for key, _ in summary.GROWN]
+        self.lines += [f"figure {key}_{end} 40.000 handles" for key, _ in summary.BEFORE_AFTER for end in ("start", "end")]
         self.lines += [f"figure {key} 0.000 {unit}" for key, _, unit, _, _ in summary.ABSOLUTE
                        if key != "decode_report_median"]
         with open(os.path.join(self.bench, summary.HOST_DECODE_BENCH), "w", encoding="utf-8") as out:
@@ -52,6 +54,12 @@ class BenchSummaryTest(unittest.TestCase):
     def test_a_lost_event_fails_the_run(self):
         status, _ = self.run_summary({"figure wheel_notches_lost 0.000 events": "figure wheel_notches_lost 1.000 events"})
         self.assertEqual(status, 1)
+
+    def test_a_count_the_soak_saw_grow_fails_the_run(self):
+        status, text = self.run_summary({"figure soak_host_counts_grown 0.000 counts": "figure soak_host_counts_grown 1.000 counts",
+                                         "figure soak_host_handles_end 40.000 handles": "figure soak_host_handles_end 41.000 handles"})
+        self.assertEqual(status, 1)
+        self.assertIn("panel host handles, after its first round and at the end: 40 -> 41 handles", text)
 
     def test_a_figure_no_benchmark_wrote_fails_the_run(self):
         status, text = self.run_summary(dropped="figure procwheel_notch_p99 ")

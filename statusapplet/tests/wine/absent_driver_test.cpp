@@ -8,7 +8,7 @@
 
 #include "statusapplet/logic/applet_resources.h"
 #include "statusapplet/logic/status_block.h"
-#include "statusapplet/tests/wine/applet_host.h"
+#include "tools/fixtures/applet_host.h"
 #include "statusapplet/tests/wine/dialog_view.h"
 #include "tools/simulator/client/bench_session.h"
 #include "tools/winsupport/build_files.h"

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "statusapplet/tests/wine/applet_host.h"
+#include "tools/fixtures/applet_host.h"
 #include "statusapplet/tests/wine/dialog_view.h"
 #include "tools/fixtures/bench_test.h"
 

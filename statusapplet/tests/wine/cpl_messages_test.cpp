@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "statusapplet/logic/applet_resources.h"
-#include "statusapplet/tests/wine/applet_host.h"
+#include "tools/fixtures/applet_host.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "statusapplet/tests/wine/applet_host.h"
+#include "tools/fixtures/applet_host.h"
 #include "statusapplet/tests/wine/dialog_view.h"
 #include "tools/capture/window_capture.h"
 #include "tools/simulator/client/bench_session.h"

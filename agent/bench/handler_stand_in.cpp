@@ -50,7 +50,7 @@ private:
 
 HandlerStandIns::HandlerStandIns(const char* file, const CLSID& clsid) : clsid_(clsid) {
     server_ = LoadLibraryA(winsupport::BuildFile(file).c_str());
-    getClassObject_ = reinterpret_cast<decltype(getClassObject_)>(
+    get_class_object_ = reinterpret_cast<decltype(get_class_object_)>(
         reinterpret_cast<void*>(GetProcAddress(server_, "DllGetClassObject")));
     IClassFactory* factory = ServerFactory();
     if (!factory) return;
@@ -60,21 +60,21 @@ HandlerStandIns::HandlerStandIns(const char* file, const CLSID& clsid) : clsid_(
 
 HandlerStandIns::~HandlerStandIns() {
     if (cookie_) CoRevokeClassObject(cookie_);
-    standIns_.clear();
+    stand_ins_.clear();
 }
 
 IClassFactory* HandlerStandIns::ServerFactory() const {
     IClassFactory* factory = nullptr;
-    if (!getClassObject_ || FAILED(getClassObject_(clsid_, IID_IClassFactory, reinterpret_cast<void**>(&factory))))
+    if (!get_class_object_ || FAILED(get_class_object_(clsid_, IID_IClassFactory, reinterpret_cast<void**>(&factory))))
         return nullptr;
     return factory;
 }
 
 int HandlerStandIns::LetGoOfKept() {
     int kept = 0;
-    for (const std::unique_ptr<HandlerStandIn>& standIn : standIns_) kept += standIn->kept();
+    for (const std::unique_ptr<HandlerStandIn>& stand_in : stand_ins_) kept += stand_in->kept();
     // shell32 never calls a stand-in it kept again: the array it came from is gone.
-    standIns_.clear();
+    stand_ins_.clear();
     return kept;
 }
 
@@ -102,10 +102,10 @@ STDMETHODIMP HandlerStandIns::CreateInstance(IUnknown* outer, REFIID iid, void**
     const HRESULT made = factory->CreateInstance(nullptr, IID_IShellPropSheetExt, reinterpret_cast<void**>(&handler));
     factory->Release();
     if (FAILED(made)) return made;
-    standIns_.push_back(std::make_unique<HandlerStandIn>(handler));
-    HandlerStandIn& standIn = *standIns_.back();
-    const HRESULT result = standIn.QueryInterface(iid, object);
-    standIn.Release();
+    stand_ins_.push_back(std::make_unique<HandlerStandIn>(handler));
+    HandlerStandIn& stand_in = *stand_ins_.back();
+    const HRESULT result = stand_in.QueryInterface(iid, object);
+    stand_in.Release();
     return result;
 }
 

@@ -48,7 +48,7 @@ private:
 
     HMODULE server_ = nullptr;
     CLSID clsid_;
-    HRESULT(STDAPICALLTYPE* getClassObject_)(REFCLSID, REFIID, void**) = nullptr;
+    HRESULT(STDAPICALLTYPE* get_class_object_)(REFCLSID, REFIID, void**) = nullptr;
     DWORD cookie_ = 0;
-    std::vector<std::unique_ptr<HandlerStandIn>> standIns_;
+    std::vector<std::unique_ptr<HandlerStandIn>> stand_ins_;
 };

@@ -21,10 +21,10 @@
 #include "mousepages/logic/mousepages_resources.h"
 #include "statusapplet/logic/applet_resources.h"
 #include "tools/fixtures/applet_host.h"
+#include "tools/fixtures/program_start.h"
 #include "tools/fixtures/sheets/page_collector.h"
 #include "tools/fixtures/sheets/page_input.h"
 #include "tools/fixtures/sheets/shell_handlers.h"
-#include "tools/fixtures/sheets/system_program.h"
 #include "tools/fixtures/sheets/test_sheet.h"
 #include "tools/winetest/test_support.h"
 #include "tools/winsupport/build_files.h"
@@ -144,9 +144,8 @@ void RunRound(HandlerStandIns& keyboard, HandlerStandIns& mouse, PANEL_HOST_RECO
     InterlockedIncrement(done ? &record.Rounds : &record.FailedRounds);
 }
 
-bool RunSystemProgramOn(const char* verb, const char* server) {
-    return sheet_test::RunSystemProgram(std::string("regsvr32.exe /s ") + verb + "\"" + winsupport::BuildFile(server) +
-                                        "\"") == 0;
+bool RunRegsvr32(const char* verb, const char* server) {
+    return fixtures::RunProgram(std::string("regsvr32.exe /s ") + verb + "\"" + winsupport::BuildFile(server) + "\"") == 0;
 }
 
 // Rounds until the soak says stop, holding whenever it asks; false when the stand-ins could not
@@ -185,12 +184,12 @@ int main() {
     if (!record || !run || !held || !stop || !gui_counter::StartCounting()) return 2;
     if (CoInitialize(nullptr) != S_OK) return 2;
     bool served = false;
-    if (RunSystemProgramOn("", "keypages.dll") && RunSystemProgramOn("", "mousepages.dll"))
+    if (RunRegsvr32("", "keypages.dll") && RunRegsvr32("", "mousepages.dll"))
         served = Serve(*record, run, held, stop);
     else
         std::snprintf(record->LastFailure, sizeof record->LastFailure, "regsvr32 did not register the servers");
-    RunSystemProgramOn("/u ", "keypages.dll");
-    RunSystemProgramOn("/u ", "mousepages.dll");
+    RunRegsvr32("/u ", "keypages.dll");
+    RunRegsvr32("/u ", "mousepages.dll");
     CoUninitialize();
     return served ? 0 : 1;
 }

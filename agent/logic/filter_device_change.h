@@ -14,11 +14,11 @@
 constexpr uint32_t kRestartPromptDelayMs = 15000;
 
 struct DeviceChangeNotice {
-    uint32_t event;
-    bool has_record;          // the notification came with a broadcast record
-    std::string device_name;  // from a device-interface record, else empty
-    bool keyboard_interface;  // the name is the receiver's keyboard interface (MI_00)
-    bool hotkey_interface;    // the name is the first collection of its hot-key interface (MI_01)
+    uint32_t event = 0;
+    bool has_record = false;          // the notification came with a broadcast record
+    std::string device_name;          // from a device-interface record, else empty
+    bool keyboard_interface = false;  // the name is the receiver's keyboard interface (MI_00)
+    bool hotkey_interface = false;    // the name is the first collection of its hot-key interface (MI_01)
 };
 
 // What the handler asks of the agent beside the log.

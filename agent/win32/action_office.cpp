@@ -30,7 +30,7 @@ void WaitForOfficeWindow(const OfficeApp& app) {
 }  // namespace
 
 void PerformOfficeKey(int index) {
-    OfficeApp app;
+    OfficeApp app{};
     if (!OfficeAppFor(index, app)) return;
     if (OfficeWindowExists(app)) {
         if (!app.waits_for_window) PumpPopupMessages();

@@ -19,7 +19,7 @@ bool RegisterFilterService(const FilterService& service) {
                                     sizeof value.number);
         } else {
             result = RegSetValueExA(key, value.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.text),
-                                    static_cast<DWORD>(std::strlen(value.text) + 1));
+                                    static_cast<DWORD>(std::strlen(value.text)) + 1);
         }
         written = written && result == ERROR_SUCCESS;
     }

@@ -47,6 +47,7 @@ MIXERCONTROLDETAILS OneValue(const MIXERCONTROLA& control, MIXERCONTROLDETAILS_U
 bool ReadValue(HMIXER mixer, const MIXERCONTROLA& control, uint32_t& value) {
     MIXERCONTROLDETAILS_UNSIGNED read{};
     MIXERCONTROLDETAILS details = OneValue(control, read);
+    // NOLINTNEXTLINE(misc-redundant-expression): the headers define two of these flags as 0; written as documented
     if (mixerGetControlDetailsA(AsObject(mixer), &details, MIXER_GETCONTROLDETAILSF_VALUE | MIXER_OBJECTF_HMIXER) !=
         MMSYSERR_NOERROR)
         return false;
@@ -58,6 +59,7 @@ bool WriteValue(HMIXER mixer, const MIXERCONTROLA& control, uint32_t value) {
     MIXERCONTROLDETAILS_UNSIGNED written{};
     written.dwValue = value;
     MIXERCONTROLDETAILS details = OneValue(control, written);
+    // NOLINTNEXTLINE(misc-redundant-expression): the headers define two of these flags as 0; written as documented
     return mixerSetControlDetails(AsObject(mixer), &details, MIXER_SETCONTROLDETAILSF_VALUE | MIXER_OBJECTF_HMIXER) ==
            MMSYSERR_NOERROR;
 }
@@ -86,6 +88,7 @@ bool MasterVolumeMixer::ForEachMasterControl(MasterControl control, Visit visit)
         line.cbStruct = sizeof line;
         line.dwDestination = destination;
         line.dwSource = 0;
+        // NOLINTNEXTLINE(misc-redundant-expression): the headers define two of these flags as 0; written as documented
         if (mixerGetLineInfoA(AsObject(mixer_), &line, MIXER_GETLINEINFOF_DESTINATION | MIXER_OBJECTF_HMIXER) !=
             MMSYSERR_NOERROR)
             continue;

@@ -4,7 +4,7 @@ namespace {
 
 struct Table {
     Table() { ResetPlayerTable(rows); }
-    PlayerEntry rows[kPlayerCount];
+    PlayerEntry rows[kPlayerCount] = {};
 };
 
 }  // namespace

@@ -20,7 +20,7 @@ struct PopupState {
     int index = 0;
     uint32_t level = 0;
     PopupTimer timer;
-    PopupPictures pictures;
+    PopupPictures pictures{};
 };
 
 PopupState g_popup;

@@ -83,7 +83,7 @@ DWORD WINAPI CompanionReader(LPVOID parameter) {
 }
 
 void FetchStatusTable(ReaderContext& context, ReaderIo& io, HANDLE device) {
-    RF_DATA table;
+    RF_DATA table{};
     DWORD bytes = 0;
     if (io.Control(device, IOCTL_GET_RF_DATA, &table, sizeof table, &bytes) != IoOutcome::Done) return;
     PostMessageA(context.tray_window, WM_TRAY_BATTERY, LowBatteryMask(table), 0);
@@ -99,7 +99,7 @@ DWORD WINAPI HotKeyFilterReader(LPVOID parameter) {
     context.hot_key_filter_handle = device;
     // The batteries as they stand, without waiting for their next change.
     FetchStatusTable(context, io, device);
-    EVENT_RECORD event;
+    EVENT_RECORD event{};
     DWORD bytes = 0;
     while (ReadRecord(context, io, 3, device, &event, sizeof event, &bytes)) {
         switch (RouteFilterEvent(event.Code)) {

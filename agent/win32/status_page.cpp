@@ -11,7 +11,7 @@ const char kMaker[] = "Orvanta";
 const char kServerFile[] = "statuspage.DLL";
 
 void SetText(HKEY key, const char* name, const char* text) {
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(std::strlen(text) + 1));
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(std::strlen(text)) + 1);
 }
 
 // Creates the key with its default text, but leaves a key that exists as it is.

@@ -58,7 +58,7 @@ public:
     const char* get() const { return text_; }
 
 private:
-    char text_[256];
+    char text_[256] = {};
 };
 
 }  // namespace keypages

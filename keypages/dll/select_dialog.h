@@ -26,8 +26,8 @@ private:
     void OnBrowse(HWND dialog);
     void OnOk(HWND dialog);
 
-    keysettings::TextField name_;
-    keysettings::TextField path_;
+    keysettings::TextField name_ = {};
+    keysettings::TextField path_ = {};
 };
 
 }  // namespace keypages

@@ -34,7 +34,7 @@ void StatusModel::Start() {
     if (!platform_.OpenFilter()) {
         Refresh();
     } else {
-        RF_DATA fresh;
+        RF_DATA fresh{};
         if (platform_.ReadTable(&fresh)) {
             table_ = fresh;
             selected_ = FirstLinked(table_);
@@ -49,7 +49,7 @@ void StatusModel::Tick() {
     if (busy_) return;
     BusyScope scope(busy_);
     if (!platform_.FilterOpen() && !platform_.OpenFilter()) return;
-    RF_DATA fresh;
+    RF_DATA fresh{};
     if (!platform_.ReadTable(&fresh)) return;
     table_ = fresh;
     NoteLockFlags(true);

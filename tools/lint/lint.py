@@ -2,7 +2,7 @@
 """`make lint`: the clang static analyzer and the clang-tidy checks of clang-tidy.yaml over every
 source file of every tree, each file as its tree compiles it (the tree's compile_commands.json).
 
-    lint.py [--jobs N] TREE...
+    lint.py [--jobs N] [--only PART]... TREE...
 
 The analyzer follows every path of the code that ships and of the tools in its deep mode; in
 the tests and their fixtures in its shallow mode: a test's long straight run of assertions,
@@ -22,6 +22,7 @@ import re
 import shlex
 import subprocess
 import sys
+import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
@@ -37,19 +38,44 @@ def ours(path):
 
 
 def tree_files(tree):
-    """{source path: its compile command} for the sources of ours the tree compiles."""
+    """{source path: its compile command as an argument list} for the sources of ours the tree
+    compiles."""
     with open(os.path.join(tree, "compile_commands.json")) as f:
         commands = json.load(f)
     files = {}
     for entry in commands:
         path = os.path.normpath(os.path.join(entry["directory"], entry["file"]))
         if ours(path) and path.endswith(SOURCES):
-            files.setdefault(path, entry)
+            arguments = entry["arguments"] if "arguments" in entry else shlex.split(entry["command"])
+            files.setdefault(path, {"directory": entry["directory"], "file": path,
+                                    "arguments": headers_as_text(arguments)})
     return files
 
 
+def headers_as_text(arguments):
+    """The command with each forced include handed to the compiler proper: clang's driver would
+    take the g++ precompiled header beside it (cmake_pch.hxx.gch) for one of its own and stop on
+    it, while the header's text is what the file was compiled with."""
+    rewritten = []
+    arguments = iter(arguments)
+    for argument in arguments:
+        if argument == "-include":
+            rewritten += ["-Xclang", "-include", "-Xclang", next(arguments)]
+        else:
+            rewritten.append(argument)
+    return rewritten
+
+
+def write_database(files, folder):
+    """The tree's commands, as rewritten, where clang-tidy's -p looks for them."""
+    os.mkdir(folder)
+    with open(os.path.join(folder, "compile_commands.json"), "w") as f:
+        json.dump(list(files.values()), f)
+    return folder
+
+
 def compiler(entry):
-    return entry["arguments"][0] if "arguments" in entry else shlex.split(entry["command"])[0]
+    return entry["arguments"][0]
 
 
 def world_arguments(command):
@@ -63,12 +89,12 @@ def world_arguments(command):
     return ["--target=" + match.group(1)] + ["-isystem" + d for d in headers]
 
 
-def analyse(tree, path, extra):
+def analyse(database, path, extra):
     """(path, findings as (file, line, column, text, shown lines), a failure text or None, seconds)"""
     started = time.time()
     if any(part in path for part in TEST_CODE):
         extra = extra + ["-Xclang", "-analyzer-config", "-Xclang", "mode=shallow"]
-    argv = ["clang-tidy", "-p", tree, "--config-file=" + CONFIG, "--quiet",
+    argv = ["clang-tidy", "-p", database, "--config-file=" + CONFIG, "--quiet",
             "--header-filter=^" + re.escape(ROOT + os.sep)] + ["--extra-arg=" + a for a in extra] + [path]
     run = subprocess.run(argv, capture_output=True, text=True)
     lines = (run.stdout + run.stderr).splitlines()
@@ -89,26 +115,32 @@ def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1)
     parser.add_argument("--slowest", type=int, default=0, help="name the N files that took longest")
+    parser.add_argument("--only", action="append", default=[], metavar="PART",
+                        help="only the files whose path from the top holds PART (repeatable)")
     parser.add_argument("trees", nargs="+")
     args = parser.parse_args(argv[1:])
+    args.only = args.only or [""]
 
     started = time.time()
     work = []
     counts = []
     done = set()
-    for tree in args.trees:
+    databases = tempfile.TemporaryDirectory(prefix="lint-")
+    for number, tree in enumerate(args.trees):
         files = tree_files(tree)
         extra = world_arguments(compiler(next(iter(files.values())))) if files else None
         world = extra[0] if extra else "native"
-        chosen = [p for p in sorted(files) if (world, p) not in done]
+        chosen = [p for p in sorted(files)
+                  if (world, p) not in done and any(part in os.path.relpath(p, ROOT) for part in args.only)]
         done.update((world, p) for p in chosen)
-        work += [(tree, p, extra or []) for p in chosen]
+        database = write_database(files, os.path.join(databases.name, str(number)))
+        work += [(database, p, extra or []) for p in chosen]
         counts.append("%s %d" % (os.path.basename(os.path.normpath(tree)), len(chosen)))
 
     findings = {}
     failures = []
     seconds = []
-    with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
+    with databases, concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
         for path, found, failure, took in pool.map(lambda w: analyse(*w), work):
             seconds.append((took, path))
             for finding in found:

@@ -43,7 +43,7 @@ TEST(Programs, UnknownModesDoNothing) {
 }
 
 TEST(Office, PowerPointTriesSixVersionsAndDoesNotWait) {
-    OfficeApp app;
+    OfficeApp app{};
     ASSERT_TRUE(OfficeAppFor(2, app));
     ASSERT_EQ(app.class_count, 6);
     EXPECT_STREQ(app.classes[0], "PP7FrameClass");

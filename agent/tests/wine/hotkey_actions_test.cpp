@@ -407,11 +407,11 @@ TEST_F(HotKeyActions, CustomMailAndMyComputerCommandsAreRun) {
     const std::string browser = programs.Register("drives.exe");
     agenttest::SetNumber(KB_REG_KEYBOARD_MAIL, KB_VAL_VALUE, 1);
     const std::string mail = "\"" + mailer + "\" /compose";
-    agenttest::SetBytes(KB_REG_KEYBOARD_MAIL, KB_VAL_CUSTOM, REG_SZ, mail.c_str(), static_cast<DWORD>(mail.size() + 1));
+    agenttest::SetBytes(KB_REG_KEYBOARD_MAIL, KB_VAL_CUSTOM, REG_SZ, mail.c_str(), static_cast<DWORD>(mail.size()) + 1);
     agenttest::SetNumber(KB_REG_KEYBOARD_MY_COMPUTER, KB_VAL_VALUE, 1);
     const std::string drives = "\"" + browser + "\" C:\\";
     agenttest::SetBytes(KB_REG_KEYBOARD_MY_COMPUTER, KB_VAL_CUSTOM, REG_SZ, drives.c_str(),
-                        static_cast<DWORD>(drives.size() + 1));
+                        static_cast<DWORD>(drives.size()) + 1);
     StartAgent();
     Press(16);
     ASSERT_EQ(programs.WaitForStarted(1, winetest::SLOW_WAIT_LIMIT_MS).size(), 1u);

@@ -1,6 +1,6 @@
 #include "agent/tests/wine/popup_agent.h"
 
-#include <cstdio>
+#include <cstdlib>
 
 #include "agent/tests/wine/mixer_probe/mixer_probe_protocol.h"
 #include "agent/tests/wine/registry_values.h"
@@ -91,10 +91,14 @@ MixerReading PopupAgent::Read() {
 
 std::vector<uint32_t> PopupAgent::LoggedLevels() const {
     std::vector<uint32_t> levels;
+    const char kLevel[] = " Vol = ";
     for (const std::string& line : agenttest::ReadAgentLog(main_)) {
-        unsigned level = 0;
-        const size_t at = line.find(" Vol = ");
-        if (at != std::string::npos && std::sscanf(line.c_str() + at, " Vol = %u", &level) == 1) levels.push_back(level);
+        const size_t at = line.find(kLevel);
+        if (at == std::string::npos) continue;
+        const char* digits = line.c_str() + at + sizeof kLevel - 1;
+        char* end = nullptr;
+        const unsigned long level = std::strtoul(digits, &end, 10);
+        if (end != digits) levels.push_back(static_cast<uint32_t>(level));
     }
     return levels;
 }

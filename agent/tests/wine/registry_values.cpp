@@ -46,7 +46,7 @@ void SetProgramVersion(const char* program, const char* version) {
         return;
     if (version) {
         RegSetValueExA(k, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                       static_cast<DWORD>(std::strlen(version) + 1));
+                       static_cast<DWORD>(std::strlen(version)) + 1);
     } else {
         RegDeleteValueA(k, "Version");
     }

@@ -24,7 +24,7 @@ InstantReads::~InstantReads() {
 }
 
 double InstantReads::RoundTrip() {
-    EVENT_RECORD record;
+    EVENT_RECORD record{};
     DWORD bytes = 0;
     const LONGLONG start = winsupport::Now();
     if (!ReadFile(device_, &record, sizeof record, &bytes, nullptr) || bytes != sizeof record) return -1;

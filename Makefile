@@ -143,8 +143,8 @@ fuzz: fuzz-tree
 	$(call wine_session,$$world) ctest --test-dir build/$$world --output-on-failure -L storm -V
 
 # Each source file as its tree compiles it: the host tree, the fuzz tree's own targets, and the
-# shipped Windows world through clang's mingw-w64 target. Some 15 to 19 minutes of CPU (8 to 10 on two
-# idle cores), too long to add to `make test`: CI runs it after it (.ci/run).
+# shipped Windows world through clang's mingw-w64 target. Some 15 to 19 minutes of CPU (8 to 10
+# on two idle cores), too long to add to `make test`: CI runs it after it (.ci/run).
 lint: host fuzz-tree win32
 	python3 tools/lint/lint.py --jobs $(JOBS) $(HOST) $(FUZZ) $(WIN32)
 

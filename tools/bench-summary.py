@@ -83,8 +83,10 @@ BEFORE_AFTER = [
     ("soak_host_user", "panel host USER objects, after its first round and at the end"),
 ]
 
-# The deliverables' size goals in KB, by kind.
+# The deliverables' size goals in KB, by kind. The setup carries all of them: its goal is to be
+# no larger than what it carries.
 SIZE_GOALS_KB = {".sys": 32, ".dll": 96, ".cpl": 96, ".exe": 128}
+SETUP_NAME = "skyrel-setup.exe"
 
 HOST_DECODE_BENCH = "driver_decode_bench.json"
 HOST_DECODE_CASE = "BM_DecodeHotKeyLastInTable"
@@ -193,12 +195,18 @@ def main():
         missing += value is None
         world = "host" if key == "decode_report_median" else args.world
         lines.append(absolute_line(what, value, unit, goal, goal_words, world))
-    for path in sorted(glob.glob(os.path.join(args.dist, "*"))):
+    shipped = sorted(glob.glob(os.path.join(args.dist, "*")))
+    carried_kb = sum(os.path.getsize(p) for p in shipped if os.path.basename(p) != SETUP_NAME) / 1024
+    for path in shipped:
         name = os.path.basename(path)
-        goal_kb = SIZE_GOALS_KB.get(os.path.splitext(name)[1].lower())
+        if name == SETUP_NAME:
+            goal_kb, goal_words = carried_kb, f"at most the {carried_kb:.0f} KB it carries"
+        else:
+            goal_kb = SIZE_GOALS_KB.get(os.path.splitext(name)[1].lower())
+            goal_words = f"at most {goal_kb} KB"
         if goal_kb is not None:
             lines.append(absolute_line(f"size of {name}", os.path.getsize(path) / 1024, "KB", ("<=", goal_kb),
-                                       f"at most {goal_kb} KB", args.world))
+                                       goal_words, args.world))
 
     with open(args.output, "w", encoding="utf-8") as out:
         out.write("\n".join(lines) + "\n")

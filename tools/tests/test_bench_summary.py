@@ -51,6 +51,17 @@ class BenchSummaryTest(unittest.TestCase):
         self.assertEqual(status, 0)
         self.assertIn("0.50x | goal >= 0.9x: MISSED", text)
 
+    def test_the_setup_is_held_to_what_it_carries_not_to_a_programs_size(self):
+        for name, size in (("keyagent.exe", 100 * 1024), ("keypages.dll", 90 * 1024), ("skyrel-setup.exe", 150 * 1024)):
+            with open(os.path.join(self.dist, name), "wb") as out:
+                out.write(b"\0" * size)
+        _, text = self.run_summary()
+        self.assertIn("size of skyrel-setup.exe: 150 KB | no floor | goal at most the 190 KB it carries: met", text)
+        with open(os.path.join(self.dist, "skyrel-setup.exe"), "wb") as out:
+            out.write(b"\0" * 200 * 1024)
+        _, text = self.run_summary()
+        self.assertIn("goal at most the 190 KB it carries: MISSED", text)
+
     def test_a_lost_event_fails_the_run(self):
         status, _ = self.run_summary({"figure wheel_notches_lost 0.000 events": "figure wheel_notches_lost 1.000 events"})
         self.assertEqual(status, 1)

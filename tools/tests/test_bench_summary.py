@@ -8,9 +8,9 @@ import tempfile
 import unittest
 
 SCRIPT = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "bench-summary.py")
-spec = importlib.util.spec_from_file_location("bench_summary", SCRIPT)
-summary = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(summary)
+loader_of = importlib.util.spec_from_file_location("bench_summary", SCRIPT)
+summary = importlib.util.module_from_spec(loader_of)
+loader_of.loader.exec_module(summary)
 
 
 class BenchSummaryTest(unittest.TestCase):
